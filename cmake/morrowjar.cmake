@@ -1,0 +1,33 @@
+# Shared helpers for the project's targets.
+
+function(morrowjar_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Wpedantic -Wshadow -Wconversion
+                                           -Wno-sign-conversion)
+endfunction()
+
+# morrowjar_add_test(NAME SOURCES a.cc b.cc LIBS x y [TIMEOUT s] [ENV k=v ...] [LABELS l])
+# Builds one GoogleTest (or Qt Test, with QTEST) executable and registers it with CTest.
+function(morrowjar_add_test name)
+  cmake_parse_arguments(ARG "QTEST" "TIMEOUT" "SOURCES;LIBS;ENV;LABELS" ${ARGN})
+  if(NOT MORROWJAR_BUILD_TESTS)
+    return()
+  endif()
+  add_executable(${name} ${ARG_SOURCES})
+  morrowjar_warnings(${name})
+  if(ARG_QTEST)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)
+  else()
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  endif()
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 60)
+  endif()
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+  if(ARG_ENV)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ARG_ENV}")
+  endif()
+  if(ARG_LABELS)
+    set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
+  endif()
+endfunction()

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# One entry point for building and checking Morrowjar on Debian 12.
+#   ./dev.sh run    install what is missing, build, and run the opener
+#   ./dev.sh test   install what is missing, build, and run the whole test suite
+# Both are idempotent: with everything in place they only rebuild what changed.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+build_dir=${MORROWJAR_BUILD_DIR:-build}
+
+packages=(
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-qpa-plugins libgl-dev libx11-dev
+  libgtest-dev libgmock-dev libbenchmark-dev
+  faketime xvfb xauth xdotool
+)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  ((${#missing[@]} == 0)) && return 0
+  local sudo=()
+  ((EUID == 0)) || sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
+
+build() {
+  if [[ ! -f "$build_dir/build.ninja" ]]; then
+    cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  fi
+  cmake --build "$build_dir"
+}
+
+cmd=${1:-}
+case "$cmd" in
+  run)
+    install_missing
+    build
+    shift
+    exec "$build_dir/opener/m_jar" "$@"
+    ;;
+  test)
+    install_missing
+    build
+    cd "$build_dir"
+    exec ctest --output-on-failure -j"$(nproc)"
+    ;;
+  *)
+    echo "usage: $0 run [m_jar arguments] | test" >&2
+    exit 2
+    ;;
+esac

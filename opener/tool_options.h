@@ -1,0 +1,38 @@
+// The option modes of m_jar (arguments starting with "--"), as opposed to the
+// classic command line of the opener's run (a delay and a location text).
+#pragma once
+
+#include <QCommandLineParser>
+#include <QStringList>
+#include <string>
+
+#include "rules/calendar.h"
+
+namespace mj {
+
+// True when any argument after the program name starts with "--".
+bool is_tool_mode(const QStringList& arguments);
+
+struct tool_options {
+  enum class action { explain, help, version, error };
+  action what = action::error;
+  std::string error;  // one line, for action::error
+
+  std::string name;  // the folder name to explain, as UTF-8
+  date today{};
+  long long missed_days = 0;
+  bool json = false;
+};
+
+class tool_options_parser {
+ public:
+  tool_options_parser();
+  // `current_date` is what --today defaults to.
+  tool_options parse(const QStringList& arguments, date current_date);
+  QString help_text() const { return parser_.helpText(); }
+
+ private:
+  QCommandLineParser parser_;
+};
+
+}  // namespace mj
