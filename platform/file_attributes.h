@@ -1,0 +1,31 @@
+// The attribute word of a path, as both programs judge folders and files by
+// it. A schedule folder is a path whose word is exactly kDirectory.
+#pragma once
+
+#include <filesystem>
+
+namespace mj::platform {
+
+enum file_attribute : int {
+  kReadOnly = 1,
+  kHidden = 2,
+  kSystem = 4,
+  kDirectory = 16,
+  kArchive = 32,
+  kReparsePoint = 1024,  // a symbolic link: never a schedule folder
+};
+
+// POSIX: a real directory is kDirectory; a directory its owner cannot write
+// adds kReadOnly; a name beginning with "." adds kHidden; a symbolic link is
+// kReparsePoint plus the word of what it points to (nothing when dangling).
+// Regular files are 0 plus the same read-only and hidden bits; anything else
+// (devices, sockets, pipes) counts as kSystem.
+// Fails (mj::failure_error) with code 53 when nothing is there, 75 when the
+// path cannot be examined.
+int attribute_word(const std::filesystem::path& path);
+
+// Whether `name` in `parent` is a schedule folder: attribute word exactly
+// kDirectory and a name that does not begin with ".".
+bool is_schedule_folder(const std::filesystem::path& parent, const std::string& name);
+
+}  // namespace mj::platform

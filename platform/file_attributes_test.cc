@@ -1,0 +1,75 @@
+#include "platform/file_attributes.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <fstream>
+
+#include "rules/failure.h"
+
+namespace mj::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileAttributes : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "mj_attributes_XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    root_ = pattern;
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    fs::permissions(root_ / "readonly", fs::perms::owner_all, ignored);
+    fs::remove_all(root_, ignored);
+  }
+  void touch(const fs::path& p) { std::ofstream(p) << "x"; }
+
+  fs::path root_;
+};
+
+TEST_F(FileAttributes, MapsFoldersFilesAndLinks) {
+  fs::create_directory(root_ / "TOMORROW");
+  fs::create_directory(root_ / ".old");
+  fs::create_directory(root_ / "readonly");
+  fs::permissions(root_ / "readonly", fs::perms::owner_write, fs::perm_options::remove);
+  touch(root_ / "note.txt");
+  touch(root_ / ".hidden.txt");
+  fs::create_directory_symlink(root_ / "TOMORROW", root_ / "link_to_folder");
+  fs::create_symlink(root_ / "nowhere", root_ / "dangling");
+
+  EXPECT_EQ(attribute_word(root_ / "TOMORROW"), kDirectory);
+  EXPECT_EQ(attribute_word(root_ / ".old"), kDirectory | kHidden);
+  EXPECT_EQ(attribute_word(root_ / "readonly"), kDirectory | kReadOnly);
+  EXPECT_EQ(attribute_word(root_ / "note.txt"), 0);
+  EXPECT_EQ(attribute_word(root_ / ".hidden.txt"), kHidden);
+  EXPECT_EQ(attribute_word(root_ / "link_to_folder"), kReparsePoint | kDirectory);
+  EXPECT_EQ(attribute_word(root_ / "dangling"), kReparsePoint);
+
+  EXPECT_TRUE(is_schedule_folder(root_, "TOMORROW"));
+  EXPECT_FALSE(is_schedule_folder(root_, ".old"));
+  EXPECT_FALSE(is_schedule_folder(root_, "readonly"));
+  EXPECT_FALSE(is_schedule_folder(root_, "note.txt"));
+  EXPECT_FALSE(is_schedule_folder(root_, "link_to_folder"));
+  EXPECT_FALSE(is_schedule_folder(root_, "dangling"));
+}
+
+TEST_F(FileAttributes, AMissingPathIsFileNotFound) {
+  try {
+    attribute_word(root_ / "missing");
+    ADD_FAILURE() << "no failure for a missing path";
+  } catch (const failure_error& e) {
+    EXPECT_EQ(e.get().code, kFileNotFound);
+  }
+  try {
+    touch(root_ / "file");
+    attribute_word(root_ / "file" / "below");
+    ADD_FAILURE() << "no failure below a file";
+  } catch (const failure_error& e) {
+    EXPECT_EQ(e.get().code, kFileNotFound);
+  }
+}
+
+}  // namespace
+}  // namespace mj::platform
