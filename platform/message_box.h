@@ -1,0 +1,21 @@
+// Telling the user something: a modal box with an OK button when there is a
+// screen to show it on, one line on stderr when there is none.
+#pragma once
+
+#include <QString>
+
+namespace mj::platform {
+
+// True when a display server can be reached (DISPLAY or WAYLAND_DISPLAY set).
+// Always true on Windows and macOS.
+bool has_display();
+
+// Call before the QApplication exists: without a display, selects Qt's
+// offscreen platform (Qt would abort otherwise) unless QT_QPA_PLATFORM is set.
+void use_offscreen_without_display();
+
+// A modal box with `text`, the OK button only and `title`. On the offscreen
+// platform nobody could click it, so the text goes to stderr as one line.
+void show_message(const QString& text, const QString& title);
+
+}  // namespace mj::platform
