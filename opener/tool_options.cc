@@ -4,9 +4,11 @@ namespace mj {
 
 namespace {
 
-const QCommandLineOption kExplain("explain", "Show how the folder name NAME is read and whether it is due.");
+const QCommandLineOption kExplain("explain",
+                                  "Show how the folder name NAME is read and whether it is due.");
 const QCommandLineOption kToday("today", "Judge as on this day instead of today.", "YYYY-MM-DD");
-const QCommandLineOption kMissedDays("missed-days", "Days missed since the last run (default 0).", "N");
+const QCommandLineOption kMissedDays("missed-days", "Days missed since the last run (default 0).",
+                                     "N");
 const QCommandLineOption kJson("json", "Print one JSON object on one line.");
 
 tool_options failed(std::string why) {
@@ -56,15 +58,17 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
   o.today = current_date;
   if (parser_.isSet(kToday)) {
     const auto day = parse_iso_date(parser_.value(kToday).toStdString());
-    if (!day) return failed("--today: \"" + parser_.value(kToday).toStdString() +
-                            "\" is not a date YYYY-MM-DD in the years 100..9999");
+    if (!day)
+      return failed("--today: \"" + parser_.value(kToday).toStdString() +
+                    "\" is not a date YYYY-MM-DD in the years 100..9999");
     o.today = *day;
   }
   if (parser_.isSet(kMissedDays)) {
     bool ok = false;
     o.missed_days = parser_.value(kMissedDays).toInt(&ok);
-    if (!ok) return failed("--missed-days: \"" + parser_.value(kMissedDays).toStdString() +
-                           "\" is not a whole number");
+    if (!ok)
+      return failed("--missed-days: \"" + parser_.value(kMissedDays).toStdString() +
+                    "\" is not a whole number");
   }
   o.json = parser_.isSet(kJson);
   o.what = tool_options::action::explain;
