@@ -13,6 +13,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 
 #include "platform/message_box.h"
 #include "writer/edit_shortcut_filter.h"
@@ -77,7 +78,6 @@ Form1::Form1(QString capsule_root, date today, reporter report)
   fill_schedule_choices(today);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   TB_COMMENT->setFocus();
-  centre_on_screen();
 }
 
 void Form1::build_controls(QWidget* client) {
@@ -147,6 +147,16 @@ void Form1::fill_schedule_choices(date today) {
   CB_DIRECTORY->addItems(schedule_choices(today));
   CB_DIRECTORY->setCurrentIndex(-1);
   CB_DIRECTORY->setEditText(QString());
+}
+
+// Placed when first shown, once the menu bar and the controls have their
+// final sizes, and before the window reaches the screen.
+void Form1::showEvent(QShowEvent* event) {
+  if (!centred_) {
+    centred_ = true;
+    centre_on_screen();
+  }
+  QMainWindow::showEvent(event);
 }
 
 void Form1::centre_on_screen() {

@@ -30,6 +30,7 @@ class Form1 : public QMainWindow {
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void build_controls(QWidget* client);
@@ -45,6 +46,7 @@ class Form1 : public QMainWindow {
   void EDIT_COPY_Click();
   void EDIT_PASTE_Click();
 
+  bool centred_ = false;
   QString capsule_root_;
   reporter report_;
 
