@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QTimer>
 #include <QWidget>
+#include <chrono>
+#include <cstdio>
 
 namespace mj::platform {
 
@@ -17,6 +19,9 @@ class quit_after_first_paint : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (event->type() == QEvent::Paint && !quitting_) {
       quitting_ = true;
+      const auto shown = std::chrono::duration_cast<std::chrono::microseconds>(
+          std::chrono::system_clock::now().time_since_epoch());
+      std::fprintf(stderr, "shown_at_us %lld\n", static_cast<long long>(shown.count()));
       // Queued, so the painted window reaches the screen before the end.
       QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
     }

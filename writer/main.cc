@@ -3,6 +3,8 @@
 #include <QApplication>
 #include <QDate>
 #include <QIcon>
+#include <QImageReader>
+#include <QPixmap>
 #include <QStringList>
 
 #include "platform/capsule_root.h"
@@ -25,6 +27,14 @@ mj::date current_local_date() {
   return mj::date{std::chrono::year{d.year()} / d.month() / d.day()};
 }
 
+// Read as PNG straight away: left to guess, Qt would load every image
+// plugin to ask it about the file, a good part of the start-up time.
+QIcon program_icon() {
+  QImageReader reader(QStringLiteral(":/m_jarin/m_jarin.png"), "png");
+  reader.setAutoDetectImageFormat(false);
+  return QIcon(QPixmap::fromImage(reader.read()));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -34,7 +44,7 @@ int main(int argc, char** argv) {
   int qt_argc = 1;
   QApplication app(qt_argc, argv);
   QApplication::setApplicationName(QStringLiteral("m_jarin"));
-  QApplication::setWindowIcon(QIcon(QStringLiteral(":/m_jarin/m_jarin.png")));
+  QApplication::setWindowIcon(program_icon());
 
   const mj::platform::capsule_location root =
       mj::platform::resolve_capsule_root(location.toStdString());
