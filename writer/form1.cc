@@ -96,7 +96,7 @@ void Form1::build_controls(QWidget* client) {
   CB_DIRECTORY->setEditable(true);
   CB_DIRECTORY->setInsertPolicy(QComboBox::NoInsert);
   CB_DIRECTORY->setGeometry(from_twips(240, 2280, 5775, 300));
-  // Schedule names are ASCII keywords and digits: no input method.
+  // Schedule names are ASCII keywords and digits: ask for Latin input.
   const Qt::InputMethodHints latin = Qt::ImhLatinOnly | Qt::ImhNoPredictiveText;
   CB_DIRECTORY->setInputMethodHints(latin);
   CB_DIRECTORY->lineEdit()->setInputMethodHints(latin);
