@@ -1,0 +1,401 @@
+// The writer's window as the user meets it: typing, the Edit menu's keys,
+// Enter in the schedule box, OK, CANCEL, and what a failure leaves behind.
+#include "writer/form1.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QScreen>
+#include <QTest>
+#include <fstream>
+#include <memory>
+
+#include "writer/window_placement.h"
+#include "writer/writer_test_support.h"
+
+namespace mj::writer {
+namespace {
+
+using namespace Qt::StringLiterals;
+
+const date kToday{std::chrono::year{1998} / std::chrono::December / std::chrono::day{15}};
+
+// One writer window on a fresh capsule root, as m_jarin shows it.
+struct open_window {
+  testing::capsule_folder folder;
+  testing::recorder shown;
+  std::unique_ptr<Form1> form;
+
+  QString root() const { return folder.path(u"Morrowjar/"_s); }
+  QPlainTextEdit* message() const { return form->findChild<QPlainTextEdit*>(u"TB_COMMENT"_s); }
+  QComboBox* schedule() const { return form->findChild<QComboBox*>(u"CB_DIRECTORY"_s); }
+  QPushButton* button(const char* name) const {
+    return form->findChild<QPushButton*>(QString::fromLatin1(name));
+  }
+  QAction* action(const char* name) const {
+    return form->findChild<QAction*>(QString::fromLatin1(name));
+  }
+
+  bool show() {
+    form = std::make_unique<Form1>(root(), kToday, std::ref(shown));
+    form->show();
+    return QTest::qWaitForWindowActive(form.get());
+  }
+};
+
+// The control that receives the keys typed into `name`'s text.
+QWidget* typing_target(const open_window& w, const QString& name) {
+  if (name == u"TB_COMMENT") return w.message();
+  return w.schedule();
+}
+
+void set_text(const open_window& w, const QString& name, const QString& text) {
+  if (name == u"TB_COMMENT") {
+    w.message()->setPlainText(text);
+  } else {
+    w.schedule()->setEditText(text);
+  }
+}
+
+QString text_of(const open_window& w, const QString& name) {
+  if (name == u"TB_COMMENT") return w.message()->toPlainText();
+  return w.schedule()->currentText();
+}
+
+QString selection_of(const open_window& w, const QString& name) {
+  if (name == u"TB_COMMENT") return w.message()->textCursor().selectedText();
+  return w.schedule()->lineEdit()->selectedText();
+}
+
+void select(const open_window& w, const QString& name, int from, int to) {
+  if (name == u"TB_COMMENT") {
+    QTextCursor cursor(w.message()->document());
+    cursor.setPosition(from);
+    cursor.setPosition(to, QTextCursor::KeepAnchor);
+    w.message()->setTextCursor(cursor);
+  } else {
+    w.schedule()->lineEdit()->setSelection(from, to - from);
+  }
+}
+
+}  // namespace
+
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void lays_out_the_window();
+  void offers_the_schedule_choices();
+  void tab_visits_the_controls_in_order();
+  void ok_stores_the_message_and_closes();
+  void enter_in_the_schedule_box_data();
+  void enter_in_the_schedule_box();
+  void enter_and_escape_in_the_message_field();
+  void edit_keys_act_through_the_menu_data();
+  void edit_keys_act_through_the_menu();
+  void copy_gives_plain_line_breaks();
+  void edit_commands_ignore_the_buttons();
+  void cancel_stores_nothing();
+  void a_failure_keeps_the_window_and_the_text();
+  void mended_faults_through_the_window_data();
+  void mended_faults_through_the_window();
+};
+
+void Form1Test::lays_out_the_window() {
+  open_window w;
+  QVERIFY(w.show());
+  QCOMPARE(w.form->windowTitle(), u"M_JAR TEXT INPUT"_s);
+  QVERIFY(!w.form->inherits("QDialog"));
+  QCOMPARE(w.form->centralWidget()->size(), QSize(419, 236));
+  QCOMPARE(w.form->minimumSize(), w.form->maximumSize());
+
+  struct placed {
+    const char* name;
+    QRect geometry;
+  };
+  const placed kPlaces[] = {
+      {"TB_COMMENT", {16, 32, 385, 89}},    {"Label2", {16, 16, 137, 17}},
+      {"CB_DIRECTORY", {16, 152, 385, 20}}, {"Label3", {16, 128, 121, 17}},
+      {"MB_OK", {176, 192, 105, 33}},       {"MB_CANCEL", {296, 192, 105, 33}},
+  };
+  for (const placed& p : kPlaces) {
+    QWidget* control = w.form->findChild<QWidget*>(QString::fromLatin1(p.name));
+    QVERIFY2(control, p.name);
+    QCOMPARE(control->geometry(), p.geometry);
+  }
+  QCOMPARE(w.form->findChild<QLabel*>(u"Label2"_s)->text(), u"message"_s);
+  QCOMPARE(w.form->findChild<QLabel*>(u"Label3"_s)->text(), u"subfolder"_s);
+  QCOMPARE(w.button("MB_OK")->text(), u"OK"_s);
+  QCOMPARE(w.button("MB_CANCEL")->text(), u"CANCEL"_s);
+  for (const char* name : {"MB_OK", "MB_CANCEL"}) {
+    QVERIFY(!w.button(name)->isDefault());
+    QVERIFY(!w.button(name)->autoDefault());
+  }
+
+  const QList<QMenu*> menus = w.form->menuBar()->findChildren<QMenu*>();
+  QCOMPARE(menus.size(), 1);
+  QCOMPARE(menus[0]->title(), u"編集(&E)"_s);
+  const QList<QAction*> items = menus[0]->actions();
+  QCOMPARE(items.size(), 3);
+  QCOMPARE(items[0]->text(), u"全選択(&A)"_s);
+  QCOMPARE(items[0]->shortcut(), QKeySequence(u"Ctrl+A"_s));
+  QCOMPARE(items[1]->text(), u"コピー(&C)"_s);
+  QCOMPARE(items[1]->shortcut(), QKeySequence(u"Ctrl+C"_s));
+  QCOMPARE(items[2]->text(), u"貼り付け(&P)"_s);
+  QCOMPARE(items[2]->shortcut(), QKeySequence(u"Ctrl+V"_s));
+
+  QCOMPARE(w.message()->inputMethodHints(), Qt::ImhNone);
+  QVERIFY(w.schedule()->lineEdit()->inputMethodHints().testFlag(Qt::ImhLatinOnly));
+
+  // Centred on the screen; the frame, known only once shown, may shift it a little.
+  const QPoint off_centre =
+      w.form->frameGeometry().center() - w.form->screen()->geometry().center();
+  QVERIFY2(off_centre.manhattanLength() <= 8,
+           qPrintable(u"%1,%2"_s.arg(off_centre.x()).arg(off_centre.y())));
+  // 800 x 600 pixels, a window of 6405 x 4260 twips: top 2370, left 2797.5 twips.
+  QCOMPARE(centred_top_left(QSize(427, 284), QRect(0, 0, 800, 600)), QPoint(186, 158));
+}
+
+void Form1Test::offers_the_schedule_choices() {
+  open_window w;
+  QVERIFY(w.show());
+  QComboBox* box = w.schedule();
+  QCOMPARE(box->count(), 17);
+  QCOMPARE(box->itemText(0), u"98-12-"_s);
+  QCOMPARE(box->itemText(12), u"TOMORROW"_s);
+  QCOMPARE(box->itemText(16), u"EVERY YEAR"_s);
+  QCOMPARE(box->currentIndex(), -1);
+  QCOMPARE(box->currentText(), QString());
+  QCOMPARE(w.message()->toPlainText(), QString());
+  QCOMPARE(QApplication::focusWidget(), w.message());
+}
+
+void Form1Test::tab_visits_the_controls_in_order() {
+  open_window w;
+  QVERIFY(w.show());
+  QTest::keyClick(w.message(), Qt::Key_Tab);
+  QVERIFY(QApplication::focusWidget() == w.schedule() ||
+          QApplication::focusWidget() == w.schedule()->lineEdit());
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), w.button("MB_OK"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), w.button("MB_CANCEL"));
+  QVERIFY(w.message()->toPlainText().isEmpty());
+}
+
+void Form1Test::ok_stores_the_message_and_closes() {
+  open_window w;
+  QVERIFY(w.show());
+  QTest::keyClicks(w.message(), u"Meet at 10:30, OK?"_s);
+  w.schedule()->setFocus();
+  QTest::keyClicks(w.schedule(), u"TOMORROW"_s);
+  QTest::mouseClick(w.button("MB_OK"), Qt::LeftButton);
+  QVERIFY(!w.form->isVisible());
+  QCOMPARE(testing::read_all(w.root() + u"TOMORROW/Meet at 1030 OK.txt"_s),
+           QByteArray("Meet at 10:30, OK?\n"));
+  QVERIFY(w.shown.shown.isEmpty());
+}
+
+void Form1Test::enter_in_the_schedule_box_data() {
+  QTest::addColumn<QString>("message");
+  QTest::addColumn<int>("key");
+  QTest::addColumn<int>("modifiers");
+  QTest::addColumn<bool>("stored");
+  QTest::newRow("empty message: back to the message field")
+      << QString() << int(Qt::Key_Return) << int(Qt::NoModifier) << false;
+  QTest::newRow("one space is a message")
+      << u" "_s << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
+  QTest::newRow("keypad Enter") << u"note"_s << int(Qt::Key_Enter) << int(Qt::KeypadModifier)
+                                << true;
+  QTest::newRow("Shift+Enter acts like Enter")
+      << u"note"_s << int(Qt::Key_Return) << int(Qt::ShiftModifier) << true;
+}
+
+void Form1Test::enter_in_the_schedule_box() {
+  QFETCH(QString, message);
+  QFETCH(int, key);
+  QFETCH(int, modifiers);
+  QFETCH(bool, stored);
+  open_window w;
+  QVERIFY(w.show());
+  w.message()->setPlainText(message);
+  w.schedule()->setFocus();
+  QTest::keyClicks(w.schedule(), u"EVERYDAY"_s);
+  QTest::keyClick(w.schedule(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+  QCOMPARE(w.form->isVisible(), !stored);
+  QCOMPARE(testing::files_in(w.root() + u"EVERYDAY"_s).size(), stored ? 1 : 0);
+  if (!stored) {
+    QCOMPARE(QApplication::focusWidget(), w.message());
+    QCOMPARE(w.schedule()->currentText(), u"EVERYDAY"_s);
+    QCOMPARE(w.schedule()->count(), 17);
+  }
+}
+
+void Form1Test::enter_and_escape_in_the_message_field() {
+  open_window w;
+  QVERIFY(w.show());
+  QTest::keyClicks(w.message(), u"one"_s);
+  QTest::keyClick(w.message(), Qt::Key_Return);
+  QTest::keyClicks(w.message(), u"two"_s);
+  QTest::keyClick(w.message(), Qt::Key_Escape);
+  QVERIFY(w.form->isVisible());
+  QCOMPARE(w.message()->toPlainText(), u"one\ntwo"_s);
+  QVERIFY(!QFileInfo::exists(w.root()));
+}
+
+void Form1Test::edit_keys_act_through_the_menu_data() {
+  QTest::addColumn<QString>("control");
+  QTest::newRow("message field") << u"TB_COMMENT"_s;
+  QTest::newRow("schedule box") << u"CB_DIRECTORY"_s;
+}
+
+// The controls' own editing keys would copy nothing without a selection and
+// paste nothing from an empty clipboard; the window's commands do otherwise.
+void Form1Test::edit_keys_act_through_the_menu() {
+  QFETCH(QString, control);
+  open_window w;
+  QVERIFY(w.show());
+  QWidget* target = typing_target(w, control);
+  target->setFocus();
+  set_text(w, control, u"hello world"_s);
+  QClipboard* clipboard = QApplication::clipboard();
+
+  clipboard->setText(u"old"_s);
+  select(w, control, 4, 4);
+  QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(clipboard->text(), u"hello world"_s);
+
+  select(w, control, 0, 5);
+  QTest::keyClick(target, Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(clipboard->text(), u"hello"_s);
+
+  select(w, control, 3, 3);
+  QTest::keyClick(target, Qt::Key_A, Qt::ControlModifier);
+  QCOMPARE(selection_of(w, control), u"hello world"_s);
+
+  clipboard->clear();
+  select(w, control, 0, 6);
+  QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(text_of(w, control), u"world"_s);
+
+  clipboard->setText(u"big "_s);
+  select(w, control, 0, 0);
+  QTest::keyClick(target, Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(text_of(w, control), u"big world"_s);
+  QVERIFY(w.form->isVisible());
+}
+
+void Form1Test::copy_gives_plain_line_breaks() {
+  open_window w;
+  QVERIFY(w.show());
+  w.message()->setFocus();
+  QTest::keyClicks(w.message(), u"line one"_s);
+  QTest::keyClick(w.message(), Qt::Key_Return);
+  QTest::keyClicks(w.message(), u"line two"_s);
+  QTest::keyClick(w.message(), Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QApplication::clipboard()->text(), u"line one\nline two"_s);
+  select(w, u"TB_COMMENT"_s, 5, 13);
+  QTest::keyClick(w.message(), Qt::Key_C, Qt::ControlModifier);
+  QCOMPARE(QApplication::clipboard()->text(), u"one\nline"_s);
+}
+
+void Form1Test::edit_commands_ignore_the_buttons() {
+  open_window w;
+  QVERIFY(w.show());
+  w.message()->setPlainText(u"message"_s);
+  w.schedule()->setEditText(u"TOMORROW"_s);
+  w.button("MB_OK")->setFocus();
+  QApplication::clipboard()->setText(u"clip"_s);
+  for (const char* name : {"EDIT_ALLSEL", "EDIT_COPY", "EDIT_PASTE"}) w.action(name)->trigger();
+  QCOMPARE(QApplication::clipboard()->text(), u"clip"_s);
+  QCOMPARE(w.message()->toPlainText(), u"message"_s);
+  QCOMPARE(w.schedule()->currentText(), u"TOMORROW"_s);
+  QVERIFY(w.message()->textCursor().selectedText().isEmpty());
+}
+
+void Form1Test::cancel_stores_nothing() {
+  open_window w;
+  QVERIFY(w.show());
+  QTest::keyClicks(w.message(), u"typed but cancelled"_s);
+  QTest::mouseClick(w.button("MB_CANCEL"), Qt::LeftButton);
+  QVERIFY(!w.form->isVisible());
+  QVERIFY(!QFileInfo::exists(w.root()));
+  QVERIFY(w.shown.shown.isEmpty());
+}
+
+void Form1Test::a_failure_keeps_the_window_and_the_text() {
+  open_window w;
+  QDir().mkpath(w.root());
+  std::ofstream((w.root() + u"TOMORROW"_s).toStdString()) << "a file, not a folder";
+  QVERIFY(w.show());
+  QTest::keyClicks(w.message(), u"do not lose me"_s);
+  w.schedule()->setFocus();
+  QTest::keyClicks(w.schedule(), u"TOMORROW"_s);
+  QTest::mouseClick(w.button("MB_OK"), Qt::LeftButton);
+
+  QVERIFY(w.form->isVisible());
+  QCOMPARE(w.message()->toPlainText(), u"do not lose me"_s);
+  QCOMPARE(w.schedule()->currentText(), u"TOMORROW"_s);
+  QCOMPARE(w.shown.shown.size(), 2);
+  QCOMPARE(w.shown.shown[0], u"directory error"_s);
+
+  // The user changes the schedule and tries again.
+  w.schedule()->setEditText(u"EVERYDAY"_s);
+  QTest::mouseClick(w.button("MB_OK"), Qt::LeftButton);
+  QVERIFY(!w.form->isVisible());
+  QCOMPARE(testing::read_all(w.root() + u"EVERYDAY/do not lose me.txt"_s),
+           QByteArray("do not lose me\n"));
+}
+
+void Form1Test::mended_faults_through_the_window_data() {
+  QTest::addColumn<QString>("message");
+  QTest::addColumn<QString>("existing");
+  QTest::addColumn<QString>("file_pattern");
+  QTest::newRow("a taken name gets a number")
+      << u"note"_s << u"note.txt"_s << u"^note \\(2\\)\\.txt$"_s;
+  QTest::newRow("no usable character: the moment of storing")
+      << u"...?"_s << QString() << u"^\\d{4}-\\d\\d-\\d\\d \\d{6}\\.txt$"_s;
+  QTest::newRow("longer than 32,767 characters")
+      << u"z"_s.repeated(33000) << QString() << u"^z{100}\\.txt$"_s;
+  QTest::newRow("long Japanese name fits")
+      << u"た"_s.repeated(150) << QString() << u"^た{83}\\.txt$"_s;
+  QTest::newRow("control characters left out") << u"a\tb\x1b"_s << QString() << u"^ab\\.txt$"_s;
+}
+
+void Form1Test::mended_faults_through_the_window() {
+  QFETCH(QString, message);
+  QFETCH(QString, existing);
+  QFETCH(QString, file_pattern);
+  open_window w;
+  if (!existing.isEmpty()) {
+    QDir().mkpath(w.root() + u"WEEK"_s);
+    std::ofstream((w.root() + u"WEEK/"_s + existing).toStdString()) << "earlier\n";
+  }
+  QVERIFY(w.show());
+  w.message()->setPlainText(message);
+  w.schedule()->setEditText(u"WEEK"_s);
+  QTest::mouseClick(w.button("MB_OK"), Qt::LeftButton);
+  QVERIFY(!w.form->isVisible());
+  QVERIFY(w.shown.shown.isEmpty());
+
+  QStringList files = testing::files_in(w.root() + u"WEEK"_s);
+  if (!existing.isEmpty()) {
+    QVERIFY(files.removeOne(existing));
+    QCOMPARE(testing::read_all(w.root() + u"WEEK/"_s + existing), QByteArray("earlier\n"));
+  }
+  QCOMPARE(files.size(), 1);
+  QVERIFY2(QRegularExpression(file_pattern).match(files[0]).hasMatch(), qPrintable(files[0]));
+  QCOMPARE(testing::read_all(w.root() + u"WEEK/"_s + files[0]), (message + u'\n').toUtf8());
+}
+
+}  // namespace mj::writer
+
+QTEST_MAIN(mj::writer::Form1Test)
+#include "form1_test.moc"

@@ -1,0 +1,104 @@
+#!/usr/bin/env bash
+# Runs the real m_jarin on a private X server, types into it as a user would,
+# and checks the message files it leaves; then asks m_jar whether the
+# schedule folder that was written falls due on the next day.
+# Every wait has a time limit, so a window that never shows cannot hang it.
+set -u
+m_jarin=${M_JARIN:?set M_JARIN to the m_jarin binary}
+m_jar=${M_JAR:-}
+for tool in Xvfb xdotool; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+xvfb_pid='' writer_pid=''
+cleanup() {
+  [[ -n $writer_pid ]] && kill "$writer_pid" 2>/dev/null
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb_pid=$!
+exec 3>&-
+for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
+[[ -s $work/display ]] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+export DISPLAY=:$(head -n1 "$work/display")
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+
+passed=0 failed=0
+check() {  # DESCRIPTION COMMAND...
+  local what=$1
+  shift
+  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL: $what"; fi
+}
+
+start_writer() {  # ARGS...
+  "$m_jarin" "$@" 2>>"$work/writer.log" &
+  writer_pid=$!
+  window=$(timeout 15 xdotool search --sync --onlyvisible --name '^M_JAR TEXT INPUT$' | head -n1)
+  [[ -n $window ]] && timeout 10 xdotool windowfocus --sync "$window"
+}
+
+# Whether the writer ended within a few seconds (with status 0).
+writer_ended() {
+  for _ in $(seq 50); do
+    if ! kill -0 "$writer_pid" 2>/dev/null; then
+      wait "$writer_pid"
+      local status=$?
+      writer_pid=''
+      return "$status"
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+still_running() { sleep 0.3; kill -0 "$writer_pid" 2>/dev/null; }
+
+send() { timeout 10 xdotool "$@"; }
+
+# 1. A message under TOMORROW: typed, Tab to the schedule box, Enter stores.
+root=$work/caps
+start_writer "$root"
+send type --delay 5 'Meet at 10:30, OK?'
+send key Tab
+send type --delay 5 'TOMORROW'
+send key Return
+check "Enter in the schedule box ends the writer" writer_ended
+message=$root/TOMORROW/'Meet at 1030 OK.txt'
+check "the message file is in TOMORROW" test -f "$message"
+check "the file holds the message and one line break" \
+  cmp -s "$message" <(printf 'Meet at 10:30, OK?\n')
+
+# 2. The command line's words make one location; an empty schedule text
+#    stores the message in the capsule root itself.
+start_writer "$work/my" "capsules"
+send type --delay 5 'every run'
+send key Tab Return
+check "a message with no schedule is stored" writer_ended
+check "the location is the words joined by a space" test -f "$work/my capsules/every run.txt"
+
+# 3. Esc does not close the window; CANCEL (the fourth control) does, storing nothing.
+start_writer "$work/cancelled"
+send type --delay 5 'not wanted'
+send key Escape
+check "Esc leaves the window open" still_running
+send key Tab Tab Tab space
+check "CANCEL ends the writer" writer_ended
+check "CANCEL stores nothing" test ! -e "$work/cancelled"
+
+# 4. The opener judges the folder the writer made: TOMORROW is due on the
+#    next day, for messages of the day they were stored.
+if [[ -n $m_jar && -f $message ]]; then
+  stored=$(date -r "$message" +%F)
+  next=$(date -d "$stored + 1 day" +%F)
+  answer=$("$m_jar" --explain --today "$next" --json -- TOMORROW)
+  check "m_jar finds TOMORROW due the next day: $answer" \
+    grep -q "\"flag\":4.*\"time_stamp\":\"$stored\"" <<<"$answer"
+fi
+
+echo "$passed passed, $failed failed"
+[[ $failed == 0 ]]
