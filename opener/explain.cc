@@ -52,7 +52,8 @@ std::string explain_text(std::string_view folder_name, const folder_evaluation& 
       << format_iso_date(r.time_stamp_to) << "\n"
       << "interval:  " << r.interval << "\n";
   if (e.failures.empty()) out << "failures:  none\n";
-  for (const failure& f : e.failures) out << "failure:   " << f.code << " " << f.description << "\n";
+  for (const failure& f : e.failures)
+    out << "failure:   " << f.code << " " << f.description << "\n";
   return out.str();
 }
 

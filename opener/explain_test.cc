@@ -21,11 +21,11 @@ folder_evaluation evaluate(const char* name, long long missed, const char* today
 }
 
 TEST(ExplainJson, HasExactlyTheDocumentedKeys) {
-  const QJsonObject o = parse(explain_json("Sunday@2=3+-", evaluate("Sunday@2=3+-", 4, "1998-12-16")));
-  const QStringList kKeys = {"failures", "flag",   "interval",   "minus",
-                             "mweek",    "name",   "period",     "period2",
-                             "plus",     "rule_name", "test",    "time_stamp",
-                             "time_stamp_to"};
+  const QJsonObject o =
+      parse(explain_json("Sunday@2=3+-", evaluate("Sunday@2=3+-", 4, "1998-12-16")));
+  const QStringList kKeys = {"failures", "flag",       "interval",     "minus", "mweek",
+                             "name",     "period",     "period2",      "plus",  "rule_name",
+                             "test",     "time_stamp", "time_stamp_to"};
   QStringList keys = o.keys();
   keys.sort();
   QStringList expected = kKeys;
