@@ -91,6 +91,11 @@ mkdir -p "$tmp/empty"
 : >"$log"
 at_day "2031-03-12 10:00:00" "$m_jar" "$tmp/empty" 2>/dev/null || fail "empty capsule run failed"
 [[ ! -s $log ]] || fail "an empty capsule opened $(cat "$log")"
+# A capsule root that is not there: nothing opens and "file not found" stays
+# silent.
+at_day "2031-03-12 10:00:00" "$m_jar" "$tmp/missing" 2>"$tmp/stderr" || fail "run on a missing root failed"
+[[ ! -s $log ]] || fail "a missing capsule opened $(cat "$log")"
+! grep -q 'File not found' "$tmp/stderr" || fail "file not found was shown: $(cat "$tmp/stderr")"
 rm -f "$config/M_Jar.conf"
 
 # The dry run lists what the real run then opens, in the same order, and
