@@ -19,9 +19,9 @@ constexpr int kPathAccessError = 75;
 
 [[noreturn]] void fail_for(const std::filesystem::path& path, int error) {
   const int code = (error == ENOENT || error == ENOTDIR) ? kFileNotFound : kPathAccessError;
-  throw failure_error(failure{code, std::string(code == kFileNotFound ? "File not found"
-                                                                      : "Path/File access error") +
-                                        ": " + path.string() + " (" + std::strerror(error) + ")"});
+  throw failure_error(failure{
+      code, std::string(code == kFileNotFound ? "File not found" : "Path/File access error") +
+                ": " + path.string() + " (" + std::strerror(error) + ")"});
 }
 
 bool hidden_name(const std::filesystem::path& path) {
@@ -37,7 +37,8 @@ int attribute_word(const std::filesystem::path& path) {
   const DWORD word = GetFileAttributesW(path.c_str());
   if (word == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = GetLastError();
-    fail_for(path, error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ENOENT : EACCES);
+    fail_for(path,
+             error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ENOENT : EACCES);
   }
   return static_cast<int>(word);
 }

@@ -46,10 +46,10 @@ TEST(AddToDate, FailsOutsideTheYears100To9999) {
     long long n;
   };
   const Case kCases[] = {
-      {"9999-12-31", date_unit::days, 1},       {"0100-01-01", date_unit::days, -1},
-      {"9999-12-15", date_unit::months, 1},     {"0100-01-31", date_unit::months, -1},
-      {"1998-12-16", date_unit::years, 8002},   {"1998-12-16", date_unit::years, -1899},
-      {"1998-12-16", date_unit::years, -32768}, {"1998-12-16", date_unit::weeks, 32767 * 20LL},
+      {"9999-12-31", date_unit::days, 1},         {"0100-01-01", date_unit::days, -1},
+      {"9999-12-15", date_unit::months, 1},       {"0100-01-31", date_unit::months, -1},
+      {"1998-12-16", date_unit::years, 8002},     {"1998-12-16", date_unit::years, -1899},
+      {"1998-12-16", date_unit::years, -32768},   {"1998-12-16", date_unit::weeks, 32767 * 20LL},
       {"1998-12-16", date_unit::days, 1LL << 40},
   };
   for (const Case& c : kCases) {
@@ -90,9 +90,8 @@ TEST(Calendar, IsoDatesAreStrict) {
   EXPECT_EQ(format_iso_date(zero_date), "1899-12-30");
   EXPECT_EQ(format_iso_date(D("0100-01-01")), "0100-01-01");
   EXPECT_EQ(parse_iso_date("2000-02-29"), std::optional<date>(D("2000-02-29")));
-  const char* const kBad[] = {"1999-02-29", "1998-13-01", "1998-12-32", "98-12-16",
-                              "1998/12/16", "1998-12-6",  "0099-12-31", "1998-12-16x",
-                              "",           "+998-12-16"};
+  const char* const kBad[] = {"1999-02-29", "1998-13-01", "1998-12-32",  "98-12-16", "1998/12/16",
+                              "1998-12-6",  "0099-12-31", "1998-12-16x", "",         "+998-12-16"};
   for (const char* text : kBad) {
     SCOPED_TRACE(text);
     EXPECT_FALSE(parse_iso_date(text).has_value());

@@ -27,8 +27,8 @@ bool day_has_come(const std::string& rule_name, const run_calendar& calendar) {
     const int16_t m = leading_number(year_part(rule_name, marks));
     const int16_t dd = leading_number(month_part(rule_name, marks));
     // Out-of-range months and days roll over: month 13 is January of next year.
-    const date target = add_days(add_months(calendar.year_start, checked_sub(m, 1)),
-                                 checked_sub(dd, 1));
+    const date target =
+        add_days(add_months(calendar.year_start, checked_sub(m, 1)), checked_sub(dd, 1));
     return target <= today && today <= calendar.year_end;
   }
   const date target = marks.has_e() ? month_end_with_year_target(rule_name, marks, near_year)

@@ -115,8 +115,8 @@ TEST(DueAfter, AWeekdayFormWithoutWeekNumberWritesNotDue) {
 }
 
 TEST(DueAfter, LeavesPeriodsRangeEndAndIntervalAlone) {
-  const char* const kRules[] = {"TOMORROW", "YEAR1", "MONDAY", "15", "E3", "2-E", "12-25",
-                                "1999-2-E2", "98-12-25", "EVERYDAY", "MAIL", "98-2-30"};
+  const char* const kRules[] = {"TOMORROW", "YEAR1",     "MONDAY",   "15",       "E3",   "2-E",
+                                "12-25",    "1999-2-E2", "98-12-25", "EVERYDAY", "MAIL", "98-2-30"};
   for (const char* rule : kRules) {
     SCOPED_TRACE(rule);
     const int16_t period = 5, period2 = 11, mweek = 2;

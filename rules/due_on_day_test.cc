@@ -60,7 +60,8 @@ TEST(DueOnDay, WorkedResults) {
 
 TEST(DueOnDay, NextDayRepeatingAndAgeForms) {
   const Case kCases[] = {
-      {"TOMORROW=0: empty range", kRunDay, "TOMORROW", 0, -1, 0, 4, "1998-12-16", "1998-12-15", 0, 0},
+      {"TOMORROW=0: empty range", kRunDay, "TOMORROW", 0, -1, 0, 4, "1998-12-16", "1998-12-15", 0,
+       0},
       {"TOMORROW2 is day 0", kRunDay, "TOMORROW2", 0, 0, 0, 0, kZero, kZero, 0, 0},
       {"EVERYDAY", kRunDay, "EVERYDAY", 0, 0, 0, 3, kRunDay, kRunDay, 1, 0},
       {"EVERYDAY0", kRunDay, "EVERYDAY0", 0, 0, 0, 3, kRunDay, kRunDay, 1, 0},
@@ -78,13 +79,15 @@ TEST(DueOnDay, NextDayRepeatingAndAgeForms) {
       {"YEAR1 on 29 February", "2000-02-29", "YEAR1", 0, 0, 0, 2, "1999-02-28", "1999-02-28", 0, 0},
       {"YEAR1=1", kRunDay, "YEAR1", 1, 0, 0, 4, "1997-12-16", "1997-12-16", 0, 0},
       {"YEAR1=7", kRunDay, "YEAR1", 7, 6, 0, 4, "1997-12-10", "1997-12-16", 0, 0},
-      {"YEAR1=0 ignores the period", kRunDay, "YEAR1", 0, -1, 0, 2, "1997-12-16", "1997-12-16", 0, 0},
+      {"YEAR1=0 ignores the period", kRunDay, "YEAR1", 0, -1, 0, 2, "1997-12-16", "1997-12-16", 0,
+       0},
       {"DAY-3 is three days ahead", kRunDay, "DAY-3", 0, 0, 0, 2, "1998-12-19", "1998-12-19", 0, 0},
       // The moved date leaves the years 100..9999: the due kind is already
       // set, the dates keep the zero date so no file is selected.
       {"YEAR3000", kRunDay, "YEAR3000", 0, 0, 0, 2, kZero, kZero, 0, 5},
       {"YEAR3000=2", kRunDay, "YEAR3000", 2, 1, 0, 4, kZero, kZero, 0, 5},
-      {"TOMORROW on the first supported day", "0100-01-01", "TOMORROW", 0, 0, 0, 4, kZero, kZero, 0, 5},
+      {"TOMORROW on the first supported day", "0100-01-01", "TOMORROW", 0, 0, 0, 4, kZero, kZero, 0,
+       5},
       {"YEAR40000: nothing written", kRunDay, "YEAR40000", 0, 0, 0, 0, kZero, kZero, 0, 6},
   };
   for (const Case& c : kCases) check(c);
@@ -108,10 +111,13 @@ TEST(DueOnDay, FormsThatPointAtADay) {
       {"2-29 on 29 February", "2000-02-29", "2-29", 0, 0, 0, 1, kZero, kZero, 0, 0},
       {"2-29 on 28 February", "1999-02-28", "2-29", 0, 0, 0, 0, kZero, kZero, 0, 0},
       {"2-30 never", "2000-03-01", "2-30", 0, 400, 0, 0, kZero, kZero, 0, 0},
-      {"2-29 window of 400 days with a 29 February", "2000-06-01", "2-29", 400, 399, 0, 1, kZero, kZero, 0, 0},
-      {"2-29 window of 400 days without one", "1999-06-01", "2-29", 400, 399, 0, 0, kZero, kZero, 0, 0},
+      {"2-29 window of 400 days with a 29 February", "2000-06-01", "2-29", 400, 399, 0, 1, kZero,
+       kZero, 0, 0},
+      {"2-29 window of 400 days without one", "1999-06-01", "2-29", 400, 399, 0, 0, kZero, kZero, 0,
+       0},
       {"1998-12-25=3 on its third day", "1998-12-27", "1998-12-25", 3, 2, 0, 1, kZero, kZero, 0, 0},
-      {"1998-12-25=3 on its fourth day", "1998-12-28", "1998-12-25", 3, 2, 0, 0, kZero, kZero, 0, 0},
+      {"1998-12-25=3 on its fourth day", "1998-12-28", "1998-12-25", 3, 2, 0, 0, kZero, kZero, 0,
+       0},
       {"98-12-25 a year later", "1999-12-25", "98-12-25", 0, 0, 0, 0, kZero, kZero, 0, 0},
       {"98-2-30", kRunDay, "98-2-30", 0, 0, 0, 0, kZero, kZero, 0, 13},
       {"A-B-C", kRunDay, "A-B-C", 0, 0, 0, 0, kZero, kZero, 0, 13},
@@ -130,7 +136,8 @@ TEST(DueOnDay, FormsThatPointAtADay) {
       {"E3 not on 28 January", "1999-01-28", "E3", 0, 0, 0, 0, kZero, kZero, 0, 0},
       {"E40 never", kRunDay, "E40", 0, 400, 0, 0, kZero, kZero, 0, 0},
       {"NOTES is a month end", "1998-12-31", "NOTES", 0, 0, 0, 1, kZero, kZero, 0, 0},
-      {"full-width EVERYDAY is day 0", kRunDay, "\xEF\xBC\xA5\xEF\xBC\xB6", 0, 400, 0, 0, kZero, kZero, 0, 0},
+      {"full-width EVERYDAY is day 0", kRunDay, "\xEF\xBC\xA5\xEF\xBC\xB6", 0, 400, 0, 0, kZero,
+       kZero, 0, 0},
       {"a window running before the year 100", "0100-01-05", "1", 0, 10, 0, 1, kZero, kZero, 0, 5},
       {"E at the end of the year 9999", "9999-12-31", "E", 0, 0, 0, 0, kZero, kZero, 0, 5},
       {"2-E40000 overflows before any day", kRunDay, "2-E40000", 0, 0, 0, 0, kZero, kZero, 0, 6},

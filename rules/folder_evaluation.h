@@ -16,9 +16,9 @@ namespace mj {
 enum due_kind : int16_t {
   kNotDue = 0,
   kWholeFolder = 1,
-  kUpToDay = 2,     // files last modified up to the end of `time_stamp`
-  kRepeating = 3,   // files with a repetition within time_stamp..time_stamp_to
-  kWithinRange = 4, // files last modified within time_stamp..time_stamp_to
+  kUpToDay = 2,      // files last modified up to the end of `time_stamp`
+  kRepeating = 3,    // files with a repetition within time_stamp..time_stamp_to
+  kWithinRange = 4,  // files last modified within time_stamp..time_stamp_to
 };
 
 // A fresh entry per folder: nothing due, both dates the zero date.

@@ -57,7 +57,10 @@ TEST(EvaluateFolder, NamesFallDueOnTheirDays) {
       {"98-12-", 0, {}, {"1998-12-16", "1998-12-31"}},
       // Names the writer proposes keep reading as the year they were written in.
       {"30-1-15", 0, {"2030-01-15"}, {"2030-01-14", "2030-01-16"}},
-      {"\xEF\xBC\xA5\xEF\xBC\xB6\xEF\xBC\xA5\xEF\xBC\xB2\xEF\xBC\xB9\xEF\xBC\xA4\xEF\xBC\xA1\xEF\xBC\xB9", 0, {},
+      {"\xEF\xBC\xA5\xEF\xBC\xB6\xEF\xBC\xA5\xEF\xBC\xB2\xEF\xBC\xB9\xEF\xBC\xA4\xEF\xBC\xA1\xEF"
+       "\xBC\xB9",
+       0,
+       {},
        {"1998-12-15", "1998-12-31"}},
   };
   for (const Case& c : kCases) {
@@ -123,7 +126,8 @@ TEST(EvaluateFolder, ArbitraryNamesKeepTheInvariants) {
     std::string name;
     const int length = static_cast<int>(random() % 24);
     for (int j = 0; j < length; ++j) name += alphabet[random() % alphabet.size()];
-    const date today = D("1998-12-16") + std::chrono::days{static_cast<int>(random() % 4000) - 2000};
+    const date today =
+        D("1998-12-16") + std::chrono::days{static_cast<int>(random() % 4000) - 2000};
     const long long missed = random() % 3 == 0 ? random() % 40000 : 0;
     SCOPED_TRACE(name);
     const folder_evaluation e = evaluate_folder(name, missed, make_run_calendar(today));

@@ -55,8 +55,7 @@ int16_t leading_number(std::string_view text) {
   if (!frac_digits.empty()) {
     const char first = frac_digits.front();
     bool above_half = first > '5';
-    if (first == '5')
-      above_half = frac_digits.find_first_not_of('0', 1) != std::string_view::npos;
+    if (first == '5') above_half = frac_digits.find_first_not_of('0', 1) != std::string_view::npos;
     const bool exactly_half = first == '5' && !above_half;
     if (above_half || (exactly_half && magnitude % 2 == 1)) ++magnitude;
   }

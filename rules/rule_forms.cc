@@ -8,10 +8,10 @@ namespace mj {
 namespace {
 
 constexpr keyword kRepeatingKeywords[] = {
-    {"EVERYYEAR", date_unit::years},  {"EVERY YEAR", date_unit::years},
+    {"EVERYYEAR", date_unit::years},   {"EVERY YEAR", date_unit::years},
     {"EVERYMONTH", date_unit::months}, {"EVERY MONTH", date_unit::months},
-    {"EVERYWEEK", date_unit::weeks},  {"EVERY WEEK", date_unit::weeks},
-    {"EVERYDAY", date_unit::days},    {"EVERY DAY", date_unit::days},
+    {"EVERYWEEK", date_unit::weeks},   {"EVERY WEEK", date_unit::weeks},
+    {"EVERYDAY", date_unit::days},     {"EVERY DAY", date_unit::days},
 };
 
 constexpr keyword kAgeKeywords[] = {

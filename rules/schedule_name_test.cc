@@ -39,8 +39,8 @@ TEST(SplitScheduleName, SplitsRuleNameAndMarkers) {
       {"12-25+", 0, "12-25", false, true, 0, 0, 0},
       {"1998-12-25=3", 0, "1998-12-25", false, false, 3, 2, 0},
       // Full-width letters and space are ordinary characters: kept as they are.
-      {"\xEF\xBC\xA5\xEF\xBC\xB6 \xE3\x80\x80", 0, "\xEF\xBC\xA5\xEF\xBC\xB6 \xE3\x80\x80",
-       false, false, 0, 0, 0},
+      {"\xEF\xBC\xA5\xEF\xBC\xB6 \xE3\x80\x80", 0, "\xEF\xBC\xA5\xEF\xBC\xB6 \xE3\x80\x80", false,
+       false, 0, 0, 0},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.folder);
@@ -64,12 +64,12 @@ TEST(SplitScheduleName, AMarkerNumberThatOverflowsIsReportedAndCountsAsZero) {
     size_t failure_count;
   };
   const Case kCases[] = {
-      {"X=40000", 0, 0, -1, 0, 1},            // period 0, so the window is empty
-      {"X=40000@2", 0, 0, -1, 0, 1},          // the "@" is inside the period text
+      {"X=40000", 0, 0, -1, 0, 1},    // period 0, so the window is empty
+      {"X=40000@2", 0, 0, -1, 0, 1},  // the "@" is inside the period text
       {"X@99999=3", 0, 3, 2, 0, 1},
-      {"X=-32768", 0, -32768, 0, 0, 1},       // period - 1 cannot be computed
+      {"X=-32768", 0, -32768, 0, 0, 1},  // period - 1 cannot be computed
       {"X=32767+", 1, 32767, 32767, 0, 0},
-      {"X=32767+", 2, 32767, 32766, 0, 1},    // period2 + missed days overflows
+      {"X=32767+", 2, 32767, 32766, 0, 1},  // period2 + missed days overflows
       {"X+", 40000, 0, 0, 0, 1},
       {"X@99999=40000+", 40000, 0, -1, 0, 3},
   };
