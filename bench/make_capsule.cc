@@ -17,27 +17,45 @@ namespace {
 std::string folder_name(int i, std::mt19937& random) {
   const int n = static_cast<int>(random() % 28) + 1;
   const std::string number = std::to_string(n);
-  const char* kWeekdays[] = {"SUNDAY", "MONDAY", "TUESDAY", "WEDNESDAY",
+  const char* kWeekdays[] = {"SUNDAY",   "MONDAY", "TUESDAY", "WEDNESDAY",
                              "THURSDAY", "FRIDAY", "SATURDAY"};
   switch (i % 18) {
-    case 0: return "TOMORROW";
-    case 1: return "EVERYDAY" + number;
-    case 2: return "EVERY WEEK " + number;
-    case 3: return "EVERYMONTH" + number;
-    case 4: return "Every Year";
-    case 5: return "YEAR" + number;
-    case 6: return "MONTH" + number + "=3";
-    case 7: return "DAY" + number;
-    case 8: return "WEEK" + number + "-";
-    case 9: return std::string(kWeekdays[n % 7]) + "@" + std::to_string(n % 5 + 1);
-    case 10: return std::to_string(1995 + n) + "-" + std::to_string(n % 12 + 1) + "-" + number;
-    case 11: return std::to_string(n % 12 + 1) + "-" + number + "+";
-    case 12: return "E" + std::to_string(n % 4);
-    case 13: return number;
-    case 14: return std::to_string(n % 12 + 1) + "-E" + std::to_string(n % 3);
-    case 15: return std::to_string(2000 + n) + "-2-E";
-    case 16: return number + "-";
-    default: return "notes " + number;
+    case 0:
+      return "TOMORROW";
+    case 1:
+      return "EVERYDAY" + number;
+    case 2:
+      return "EVERY WEEK " + number;
+    case 3:
+      return "EVERYMONTH" + number;
+    case 4:
+      return "Every Year";
+    case 5:
+      return "YEAR" + number;
+    case 6:
+      return "MONTH" + number + "=3";
+    case 7:
+      return "DAY" + number;
+    case 8:
+      return "WEEK" + number + "-";
+    case 9:
+      return std::string(kWeekdays[n % 7]) + "@" + std::to_string(n % 5 + 1);
+    case 10:
+      return std::to_string(1995 + n) + "-" + std::to_string(n % 12 + 1) + "-" + number;
+    case 11:
+      return std::to_string(n % 12 + 1) + "-" + number + "+";
+    case 12:
+      return "E" + std::to_string(n % 4);
+    case 13:
+      return number;
+    case 14:
+      return std::to_string(n % 12 + 1) + "-E" + std::to_string(n % 3);
+    case 15:
+      return std::to_string(2000 + n) + "-2-E";
+    case 16:
+      return number + "-";
+    default:
+      return "notes " + number;
   }
 }
 
@@ -65,8 +83,8 @@ int main(int argc, char** argv) {
     for (int f = 0; f < files; ++f) {
       const fs::path file = root / name / ("message " + std::to_string(f) + ".txt");
       std::ofstream(file) << "message " << f << " of " << name << "\n";
-      const auto back = std::chrono::seconds(random() % static_cast<unsigned>(
-                                                             thirty_years.count() * 3600));
+      const auto back =
+          std::chrono::seconds(random() % static_cast<unsigned>(thirty_years.count() * 3600));
       fs::last_write_time(file, now - back);
     }
   }
