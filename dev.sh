@@ -12,7 +12,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  faketime xvfb xauth xdotool
+  faketime xvfb xauth xdotool xdg-utils
 )
 
 install_missing() {
@@ -35,12 +35,27 @@ build() {
   cmake --build "$build_dir"
 }
 
+# A first capsule for a newcomer: one message written "yesterday" in the
+# folder TOMORROW, so the first run has something to open.
+make_sample_capsule() {
+  local root=$HOME/Morrowjar
+  [[ -e $root ]] && return 0
+  mkdir -p "$root/TOMORROW"
+  printf '%s\n' "Welcome to Morrowjar." \
+    "This note lay in $root/TOMORROW and opened the day after it was written." \
+    "Put files in folders named TOMORROW, EVERY MONTH, 12-25, SUNDAY ... under $root." \
+    >"$root/TOMORROW/welcome.txt"
+  touch -d yesterday "$root/TOMORROW/welcome.txt"
+  echo "Created a sample capsule in $root (one note in TOMORROW)."
+}
+
 cmd=${1:-}
 case "$cmd" in
   run)
     install_missing
     build
     shift
+    (($# == 0)) && make_sample_capsule
     exec "$build_dir/opener/m_jar" "$@"
     ;;
   test)

@@ -1,12 +1,17 @@
 // m_jar: the opener. With options starting with "--" it answers questions
-// about schedule names; otherwise it makes the opener's run.
+// (--explain, --dry-run); otherwise it makes the opener's run.
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDate>
-#include <cstdio>
 #include <iostream>
 
+#include "opener/dry_run.h"
 #include "opener/explain.h"
+#include "opener/f0001.h"
+#include "opener/start_up.h"
 #include "opener/tool_options.h"
+#include "platform/message_box.h"
+#include "platform/settings_store.h"
 #include "rules/folder_evaluation.h"
 
 namespace {
@@ -14,6 +19,34 @@ namespace {
 mj::date current_local_date() {
   const QDate d = QDate::currentDate();
   return mj::date{std::chrono::year{d.year()} / d.month() / d.day()};
+}
+
+QStringList arguments_of(int argc, char** argv) {
+  QStringList arguments;
+  for (int i = 0; i < argc; ++i) arguments.append(QString::fromLocal8Bit(argv[i]));
+  return arguments;
+}
+
+// The classic command line is one text: the arguments joined by single spaces.
+std::string command_line_text(const QStringList& arguments) {
+  return arguments.mid(1).join(' ').toStdString();
+}
+
+int explain(const mj::tool_options& options) {
+  const mj::folder_evaluation e =
+      mj::evaluate_folder(options.name, options.missed_days, mj::make_run_calendar(options.today));
+  std::cout << (options.json ? mj::explain_json(options.name, e) + "\n"
+                             : mj::explain_text(options.name, e));
+  return 0;
+}
+
+int dry_run(const mj::tool_options& options) {
+  const std::string prev_date_text =
+      options.prev ? mj::format_prev_date(*options.prev)
+                   : mj::platform::read_setting("date", "prev_date").toStdString();
+  const mj::dry_run_report report = mj::dry_run(prev_date_text, options.today, options.location);
+  std::cout << (options.json ? mj::dry_run_json(report) + "\n" : mj::dry_run_text(report));
+  return 0;
 }
 
 int run_tool(const QStringList& arguments) {
@@ -30,23 +63,29 @@ int run_tool(const QStringList& arguments) {
       std::cerr << "m_jar: " << options.error << "\n";
       return 2;
     case mj::tool_options::action::explain:
-      break;
+      return explain(options);
+    case mj::tool_options::action::dry_run:
+      return dry_run(options);
   }
-  const mj::folder_evaluation e =
-      mj::evaluate_folder(options.name, options.missed_days, mj::make_run_calendar(options.today));
-  std::cout << (options.json ? mj::explain_json(options.name, e) + "\n"
-                             : mj::explain_text(options.name, e));
-  return 0;
+  return 2;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  QCoreApplication app(argc, argv);
-  QCoreApplication::setApplicationName("m_jar");
-  QCoreApplication::setApplicationVersion(MORROWJAR_VERSION);
-  const QStringList arguments = QCoreApplication::arguments();
-  if (mj::is_tool_mode(arguments)) return run_tool(arguments);
-  std::cerr << "m_jar: the opener's run is not built yet; try m_jar --explain NAME\n";
-  return 1;
+  // Read before Qt sees them: QApplication takes options such as -style away.
+  const QStringList arguments = arguments_of(argc, argv);
+  if (mj::is_tool_mode(arguments)) {
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName("m_jar");
+    QCoreApplication::setApplicationVersion(MORROWJAR_VERSION);
+    return run_tool(arguments);
+  }
+  mj::platform::use_offscreen_without_display();
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("m_jar");
+  mj::f0001 form;
+  if (!form.Form_Load(command_line_text(arguments))) return 0;
+  form.show();
+  return QApplication::exec();
 }

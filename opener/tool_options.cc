@@ -10,12 +10,24 @@ const QCommandLineOption kToday("today", "Judge as on this day instead of today.
 const QCommandLineOption kMissedDays("missed-days", "Days missed since the last run (default 0).",
                                      "N");
 const QCommandLineOption kJson("json", "Print one JSON object on one line.");
+const QCommandLineOption kDryRun("dry-run",
+                                 "Show which files a run on LOCATION would open, and why, "
+                                 "without opening any or storing the run's date.");
+const QCommandLineOption kPrev("prev",
+                               "--dry-run: the date of the previous run, instead of the "
+                               "stored one.",
+                               "YYYY-MM-DD");
 
 tool_options failed(std::string why) {
   tool_options o;
   o.what = tool_options::action::error;
   o.error = std::move(why);
   return o;
+}
+
+std::string not_a_date(const char* option, const QString& value) {
+  return std::string(option) + ": \"" + value.toStdString() +
+         "\" is not a date YYYY-MM-DD in the years 100..9999";
 }
 
 }  // namespace
@@ -32,8 +44,11 @@ tool_options_parser::tool_options_parser() {
       "Without options: m_jar [DELAY][LOCATION] runs the opener.");
   parser_.addHelpOption();
   parser_.addVersionOption();
-  parser_.addOptions({kExplain, kToday, kMissedDays, kJson});
-  parser_.addPositionalArgument("NAME", "A schedule folder name, such as \"SUNDAY@2=3+-\".");
+  parser_.addOptions({kExplain, kDryRun, kToday, kPrev, kMissedDays, kJson});
+  parser_.addPositionalArgument("NAME",
+                                "--explain: a schedule folder name, such as \"SUNDAY@2=3+-\".");
+  parser_.addPositionalArgument("LOCATION", "--dry-run: the capsule root (default ~/Morrowjar).",
+                                "[LOCATION]");
 }
 
 tool_options tool_options_parser::parse(const QStringList& arguments, date current_date) {
@@ -47,21 +62,37 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
     o.what = tool_options::action::version;
     return o;
   }
-  if (!parser_.isSet(kExplain)) return failed("no mode given: use --explain NAME (see --help)");
+  const bool explain = parser_.isSet(kExplain);
+  const bool dry = parser_.isSet(kDryRun);
+  if (explain == dry) {
+    return failed(explain
+                      ? "--explain and --dry-run cannot be combined"
+                      : "no mode given: use --explain NAME or --dry-run [LOCATION] (see --help)");
+  }
+  if (explain && parser_.isSet(kPrev)) return failed("--prev belongs to --dry-run");
+  if (dry && parser_.isSet(kMissedDays))
+    return failed("--missed-days belongs to --explain; --dry-run counts them from --prev");
 
   const QStringList positional = parser_.positionalArguments();
-  if (positional.size() != 1)
-    return failed(positional.empty() ? "--explain needs a folder NAME"
-                                     : "--explain takes exactly one NAME");
-  o.name = positional.front().toStdString();
+  if (explain) {
+    if (positional.size() != 1)
+      return failed(positional.empty() ? "--explain needs a folder NAME"
+                                       : "--explain takes exactly one NAME");
+    o.name = positional.front().toStdString();
+  } else {
+    if (positional.size() > 1) return failed("--dry-run takes at most one LOCATION");
+    if (!positional.empty()) o.location = positional.front().toStdString();
+  }
 
   o.today = current_date;
   if (parser_.isSet(kToday)) {
     const auto day = parse_iso_date(parser_.value(kToday).toStdString());
-    if (!day)
-      return failed("--today: \"" + parser_.value(kToday).toStdString() +
-                    "\" is not a date YYYY-MM-DD in the years 100..9999");
+    if (!day) return failed(not_a_date("--today", parser_.value(kToday)));
     o.today = *day;
+  }
+  if (parser_.isSet(kPrev)) {
+    o.prev = parse_iso_date(parser_.value(kPrev).toStdString());
+    if (!o.prev) return failed(not_a_date("--prev", parser_.value(kPrev)));
   }
   if (parser_.isSet(kMissedDays)) {
     bool ok = false;
@@ -71,7 +102,7 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
                     "\" is not a whole number");
   }
   o.json = parser_.isSet(kJson);
-  o.what = tool_options::action::explain;
+  o.what = explain ? tool_options::action::explain : tool_options::action::dry_run;
   return o;
 }
 

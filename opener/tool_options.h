@@ -4,6 +4,7 @@
 
 #include <QCommandLineParser>
 #include <QStringList>
+#include <optional>
 #include <string>
 
 #include "rules/calendar.h"
@@ -14,7 +15,7 @@ namespace mj {
 bool is_tool_mode(const QStringList& arguments);
 
 struct tool_options {
-  enum class action { explain, help, version, error };
+  enum class action { explain, dry_run, help, version, error };
   action what = action::error;
   std::string error;  // one line, for action::error
 
@@ -22,6 +23,9 @@ struct tool_options {
   date today{};
   long long missed_days = 0;
   bool json = false;
+
+  std::string location;      // --dry-run: the location text of the capsule root
+  std::optional<date> prev;  // --dry-run: stands in for the stored "prev_date"
 };
 
 class tool_options_parser {

@@ -45,6 +45,11 @@ TEST(ToolOptions, BadArgumentsAreOneLineErrors) {
       {"--explain", "--missed-days", "x", "A"},
       {"--explain", "--frobnicate", "A"},
       {"--json", "A"},
+      {"--explain", "--dry-run", "A"},
+      {"--explain", "--prev", "1998-12-15", "A"},
+      {"--dry-run", "--missed-days", "3"},
+      {"--dry-run", "--prev", "1998/12/15"},
+      {"--dry-run", "/a", "/b"},
   };
   for (const QStringList& args : kBad) {
     SCOPED_TRACE(args.join(' ').toStdString());
@@ -58,6 +63,22 @@ TEST(ToolOptions, BadArgumentsAreOneLineErrors) {
 TEST(ToolOptions, HelpAndVersion) {
   EXPECT_EQ(parse({"--help"}).what, tool_options::action::help);
   EXPECT_EQ(parse({"--version"}).what, tool_options::action::version);
+}
+
+TEST(ToolOptions, ReadsDryRunWithItsDefaults) {
+  const tool_options plain = parse({"--dry-run"});
+  EXPECT_EQ(plain.what, tool_options::action::dry_run);
+  EXPECT_EQ(plain.location, "");
+  EXPECT_EQ(plain.prev, std::nullopt);  // the stored prev_date is used
+  EXPECT_EQ(plain.today, kNow);
+
+  const tool_options full =
+      parse({"--dry-run", "--today", "1998-12-16", "--prev", "1998-12-13", "--json", "/srv/caps"});
+  EXPECT_EQ(full.what, tool_options::action::dry_run);
+  EXPECT_EQ(full.location, "/srv/caps");
+  EXPECT_EQ(full.prev, parse_iso_date("1998-12-13"));
+  EXPECT_EQ(full.today, *parse_iso_date("1998-12-16"));
+  EXPECT_TRUE(full.json);
 }
 
 }  // namespace

@@ -1,0 +1,138 @@
+// The capsule scan and the due-file selection on a real folder tree, with
+// file times set through std::filesystem.
+#include "opener/capsule_scan.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <ctime>
+#include <fstream>
+
+#include "opener/due_file_selection.h"
+#include "rules/test_support.h"
+
+namespace mj {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::D;
+
+class CapsuleScan : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::string pattern = (fs::temp_directory_path() / "mj_capsule_XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    root_ = fs::path(pattern) / "";
+  }
+  void TearDown() override {
+    std::error_code ignored;
+    for (const auto& e : fs::recursive_directory_iterator(root_, ignored))
+      fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
+    fs::remove_all(root_, ignored);
+  }
+
+  // Creates the file `name` last modified at the local time `when`
+  // ("YYYY-MM-DD hh:mm:ss").
+  void file(const fs::path& name, const char* when = "1998-12-01 12:00:00") {
+    fs::create_directories((root_ / name).parent_path());
+    std::ofstream(root_ / name) << "message";
+    std::tm local{};
+    ASSERT_NE(strptime(when, "%Y-%m-%d %H:%M:%S", &local), nullptr);
+    local.tm_isdst = -1;
+    const auto since_epoch = std::chrono::system_clock::from_time_t(std::mktime(&local));
+    fs::last_write_time(root_ / name, std::chrono::file_clock::from_sys(since_epoch));
+  }
+  void folder(const fs::path& name) { fs::create_directories(root_ / name); }
+
+  std::vector<std::string> queued(const opening_selection& selection) {
+    std::vector<std::string> paths;
+    for (const queue_entry& e : selection.open_queue)
+      paths.push_back(fs::path(e.path).lexically_relative(root_).string());
+    return paths;
+  }
+
+  failure_sink keep() {
+    return [this](const failure& f) { failures_.push_back(f); };
+  }
+
+  fs::path root_;
+  std::vector<failure> failures_;
+};
+
+TEST_F(CapsuleScan, QueuesRootFilesFirstThenEachDueFolderInListingOrder) {
+  file("b_root.txt");
+  file("A_root.txt");
+  file(".hidden_root");
+  file("TOMORROW/a.txt", "1998-12-15 00:00:00");
+  file("TOMORROW/B.txt", "1998-12-15 23:59:59");
+  file("TOMORROW/c.txt", "1998-12-16 00:00:00");  // today's: opens tomorrow
+  file("TOMORROW/sub/inner.txt", "1998-12-15 10:00:00");
+  file("tomorrow /x.txt", "1998-12-15 10:00:00");  // trailing blank: judged as TOMORROW
+  file("16/f.txt");
+  file("16/.h");
+  file("Every Week/w1.txt", "1998-12-09 10:00:00");
+  file("Every Week/w2.txt", "1998-12-10 10:00:00");
+  file("12-14+/late.txt");  // due through the missed days
+  file("12-25/xmas.txt");   // not due
+  file(".TOMORROW/hidden_folder.txt", "1998-12-15 10:00:00");
+  file("16+/in_readonly.txt");
+  fs::permissions(root_ / "16+", fs::perms::owner_write, fs::perm_options::remove);
+  fs::create_directory_symlink(root_ / "16", root_ / "link16");
+  folder("98-2-30");  // looks like a date and is none
+
+  const run_calendar calendar = make_run_calendar(D("1998-12-16"));
+  const capsule_scan scan = scan_capsule(root_, 2, calendar, keep());
+
+  std::vector<std::string> names;
+  for (const scanned_folder& f : scan.folders) names.push_back(f.name);
+  EXPECT_EQ(names, (std::vector<std::string>{"12-14+", "12-25", "16", "98-2-30", "Every Week",
+                                             "TOMORROW", "tomorrow "}));
+  ASSERT_EQ(failures_.size(), 1u);
+  EXPECT_EQ(failures_[0].code, kTypeMismatch);
+
+  const opening_selection selection = select_due_files(root_, scan, calendar.today, keep());
+  EXPECT_EQ(queued(selection),
+            (std::vector<std::string>{".hidden_root", "A_root.txt", "b_root.txt", "12-14+/late.txt",
+                                      "16/.h", "16/f.txt", "Every Week/w1.txt", "TOMORROW/a.txt",
+                                      "TOMORROW/B.txt", "tomorrow /x.txt"}));
+  EXPECT_EQ(fs::path(selection.working_folder), root_ / "tomorrow ");
+  EXPECT_EQ(failures_.size(), 1u);
+}
+
+TEST_F(CapsuleScan, AMissingCapsuleRootGivesAnEmptyQueueSilently) {
+  const fs::path missing = root_ / "nowhere" / "";
+  const run_calendar calendar = make_run_calendar(D("1998-12-16"));
+  const capsule_scan scan = scan_capsule(missing, 0, calendar, keep());
+  EXPECT_TRUE(scan.folders.empty());
+  EXPECT_TRUE(scan.root_files.empty());
+  EXPECT_TRUE(select_due_files(missing, scan, calendar.today, keep()).open_queue.empty());
+  for (const failure& f : failures_) EXPECT_EQ(f.code, kFileNotFound);
+  EXPECT_FALSE(failures_.empty());
+}
+
+TEST_F(CapsuleScan, AFolderRemovedAfterTheScanIsReportedAndTheRestStillOpens) {
+  file("16/gone.txt");
+  file("EVERYDAY/kept.txt", "1998-12-15 08:00:00");
+  const run_calendar calendar = make_run_calendar(D("1998-12-16"));
+  const capsule_scan scan = scan_capsule(root_, 0, calendar, keep());
+  fs::remove_all(root_ / "16");
+  const opening_selection selection = select_due_files(root_, scan, calendar.today, keep());
+  EXPECT_EQ(queued(selection), (std::vector<std::string>{"EVERYDAY/kept.txt"}));
+  ASSERT_FALSE(failures_.empty());
+  EXPECT_NE(failures_[0].code, kFileNotFound);  // the folder that cannot be entered is shown
+}
+
+TEST_F(CapsuleScan, ARepeatingFolderWithoutAStepQueuesNothing) {
+  file("EVERYDAY/a.txt", "1998-12-15 08:00:00");
+  capsule_scan scan;
+  scanned_folder everyday{"EVERYDAY", {}};
+  everyday.evaluation.name.rule_name = "EVERYDAY";
+  everyday.evaluation.result = {D("1998-12-16"), D("1998-12-16"), kRepeating, 0};
+  scan.folders.push_back(everyday);
+  EXPECT_TRUE(select_due_files(root_, scan, D("1998-12-16"), keep()).open_queue.empty());
+  scan.folders[0].evaluation.result.interval = 1;
+  EXPECT_EQ(select_due_files(root_, scan, D("1998-12-16"), keep()).open_queue.size(), 1u);
+}
+
+}  // namespace
+}  // namespace mj

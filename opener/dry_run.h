@@ -1,0 +1,29 @@
+// `m_jar --dry-run`: the run's plan shown instead of carried out. Nothing is
+// opened, "prev_date" is not written, no window is shown.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "opener/run_plan.h"
+
+namespace mj {
+
+struct dry_run_report {
+  run_start start;
+  run_plan plan;
+  std::vector<failure> failures;  // every failure, the silent ones included
+};
+
+// The same start, scan and selection as the real run.
+dry_run_report dry_run(std::string_view prev_date_text, date today, std::string_view location);
+
+// One line per queued file: its path, a tab, and why it opens; then the
+// failures.
+std::string dry_run_text(const dry_run_report& report);
+
+// One JSON object on one line (without the line break).
+std::string dry_run_json(const dry_run_report& report);
+
+}  // namespace mj

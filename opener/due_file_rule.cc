@@ -1,0 +1,84 @@
+#include "opener/due_file_rule.h"
+
+#include "rules/failure.h"
+
+namespace mj {
+
+namespace {
+
+using namespace std::chrono;
+
+wall_time start_of(date d) { return wall_time{d}; }
+wall_time end_of(date d) { return wall_time{d + days{1}}; }
+
+long long month_index(date d) {
+  const year_month_day ymd{d};
+  return static_cast<int>(ymd.year()) * 12LL + static_cast<unsigned>(ymd.month()) - 1;
+}
+
+long long ceil_div(long long a, long long b) { return a > 0 ? (a + b - 1) / b : 0; }
+
+// The smallest repetition number k >= 1 (counting steps of `interval` units)
+// whose repetition can be at or after `from` 00:00.
+long long first_reaching(wall_time t, date_unit unit, long long interval, date from) {
+  const date t_day = floor<days>(t);
+  long long k = 1;
+  if (unit == date_unit::days || unit == date_unit::weeks) {
+    const long long step = interval * (unit == date_unit::weeks ? 7 : 1) * 86400LL;
+    k = ceil_div((start_of(from) - t).count(), step);
+  } else {
+    const long long step = interval * (unit == date_unit::years ? 12 : 1);
+    // Repetition k lies in month index(t) + k * step; only in the month of
+    // `from` itself can it still fall before `from`.
+    k = ceil_div(month_index(from) - month_index(t_day), step);
+    if (k >= 1) {
+      const auto n = repetition_of(t, unit, k * interval);
+      if (n && *n < start_of(from)) ++k;
+    }
+  }
+  return k < 1 ? 1 : k;
+}
+
+}  // namespace
+
+std::optional<wall_time> repetition_of(wall_time t, date_unit unit, long long steps) {
+  const date t_day = floor<days>(t);
+  try {
+    return add_to_date(t_day, unit, steps) + (t - t_day);
+  } catch (const failure_error&) {
+    return std::nullopt;
+  }
+}
+
+bool repetition_falls_within(wall_time t, date_unit unit, int16_t interval, date from, date to,
+                             date today) {
+  if (interval < 1) return false;
+  // The repetitions only grow. Those before number k miss the days (they lie
+  // before `from`); the search ends at one of them when it is past `today`.
+  // From number k on, only k itself can still lie before the end of `to`.
+  if (!repetition_of(t, unit, interval)) return false;
+  const long long k = first_reaching(t, unit, interval, from);
+  const auto reaching = repetition_of(t, unit, k * interval);
+  if (!reaching || *reaching >= end_of(to)) return false;
+  if (k == 1) return true;
+  const auto before = repetition_of(t, unit, (k - 1) * interval);
+  return before && *before <= start_of(today);
+}
+
+bool file_is_due(const folder_result& result, std::optional<date_unit> repeat_unit, wall_time t,
+                 date today) {
+  switch (result.flag) {
+    case kWholeFolder:
+      return true;
+    case kUpToDay:
+      return t < end_of(result.time_stamp);
+    case kWithinRange:
+      return t >= start_of(result.time_stamp) && t < end_of(result.time_stamp_to);
+    case kRepeating:
+      return repeat_unit && repetition_falls_within(t, *repeat_unit, result.interval,
+                                                    result.time_stamp, result.time_stamp_to, today);
+  }
+  return false;
+}
+
+}  // namespace mj

@@ -1,0 +1,33 @@
+// The opener's window: shown while the queued files are handed to the
+// desktop one per tick of `Timer1`. It holds no logic of its own.
+#pragma once
+
+#include <QString>
+#include <QTimer>
+#include <QWidget>
+#include <string>
+
+#include "opener/opening_queue.h"
+
+namespace mj {
+
+class f0001 : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit f0001(QWidget* parent = nullptr);
+
+  // The whole load sequence of a run. False when the skip key ended the run:
+  // the program is then to end without showing the window.
+  bool Form_Load(const std::string& command_line);
+
+ private slots:
+  void Timer1_Timer();
+
+ private:
+  QTimer Timer1;
+  opening_queue queue_;
+  std::string working_folder_;
+};
+
+}  // namespace mj

@@ -1,0 +1,24 @@
+// Listing one folder of the capsule, always in the same order on every
+// machine, so that every run opens files in a predictable sequence.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace mj::platform {
+
+enum class listing_mask {
+  all_entries,  // folders and files alike (the directory mask, 16); "." and ".." left out
+  files,        // ordinary and hidden files, a link to one included (mask 2)
+};
+
+// The entry names of `folder` sorted by name: letters A-Z compared without
+// case first, then byte by byte. Fails (mj::failure_error) with code 53 when
+// the folder is not there, 75 when it cannot be read.
+std::vector<std::string> list_folder(const std::filesystem::path& folder, listing_mask mask);
+
+// The listing order: true when `a` comes before `b`.
+bool listing_order(const std::string& a, const std::string& b);
+
+}  // namespace mj::platform

@@ -1,0 +1,31 @@
+#include "platform/settings_store.h"
+
+#include <QSettings>
+
+namespace mj::platform {
+
+namespace {
+
+constexpr int kPathAccessError = 75;
+
+QString key_path(const QString& section, const QString& key) { return section + "/" + key; }
+
+}  // namespace
+
+// Linux: $XDG_CONFIG_HOME/M_Jar.conf; Windows: HKEY_CURRENT_USER\Software\M_Jar.
+QString read_setting(const QString& section, const QString& key) {
+  const QSettings store(QSettings::NativeFormat, QSettings::UserScope, kSettingsApplication);
+  return store.value(key_path(section, key)).toString();
+}
+
+std::optional<failure> write_setting(const QString& section, const QString& key,
+                                     const QString& value) {
+  QSettings store(QSettings::NativeFormat, QSettings::UserScope, kSettingsApplication);
+  store.setValue(key_path(section, key), value);
+  store.sync();
+  if (store.status() == QSettings::NoError) return std::nullopt;
+  return failure{kPathAccessError, "Path/File access error: the settings store " +
+                                       store.fileName().toStdString() + " cannot be written"};
+}
+
+}  // namespace mj::platform

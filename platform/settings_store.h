@@ -1,0 +1,21 @@
+// The opener's one stored value: the per-user settings store of application
+// "M_Jar" (a file under $XDG_CONFIG_HOME on Linux, the registry on Windows).
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "rules/failure.h"
+
+namespace mj::platform {
+
+inline constexpr char kSettingsApplication[] = "M_Jar";
+
+// The text stored under `section`/`key`; empty when there is none.
+QString read_setting(const QString& section, const QString& key);
+
+// Stores `value`; a store that cannot be written gives a failure.
+std::optional<failure> write_setting(const QString& section, const QString& key,
+                                     const QString& value);
+
+}  // namespace mj::platform

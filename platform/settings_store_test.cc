@@ -1,0 +1,50 @@
+#include "platform/settings_store.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace mj::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Qt reads $XDG_CONFIG_HOME once, before the first QSettings, so every test
+// of this program shares one temporary configuration folder.
+class SettingsStore : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() {
+    std::string pattern = (fs::temp_directory_path() / "mj_settings_XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+    config_ = pattern;
+    setenv("XDG_CONFIG_HOME", pattern.c_str(), 1);
+  }
+  static void TearDownTestSuite() { fs::remove_all(config_); }
+
+  static fs::path config_;
+};
+
+fs::path SettingsStore::config_;
+
+TEST_F(SettingsStore, AnAbsentValueReadsEmptyAndAWrittenOneReadsBack) {
+  EXPECT_EQ(read_setting("date", "prev_date"), "");
+  EXPECT_EQ(write_setting("date", "prev_date", "1998/12/16"), std::nullopt);
+  EXPECT_EQ(read_setting("date", "prev_date"), "1998/12/16");
+  std::ifstream file(config_ / "M_Jar.conf");
+  std::string text((std::istreambuf_iterator<char>(file)), {});
+  EXPECT_NE(text.find("[date]"), std::string::npos) << text;
+  EXPECT_NE(text.find("prev_date=1998/12/16"), std::string::npos) << text;
+}
+
+TEST_F(SettingsStore, AStoreThatCannotBeWrittenIsAFailure) {
+  // A folder where the settings file belongs cannot be written, even by root.
+  fs::remove(config_ / "M_Jar.conf");
+  fs::create_directory(config_ / "M_Jar.conf");
+  EXPECT_NE(write_setting("date", "prev_date", "1998/12/17"), std::nullopt);
+  fs::remove(config_ / "M_Jar.conf");
+}
+
+}  // namespace
+}  // namespace mj::platform
