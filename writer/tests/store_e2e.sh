@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Runs the real m_jarin on a private X server, types into it as a user would,
-# and checks the message files it leaves; then asks m_jar whether the
-# schedule folder that was written falls due on the next day.
+# and checks the message files it leaves; then has m_jar's dry run show that
+# the message opens at a run on the next day.
 # Every wait has a time limit, so a window that never shows cannot hang it.
 set -u
 m_jarin=${M_JARIN:?set M_JARIN to the m_jarin binary}
@@ -90,14 +90,17 @@ send key Tab Tab Tab space
 check "CANCEL ends the writer" writer_ended
 check "CANCEL stores nothing" test ! -e "$work/cancelled"
 
-# 4. The opener judges the folder the writer made: TOMORROW is due on the
-#    next day, for messages of the day they were stored.
+# 4. The opener finds what the writer stored: at a run on the next day the
+#    message in TOMORROW is queued, by the same scan and selection as a real run.
 if [[ -n $m_jar && -f $message ]]; then
   stored=$(date -r "$message" +%F)
   next=$(date -d "$stored + 1 day" +%F)
-  answer=$("$m_jar" --explain --today "$next" --json -- TOMORROW)
-  check "m_jar finds TOMORROW due the next day: $answer" \
-    grep -q "\"flag\":4.*\"time_stamp\":\"$stored\"" <<<"$answer"
+  answer=$("$m_jar" --dry-run --today "$next" --prev "$stored" --json -- "$root")
+  check "m_jar queues the stored message the next day: $answer" \
+    grep -qF "\"path\":\"$message\"" <<<"$answer"
+  answer=$("$m_jar" --dry-run --today "$stored" --prev "$stored" --json -- "$root")
+  check "m_jar does not queue it on the day it was stored: $answer" \
+    bash -c '! grep -qF "$1" <<<"$2"' _ "\"path\":\"$message\"" "$answer"
 fi
 
 echo "$passed passed, $failed failed"
