@@ -248,6 +248,7 @@ std::vector<folder_case> day_form_folders() {
       {"MONDAY@3+", p, kTwoFiles, covered_day_is(0, true, weekday_in_week(1, 3))},
       {"SATURDAY=2", p, kTwoFiles, covered_day_is(2, false, weekday_in_week(6, 0))},
       {"SUNDAY@5", p, kTwoFiles, covered_day_is(0, false, weekday_in_week(0, 5))},
+      {"TUESDAY@2=3+", p, kTwoFiles, covered_day_is(3, true, weekday_in_week(2, 2))},
   };
 }
 
@@ -317,6 +318,7 @@ std::vector<folder_case> minus_folders() {
       {"E-", p, kTwoFiles, from_day([](day t) { return t == month_end(t); })},
       {"E3-", p, kTwoFiles, from_day([](day t) { return t >= month_end(t) - days{2}; })},
       {"SUNDAY@2-", p, kTwoFiles, from_day(weekday_from(0, 2))},
+      {"Sunday@2=3+-", p, kTwoFiles, from_day(weekday_from(0, 2))},
       {"friday@5-", p, kTwoFiles, from_day(weekday_from(5, 5))},
       {"THURSDAY-", p, kTwoFiles, from_day([](day) { return false; })},
       {"TOMORROW-", p, around, [](const run_day& r, day f) { return f < r.today; }},
@@ -425,14 +427,60 @@ void check_folder(const folder_case& f, const run_day& r, const std::multiset<st
   t.faults.push_back(text);
 }
 
+// Compares one run's queue with every folder's expectation.
+void check_run(const std::vector<folder_case>& folders, const run_day& r,
+               const dry_run_result& result, std::map<std::string, tally>& tallies) {
+  EXPECT_EQ(result.failures, 0) << "failures reported on " << iso(r.today);
+  tally& root = tallies["root"];
+  ++root.checks;
+  ++root.opened;
+  if (result.queued.count("") == 0 || result.queued.at("").count("root note.txt") != 1)
+    root.faults.push_back(iso(r.today) + ": the capsule root's file did not open once");
+  std::set<std::string> known{""};
+  for (const folder_case& f : folders) {
+    known.insert(f.name);
+    const auto got = result.queued.find(f.name);
+    check_folder(f, r, got == result.queued.end() ? std::multiset<std::string>{} : got->second,
+                 tallies[f.property]);
+  }
+  for (const auto& [name, files] : result.queued)
+    EXPECT_TRUE(known.count(name)) << "unknown folder \"" << name << "\" on " << iso(r.today);
+}
+
+// One line per property; a failure per broken run (the first 15), in the
+// property's words.
+void report(const std::map<std::string, tally>& tallies) {
+  for (const auto& [key, words] : kProperties) {
+    const auto found = tallies.find(key);
+    const tally t = found == tallies.end() ? tally{} : found->second;
+    printf("%-12s %5d checks, %6d files opened, %6d kept shut, %3zu faults\n", key.c_str(),
+           t.checks, t.opened, t.kept, t.faults.size());
+    // Each property is tested both ways: some files must open, some not
+    // (the capsule root's file opens at every run).
+    EXPECT_GT(t.opened, 0) << key;
+    if (key != "root") {
+      EXPECT_GT(t.kept, 0) << key;
+    }
+    for (size_t i = 0; i < t.faults.size() && i < 15; ++i)
+      ADD_FAILURE() << words << "\n  broken on " << t.faults[i];
+  }
+}
+
+std::vector<folder_case> all_folders(const std::set<day>& runs) {
+  std::vector<folder_case> folders = full_date_folders(runs);
+  for (auto more : {day_form_folders(), file_form_folders(), minus_folders()})
+    folders.insert(folders.end(), more.begin(), more.end());
+  return folders;
+}
+
 class simulated_year : public ::testing::Test {
  protected:
   void SetUp() override {
     const char* m_jar = std::getenv("M_JAR");
     ASSERT_NE(m_jar, nullptr) << "set M_JAR to the m_jar program";
     m_jar_ = m_jar;
-    char pattern[] = "/tmp/morrowjar-year-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
+    std::string pattern = (fs::temp_directory_path() / "morrowjar-year-XXXXXX").string();
+    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
     work_ = pattern;
     setenv("XDG_CONFIG_HOME", (work_ / "config").c_str(), 1);
   }
@@ -445,9 +493,7 @@ class simulated_year : public ::testing::Test {
 
 TEST_F(simulated_year, every_run_opens_what_the_schedule_names_say) {
   const std::set<day> runs = login_days(kSeed);
-  std::vector<folder_case> folders = full_date_folders(runs);
-  for (auto more : {day_form_folders(), file_form_folders(), minus_folders()})
-    folders.insert(folders.end(), more.begin(), more.end());
+  const std::vector<folder_case> folders = all_folders(runs);
   const fs::path root = work_ / "capsule";
   write_capsule(root, folders);
   ASSERT_FALSE(HasFatalFailure());
@@ -459,38 +505,12 @@ TEST_F(simulated_year, every_run_opens_what_the_schedule_names_say) {
     prev = today;
     const dry_run_result result = run_m_jar(m_jar_, root, r);
     ASSERT_TRUE(result.error.empty()) << result.error;
-    EXPECT_EQ(result.failures, 0) << "failures reported on " << iso(today);
-    tally& root_tally = tallies["root"];
-    ++root_tally.checks;
-    ++root_tally.opened;
-    if (result.queued.count("") == 0 || result.queued.at("").count("root note.txt") != 1)
-      root_tally.faults.push_back(iso(today) + ": the capsule root's file did not open once");
-    std::set<std::string> known{""};
-    for (const folder_case& f : folders) {
-      known.insert(f.name);
-      const auto got = result.queued.find(f.name);
-      check_folder(f, r, got == result.queued.end() ? std::multiset<std::string>{} : got->second,
-                   tallies[f.property]);
-    }
-    for (const auto& [name, files] : result.queued)
-      EXPECT_TRUE(known.count(name)) << "unknown folder \"" << name << "\" on " << iso(today);
+    check_run(folders, r, result, tallies);
   }
-
   printf("%zu runs in 2028 (%zu days skipped), %zu schedule folders\n", runs.size(),
          366 - runs.size(), folders.size());
-  for (const auto& [key, words] : kProperties) {
-    const tally& t = tallies[key];
-    printf("%-12s %5d checks, %6d files opened, %6d kept shut, %3zu faults\n", key.c_str(),
-           t.checks, t.opened, t.kept, t.faults.size());
-    // Each property is tested both ways: some files must open, some not
-    // (the capsule root's file opens at every run).
-    EXPECT_GT(t.opened, 0) << key;
-    if (key != "root") {
-      EXPECT_GT(t.kept, 0) << key;
-    }
-    for (size_t i = 0; i < t.faults.size() && i < 15; ++i)
-      ADD_FAILURE() << words << "\n  broken on " << t.faults[i];
-  }
+  report(tallies);
+
   // The month-end fall-back is met both ways: the repetitions of 31 January
   // on 29 February, 30 April, 30 June, 30 September and 30 November.
   size_t fall_back_runs = 0;
