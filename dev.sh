@@ -2,6 +2,7 @@
 # One entry point for building and checking Morrowjar on Debian 12.
 #   ./dev.sh run    install what is missing, build, and run the opener
 #   ./dev.sh test   install what is missing, build, and run the whole test suite
+#   ./dev.sh deps   only install what is missing (bench/run starts with it)
 # Both are idempotent: with everything in place they only rebuild what changed.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -13,6 +14,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   faketime xvfb xauth xdotool xdg-utils
+  time
 )
 
 install_missing() {
@@ -58,6 +60,9 @@ case "$cmd" in
     (($# == 0)) && make_sample_capsule
     exec "$build_dir/opener/m_jar" "$@"
     ;;
+  deps)
+    install_missing
+    ;;
   test)
     install_missing
     build
@@ -65,7 +70,7 @@ case "$cmd" in
     exec ctest --output-on-failure -j"$(nproc)"
     ;;
   *)
-    echo "usage: $0 run [m_jar arguments] | test" >&2
+    echo "usage: $0 run [m_jar arguments] | test | deps" >&2
     exit 2
     ;;
 esac

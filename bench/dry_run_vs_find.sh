@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # How long `m_jar --dry-run --json` takes over a large capsule compared with
-# `find` merely listing every file with its time: the median of several runs
-# of each, and their ratio (target: at most 2).
+# `find` merely listing every file with its time: min/median/max of several
+# runs of each, the ratio of the medians (target: at most 2), and the peak
+# memory of each (with /usr/bin/time, Debian package "time").
 #   bench/dry_run_vs_find.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 build=${1:-build}
@@ -14,23 +15,48 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 "$make_capsule" "$tmp/capsule" 2000 50
 
-median_seconds() {  # COMMAND...
-  local times=()
-  "$@" >/dev/null  # warm the caches once
-  for _ in $(seq "$runs"); do
-    local start end
-    start=$(date +%s.%N)
-    "$@" >/dev/null
-    end=$(date +%s.%N)
-    times+=("$(awk -v a="$start" -v b="$end" 'BEGIN {print b - a}')")
-  done
-  printf '%s\n' "${times[@]}" | sort -g | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'
+# "min median max" of numbers on stdin.
+min_median_max() {
+  sort -g | awk '{v[NR] = $1} END {
+    m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
+    print v[1], m, v[NR]
+  }'
 }
 
-dry=$(median_seconds env XDG_CONFIG_HOME="$tmp/config" "$m_jar" --dry-run --json --prev 2000-01-01 "$tmp/capsule")
-find_time=$(median_seconds find "$tmp/capsule" -type f -printf '%T@ %p\n')
-queued=$(XDG_CONFIG_HOME="$tmp/config" "$m_jar" --dry-run --json --prev 2000-01-01 "$tmp/capsule" |
-  grep -o '"path":' | wc -l)
-printf 'files queued by the dry run: %s\n' "$queued"
-printf 'median of %d runs: m_jar --dry-run --json %.3f s, find %.3f s, ratio %.2f\n' \
-  "$runs" "$dry" "$find_time" "$(awk -v a="$dry" -v b="$find_time" 'BEGIN {print a / b}')"
+seconds_of_runs() {  # COMMAND...
+  "$@" >/dev/null  # warm the caches once
+  for _ in $(seq "$runs"); do
+    local start=$EPOCHREALTIME
+    "$@" >/dev/null
+    awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN {print b - a}'
+  done | min_median_max
+}
+
+# Peak resident memory in MiB over the runs.
+peak_mib_of_runs() {  # COMMAND...
+  for _ in $(seq "$runs"); do
+    /usr/bin/time -f '%M' -o "$tmp/rss" "$@" >/dev/null
+    awk '{print $1 / 1024}' "$tmp/rss"
+  done | min_median_max
+}
+
+dry_run=(env XDG_CONFIG_HOME="$tmp/config" "$m_jar" --dry-run --json --prev 2000-01-01 "$tmp/capsule")
+list=(find "$tmp/capsule" -type f -printf '%T@ %p\n')
+read -r dry_min dry_med dry_max < <(seconds_of_runs "${dry_run[@]}")
+read -r find_min find_med find_max < <(seconds_of_runs "${list[@]}")
+queued=$("${dry_run[@]}" | grep -o '"path":' | wc -l)
+printf 'capsule: 2000 folders x 50 files, %s files queued by the dry run\n' "$queued"
+printf '%d runs, seconds   min     median  max\n' "$runs"
+printf '  m_jar --dry-run  %.3f   %.3f   %.3f\n' "$dry_min" "$dry_med" "$dry_max"
+printf '  find             %.3f   %.3f   %.3f\n' "$find_min" "$find_med" "$find_max"
+printf 'ratio of the medians %.2f\n' "$(awk -v a="$dry_med" -v b="$find_med" 'BEGIN {print a / b}')"
+
+if [[ -x /usr/bin/time ]]; then
+  read -r mem_min mem_med mem_max < <(peak_mib_of_runs "${dry_run[@]}")
+  read -r fmem_min fmem_med fmem_max < <(peak_mib_of_runs "${list[@]}")
+  printf 'peak memory, MiB   min     median  max\n'
+  printf '  m_jar --dry-run  %6.1f  %6.1f  %6.1f\n' "$mem_min" "$mem_med" "$mem_max"
+  printf '  find             %6.1f  %6.1f  %6.1f\n' "$fmem_min" "$fmem_med" "$fmem_max"
+else
+  echo 'peak memory: not measured, /usr/bin/time is missing (Debian package "time")'
+fi

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Start-up cost of the writer: the median time from starting m_jarin to its
-# window being painted, against a Qt Widgets program that shows an empty
-# window, both on one private X server in the same run, in alternating order.
+# Start-up cost of the writer: the time from starting m_jarin to its window
+# being painted (min/median/max over the rounds), against a Qt Widgets program
+# that shows an empty window, both on one private X server in the same run, in
+# alternating order.
 #   bench/startup.sh [BUILD_DIR] [ROUNDS]
 set -euo pipefail
 build=${1:-build}
@@ -33,7 +34,12 @@ time_to_shown() {
   echo $((shown - start))
 }
 
-median() { sort -n | awk '{v[NR] = $1} END {print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2}'; }
+# "min median max" of numbers on stdin.
+min_median_max() {
+  sort -n | awk '{v[NR] = $1} END {
+    print v[1], (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2, v[NR]
+  }'
+}
 
 run_writer() { time_to_shown "$writer" "$work/caps"; }
 run_empty() { time_to_shown "$empty"; }
@@ -50,11 +56,16 @@ for round in $(seq "$rounds"); do
   done
 done
 
-awk -v w="$(median <"$work/writer")" -v e="$(median <"$work/empty")" \
-    -v l="$(median <"$work/label")" -v n="$rounds" 'BEGIN {
-  printf "rounds %d, medians from start to the window shown:\n", n
-  printf "  m_jarin                 %6.1f ms\n", w / 1000
-  printf "  empty Qt window         %6.1f ms\n", e / 1000
-  printf "  empty window + 1 label  %6.1f ms (the font system starts with the first text)\n", l / 1000
-  printf "ratio to the empty window %.2f (target at most 1.30); to the labelled one %.2f\n", w / e, w / l
+read -r w_min w w_max < <(min_median_max <"$work/writer")
+read -r e_min e e_max < <(min_median_max <"$work/empty")
+read -r l_min l l_max < <(min_median_max <"$work/label")
+awk -v n="$rounds" -v w="$w" -v e="$e" -v l="$l" \
+    -v w_min="$w_min" -v w_max="$w_max" -v e_min="$e_min" -v e_max="$e_max" \
+    -v l_min="$l_min" -v l_max="$l_max" 'BEGIN {
+  printf "rounds %d, start to the window shown, ms   min  median     max\n", n
+  printf "  m_jarin                          %6.1f  %6.1f  %6.1f\n", w_min / 1000, w / 1000, w_max / 1000
+  printf "  empty Qt window                  %6.1f  %6.1f  %6.1f\n", e_min / 1000, e / 1000, e_max / 1000
+  printf "  empty window + 1 label           %6.1f  %6.1f  %6.1f\n", l_min / 1000, l / 1000, l_max / 1000
+  printf "  (the font system starts with the first text)\n"
+  printf "ratio of the medians to the empty window %.2f (target at most 1.30); to the labelled one %.2f\n", w / e, w / l
 }'
