@@ -13,7 +13,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  faketime xvfb xauth xdotool xdg-utils
+  faketime xvfb xauth xdotool xdg-utils util-linux
   time
 )
 

@@ -61,6 +61,7 @@ void f0001::Timer1_Timer() {
   const std::optional<std::string> path = queue_.tick();
   if (!path) {
     Timer1.stop();
+    run_ended_ = true;
     QApplication::exit(0);
     return;
   }

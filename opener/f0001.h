@@ -21,6 +21,12 @@ class f0001 : public QWidget {
   // the program is then to end without showing the window.
   bool Form_Load(const std::string& command_line);
 
+  // True once the tick after the last file has ended the run. That tick can
+  // come while a failure box of the load handler is still open (the timer
+  // runs from before the last step): the box's own event loop then ends, and
+  // the program must end too instead of showing the window.
+  bool run_ended() const { return run_ended_; }
+
  private slots:
   void Timer1_Timer();
 
@@ -28,6 +34,7 @@ class f0001 : public QWidget {
   QTimer Timer1;
   opening_queue queue_;
   std::string working_folder_;
+  bool run_ended_ = false;
 };
 
 }  // namespace mj

@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("m_jar");
   mj::f0001 form;
-  if (!form.Form_Load(command_line_text(arguments))) return 0;
+  if (!form.Form_Load(command_line_text(arguments)) || form.run_ended()) return 0;
   form.show();
   return QApplication::exec();
 }

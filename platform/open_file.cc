@@ -6,9 +6,8 @@
 
 #include <filesystem>
 #else
-#include <QProcess>
-#include <QString>
-#include <QStringList>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 namespace mj::platform {
@@ -23,16 +22,34 @@ void open_with_desktop(const std::string& path, const std::string& working_folde
 
 #else
 
+// The names are handed over as the bytes the folder listing gave: a name that
+// is not valid UTF-8 (a folder copied from another system, say) would not
+// survive a trip through QString, and neither would the working folder, which
+// would make every opening of the run fail.
 void open_with_desktop(const std::string& path, const std::string& working_folder) {
 #ifdef __APPLE__
-  const QString opener = QStringLiteral("open");
+  const char* opener = "open";
 #else
   // Not QDesktopServices: on a desktop without a display connection it
   // silently opens nothing.
-  const QString opener = QStringLiteral("xdg-open");
+  const char* opener = "xdg-open";
 #endif
-  QProcess::startDetached(opener, {QString::fromStdString(path)},
-                          QString::fromStdString(working_folder));
+  char* const argv[] = {const_cast<char*>(opener), const_cast<char*>(path.c_str()), nullptr};
+  // Started from a child that ends at once, so the opener is adopted by init
+  // and never waited for; only calls that are safe after fork() follow it.
+  const pid_t child = fork();
+  if (child == 0) {
+    if (fork() == 0) {
+      setsid();
+      if (!working_folder.empty() && chdir(working_folder.c_str()) != 0) {
+        // A working folder gone since the scan: the file still opens, from here.
+      }
+      execvp(opener, argv);
+      _exit(127);
+    }
+    _exit(0);
+  }
+  if (child > 0) waitpid(child, nullptr, 0);
 }
 
 #endif

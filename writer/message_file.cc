@@ -29,7 +29,10 @@ std::optional<QString> write_message_file(const QString& path, const QString& me
   QSaveFile file(path);
   if (!file.open(QIODevice::WriteOnly)) return failure_text(path, file.errorString());
   const QByteArray content = message_file_content(message);
-  if (file.write(content) != content.size()) {
+  // A short message only reaches the disk when the buffer is flushed; a flush
+  // that fails inside commit() would still let it put the empty file in place,
+  // so the flush is made and checked here.
+  if (file.write(content) != content.size() || !file.flush()) {
     const QString reason = file.errorString();
     file.cancelWriting();
     return failure_text(path, reason);

@@ -149,23 +149,38 @@ TEST_F(StoreMessage, ANulInTheScheduleNameStoresNothing) {
 }
 
 // A full disk, as far as this process can tell: writing past the size limit
-// fails with EFBIG. Nothing may be left under the message's name or any other.
+// fails with EFBIG. Nothing may be left under the message's name or any other,
+// whether the write itself fails (a message larger than the write buffer) or
+// only the flush at the end (a short one).
 TEST_F(StoreMessage, AFullDiskLeavesNoHalfMessage) {
   ASSERT_EQ(store(u"TOMORROW"_s, u"first"_s).outcome, store_outcome::stored);
-  rlimit saved{};
-  ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto saved_handler = std::signal(SIGXFSZ, SIG_IGN);
-  rlimit small = saved;
-  small.rlim_cur = 4096;
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  const store_result result = store(u"TOMORROW"_s, u"y"_s.repeated(100000));
-  setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, saved_handler);
+  struct Case {
+    const char* name;
+    rlim_t limit;
+    QString text;
+  };
+  const Case kCases[] = {
+      {"larger than the buffer", 4096, u"y"_s.repeated(100000)},
+      {"held in the buffer", 0, u"short note"_s},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    shown_.shown.clear();
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto saved_handler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = saved;
+    small.rlim_cur = c.limit;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const store_result result = store(u"TOMORROW"_s, c.text);
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, saved_handler);
 
-  EXPECT_EQ(result.outcome, store_outcome::failed);
-  ASSERT_EQ(shown_.shown.size(), 1);
-  EXPECT_TRUE(shown_.shown[0].startsWith(u"Cannot store the message in"_s));
-  EXPECT_EQ(files_in(root() + u"TOMORROW"_s), QStringList{u"first.txt"_s});
+    EXPECT_EQ(result.outcome, store_outcome::failed);
+    ASSERT_EQ(shown_.shown.size(), 1);
+    EXPECT_TRUE(shown_.shown[0].startsWith(u"Cannot store the message in"_s));
+    EXPECT_EQ(files_in(root() + u"TOMORROW"_s), QStringList{u"first.txt"_s});
+  }
 }
 
 TEST(FirstFreeFilePath, CountsOnPastTakenNames) {

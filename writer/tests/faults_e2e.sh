@@ -1,0 +1,186 @@
+#!/usr/bin/env bash
+# The writer when storing fails for real: the built m_jarin on a private X
+# server, typed into with xdotool. Each case makes storing fail, answers the
+# failure boxes, checks that the window is still open and that no message file
+# (whole or partial) was left, then mends the cause and presses Enter again:
+# the message stored then must be the text typed before the failure, intact.
+#
+#   faults_e2e.sh plain        a full disk (the file size limit, SIGXFSZ ignored)
+#   faults_e2e.sh permissions  a capsule root and a schedule folder the user may
+#                              not write; as root they run as the user nobody
+#
+# Exit status 77 means the part could not be run here (the reason is printed).
+set -u
+m_jarin=${M_JARIN:?set M_JARIN to the m_jarin binary}
+mode=${1:-plain}
+for tool in Xvfb xdotool prlimit; do
+  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
+done
+
+work=$(mktemp -d)
+chmod 755 "$work"
+xvfb_pid='' writer_pid=''
+cleanup() {
+  [[ -n $writer_pid ]] && kill "$writer_pid" 2>/dev/null
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+  chmod -R u+rwx "$work" 2>/dev/null
+  rm -rf "$work"
+}
+trap cleanup EXIT
+
+passed=0 failed=0
+check() {  # DESCRIPTION COMMAND...
+  local what=$1
+  shift
+  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL: $what"; fi
+}
+
+as_user=()  # the command prefix that runs m_jarin as the test's user
+own() { ((${#as_user[@]} == 0)) || chown -R 65534:65534 "$@"; }
+
+become_unprivileged() {
+  mkdir -p "$work/bin" "$work/home"
+  if ((EUID == 0)); then
+    command -v setpriv >/dev/null || { echo "SKIP: running as root without setpriv"; exit 77; }
+    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    "${as_user[@]}" true 2>/dev/null || { echo "SKIP: setpriv cannot drop to nobody here"; exit 77; }
+    if ! "${as_user[@]}" test -x "$m_jarin"; then
+      cp "$m_jarin" "$work/bin/m_jarin"
+      m_jarin=$work/bin/m_jarin
+    fi
+    own "$work/home"
+    "${as_user[@]}" test -w "$work/home" ||
+      { echo "SKIP: nobody cannot reach the temporary folder $work"; exit 77; }
+  fi
+  echo secret >"$work/probe"
+  chmod 000 "$work/probe"
+  if "${as_user[@]}" cat "$work/probe" >/dev/null 2>&1; then
+    echo "SKIP: permission bits deny nothing to this user"
+    exit 77
+  fi
+}
+
+start_display() {
+  exec 3>"$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  exec 3>&-
+  for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
+  [[ -s $work/display ]] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+  DISPLAY=:$(head -n1 "$work/display")
+  export DISPLAY
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+}
+
+send() { timeout 10 xdotool "$@"; }
+
+# Starts the writer on ROOT, with the shell commands SETUP run first in the
+# shell that then becomes the writer (a file size limit, say).
+start_writer() {  # ROOT SETUP
+  mkdir -p "$work/runtime"
+  chmod 700 "$work/runtime"
+  own "$work/runtime"
+  HOME=$work/home XDG_RUNTIME_DIR=$work/runtime "${as_user[@]}" \
+    bash -c "$2"'; exec "$0" "$1"' "$m_jarin" "$1" 2>>"$work/writer.log" &
+  writer_pid=$!
+  window=$(timeout 15 xdotool search --sync --onlyvisible --name '^M_JAR TEXT INPUT$' | head -n1)
+  [[ -n $window ]] && send windowfocus --sync "$window"
+}
+
+# Answers every failure box that comes up with Enter; prints how many came.
+answer_boxes() {
+  local count=0 box
+  while box=$(timeout 3 xdotool search --sync --onlyvisible --name '^Morrowjar$' | head -n1) &&
+    [[ -n $box ]]; do
+    count=$((count + 1))
+    send windowfocus --sync "$box" key Return
+    for _ in $(seq 30); do
+      xdotool search --onlyvisible --name '^Morrowjar$' | grep -qx "$box" || break
+      sleep 0.1
+    done
+    ((count < 10)) || break
+  done
+  echo "$count"
+}
+
+writer_running() { sleep 0.3; kill -0 "$writer_pid" 2>/dev/null; }
+
+writer_ended() {
+  for _ in $(seq 50); do
+    if ! kill -0 "$writer_pid" 2>/dev/null; then
+      wait "$writer_pid"
+      local status=$?
+      writer_pid=''
+      return "$status"
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# No file of any kind in FOLDER (a half-written message or its temporary
+# file included); a folder that is not there holds none either.
+holds_no_file() { [[ -z $(find "$1" -type f 2>/dev/null) ]]; }
+
+same_content() { cmp -s "$1" <(printf '%s\n' "$2"); }
+
+# One case: type MESSAGE under SCHEDULE, see storing fail with BOXES boxes,
+# run MEND, press Enter in the schedule box again and find the message.
+fault_case() {  # LABEL ROOT SETUP SCHEDULE BOXES MEND
+  local label=$1 root=$2 setup=$3 schedule=$4 boxes=$5 mend=$6
+  local message="Kept through the failure"
+  start_writer "$root" "$setup"
+  [[ -n $window ]] || { check "$label: the writer shows its window" false; return; }
+  send type --delay 5 "$message"
+  send key Tab
+  send type --delay 5 "$schedule"
+  send key Return
+  local shown
+  shown=$(answer_boxes)
+  check "$label: $boxes failure box(es) expected, $shown shown" test "$shown" = "$boxes"
+  check "$label: the window stays open" writer_running
+  check "$label: no message file is left" holds_no_file "$root/$schedule"
+  eval "$mend"
+  send windowfocus --sync "$window"
+  send key Return
+  check "$label: after mending, Enter stores and ends the writer" writer_ended
+  check "$label: the stored text is the one typed before the failure" \
+    same_content "$root/$schedule/$message.txt" "$message"
+  [[ -n $writer_pid ]] && kill "$writer_pid" 2>/dev/null
+  writer_pid=''
+}
+
+plain() {
+  # Nothing can grow past 0 bytes: the capsule root and the folder are made,
+  # the message cannot be written.
+  fault_case "full disk" "$work/full" "ulimit -S -f 0; trap '' XFSZ" TOMORROW 1 \
+    'prlimit --pid "$writer_pid" --fsize=unlimited:'
+}
+
+permissions() {
+  become_unprivileged
+  local root=$work/ro_root
+  mkdir -p "$root"
+  own "$root"
+  chmod 0555 "$root"
+  # The capsule root is not writable (directory error), the schedule folder
+  # cannot be made in it, and so the message cannot be stored.
+  fault_case "read-only capsule root" "$root" : TOMORROW 3 'chmod 0755 "$root"'
+  root=$work/ro_folder
+  mkdir -p "$root/EVERYDAY"
+  own "$root"
+  chmod 0555 "$root/EVERYDAY"
+  # The schedule folder is there but not writable (directory error), and the
+  # message cannot be stored in it.
+  fault_case "read-only schedule folder" "$root" : EVERYDAY 2 'chmod 0755 "$root/EVERYDAY"'
+}
+
+case $mode in
+  plain | permissions) ;;
+  *) echo "usage: $0 plain|permissions" >&2; exit 2 ;;
+esac
+start_display
+"$mode"
+echo "writer faults ($mode): $passed passed, $failed failed"
+[[ $failed == 0 ]] || { echo "--- writer stderr"; cat "$work/writer.log"; }
+[[ $failed == 0 ]]
