@@ -13,6 +13,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   faketime xvfb xauth xdotool xdg-utils
+  clang libclang-rt-14-dev
 )
 
 install_missing() {
@@ -61,8 +62,9 @@ case "$cmd" in
   test)
     install_missing
     build
-    cd "$build_dir"
-    exec ctest --output-on-failure -j"$(nproc)"
+    (cd "$build_dir" && ctest --output-on-failure -j"$(nproc)")
+    tools/fuzz.sh 60
+    tools/sanitize.sh
     ;;
   *)
     echo "usage: $0 run [m_jar arguments] | test" >&2
