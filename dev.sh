@@ -15,6 +15,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   faketime xvfb xauth xdotool xdg-utils util-linux
   time
+  clang libclang-rt-14-dev
 )
 
 install_missing() {
@@ -66,8 +67,9 @@ case "$cmd" in
   test)
     install_missing
     build
-    cd "$build_dir"
-    exec ctest --output-on-failure -j"$(nproc)"
+    (cd "$build_dir" && ctest --output-on-failure -j"$(nproc)")
+    tools/fuzz.sh 60
+    tools/sanitize.sh
     ;;
   *)
     echo "usage: $0 run [m_jar arguments] | test | deps" >&2

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Builds the whole project and its tests with AddressSanitizer (leaks
+# included) and UndefinedBehaviorSanitizer, and runs the test suite.
+#   tools/sanitize.sh            build in ${MORROWJAR_SANITIZE_BUILD_DIR:-build-asan}
+# Any report fails the step: undefined behaviour aborts at once
+# (-fno-sanitize-recover=all), and every report of every process (the tests,
+# and the programs the end-to-end scripts start) is also written to
+# BUILD/sanitizer-reports/, which must stay empty, so that a report from a
+# program whose exit status a script does not look at is not lost.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+build_dir=${MORROWJAR_SANITIZE_BUILD_DIR:-build-asan}
+src_dir=$PWD
+
+# clang, not GCC: with GCC's separate runtimes, UBSan ignores log_path below.
+if [[ ! -f "$build_dir/build.ninja" ]]; then
+  # -O1 keeps the instrumented tests fast enough; the frame pointers give
+  # whole stacks in the reports.
+  CXX=clang++ cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_CXX_FLAGS="-O1 -fno-omit-frame-pointer -fsanitize=address,undefined -fno-sanitize-recover=all" \
+    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
+fi
+cmake --build "$build_dir"
+
+reports=$PWD/$build_dir/sanitizer-reports
+rm -rf "$reports"
+mkdir -p "$reports"
+export ASAN_OPTIONS="detect_leaks=1:log_path=$reports/asan"
+export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:log_path=$reports/ubsan"
+export LSAN_OPTIONS="suppressions=$src_dir/tools/lsan.supp:print_suppressions=0"
+
+status=0
+(cd "$build_dir" && ctest --output-on-failure -j"$(nproc)") || status=$?
+
+if compgen -G "$reports/*" >/dev/null; then
+  echo "sanitize: reports in $reports:"
+  cat "$reports"/*
+  status=1
+fi
+((status == 0)) && echo "sanitize: the test suite ran clean under ASan, LSan and UBSan"
+exit "$status"
