@@ -13,6 +13,7 @@ packages=(
   qt6-base-dev qt6-qpa-plugins libgl-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   faketime xvfb xauth xdotool xdg-utils
+  g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 
 install_missing() {
@@ -61,8 +62,9 @@ case "$cmd" in
   test)
     install_missing
     build
-    cd "$build_dir"
-    exec ctest --output-on-failure -j"$(nproc)"
+    (cd "$build_dir" && ctest --output-on-failure -j"$(nproc)")
+    # The Qt-free code cross-built for Windows, its tests run under Wine.
+    tools/windows_check.sh "$build_dir/windows"
     ;;
   *)
     echo "usage: $0 run [m_jar arguments] | test" >&2
