@@ -15,6 +15,7 @@
 #include "platform/capsule_root.h"
 #include "platform/directory_listing.h"
 #include "platform/file_attributes.h"
+#include "platform/file_time.h"
 #include "platform/key_state.h"
 #include "platform/open_file.h"
 #include "rules/failure.h"
@@ -79,6 +80,7 @@ TEST_F(Win32Folder, AMissingPathIsFileNotFound) {
   touch(root_ / "file");
   EXPECT_EQ(failure_code_of_attribute_word(root_ / "missing"), kFileNotFound);
   EXPECT_EQ(failure_code_of_attribute_word(root_ / "missing" / "below"), kFileNotFound);
+  EXPECT_EQ(failure_code_of_attribute_word(root_ / "file" / "below"), kFileNotFound);
 }
 
 TEST_F(Win32Folder, FileListingLeavesOutSystemFiles) {
@@ -87,6 +89,28 @@ TEST_F(Win32Folder, FileListingLeavesOutSystemFiles) {
   set_attributes(root_ / "desktop.ini", FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN);
   fs::create_directory(root_ / "TOMORROW");
   EXPECT_EQ(list_folder(root_, listing_mask::files), std::vector<std::string>{"note.txt"});
+}
+
+// The local time of the system's own conversion, with the daylight saving
+// rule of that date.
+TEST_F(Win32Folder, LastModifiedIsTheLocalTimeOfTheFilesTime) {
+  touch(root_ / "note.txt");
+  const SYSTEMTIME utc{2021, 7, 0, 4, 5, 6, 7, 0};
+  FILETIME written;
+  ASSERT_TRUE(SystemTimeToFileTime(&utc, &written));
+  const HANDLE file = CreateFileW((root_ / "note.txt").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  const bool set = SetFileTime(file, nullptr, nullptr, &written);
+  CloseHandle(file);
+  ASSERT_TRUE(set);
+  SYSTEMTIME local;
+  ASSERT_TRUE(SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local));
+
+  using namespace std::chrono;
+  const wall_time expected = sys_days{year{local.wYear} / local.wMonth / local.wDay} +
+                             hours{local.wHour} + minutes{local.wMinute} + seconds{local.wSecond};
+  EXPECT_EQ(last_modified(root_ / "note.txt"), expected);
 }
 
 TEST(Win32CapsuleRoot, TakesTheDriveOfTheSystemDirectory) {

@@ -26,6 +26,9 @@ cmake --build "$build_dir"
 export HOME=$build_dir/wine/home WINEPREFIX=$build_dir/wine/prefix
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 unset DISPLAY WAYLAND_DISPLAY
+# The Windows C runtime reads TZ in a format of its own and misreads names such
+# as "Europe/Paris"; without TZ both it and Wine use the host's zone.
+unset TZ
 mkdir -p "$HOME" "$WINEPREFIX"
 
 # One persistent server, so each test does not start one, stopped at the end.
@@ -33,7 +36,7 @@ mkdir -p "$HOME" "$WINEPREFIX"
 # would hold its output open and CTest would wait for them.
 wineserver -p
 trap 'wineserver -k || true' EXIT
-wine wineboot --init </dev/null >/dev/null 2>&1 || true
+timeout 300 wine wineboot --init </dev/null >/dev/null 2>&1 || true
 
 cd "$build_dir"
 ctest --output-on-failure -j"$(nproc)"
