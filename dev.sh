@@ -16,6 +16,7 @@ packages=(
   faketime xvfb xauth xdotool xdg-utils util-linux
   time
   clang libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 
 install_missing() {
@@ -70,6 +71,8 @@ case "$cmd" in
     (cd "$build_dir" && ctest --output-on-failure -j"$(nproc)")
     tools/fuzz.sh 60
     tools/sanitize.sh
+    # The Qt-free code cross-built for Windows, its tests run under Wine.
+    tools/windows_check.sh "$build_dir/windows"
     ;;
   *)
     echo "usage: $0 run [m_jar arguments] | test | deps" >&2

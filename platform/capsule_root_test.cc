@@ -32,6 +32,9 @@ TEST(CapsuleRootWindows, ResolvesByTheLengthOfTheLocation) {
 }
 
 TEST(CapsuleRootPosix, DefaultsToMorrowjarInHome) {
+#ifdef _WIN32
+  GTEST_SKIP() << "POSIX only: std::filesystem joins paths with the host's separator";
+#endif
   struct Case {
     const char* location;
     const char* full_path;

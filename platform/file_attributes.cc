@@ -24,11 +24,6 @@ constexpr int kPathAccessError = 75;
                 ": " + path.string() + " (" + std::strerror(error) + ")"});
 }
 
-bool hidden_name(const std::filesystem::path& path) {
-  const std::string name = path.filename().string();
-  return !name.empty() && name.front() == '.' && name != "." && name != "..";
-}
-
 }  // namespace
 
 #ifdef _WIN32
@@ -46,6 +41,11 @@ int attribute_word(const std::filesystem::path& path) {
 #else
 
 namespace {
+
+bool hidden_name(const std::filesystem::path& path) {
+  const std::string name = path.filename().string();
+  return !name.empty() && name.front() == '.' && name != "." && name != "..";
+}
 
 int word_of(const struct stat& st, const std::filesystem::path& path) {
   int word = 0;

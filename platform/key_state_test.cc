@@ -21,11 +21,15 @@ TEST(KeyState, ReadsOneBitPerKeycode) {
 }
 
 TEST(KeyState, WithoutADisplayTheKeyIsUp) {
+#ifdef _WIN32
+  GTEST_SKIP() << "X11 displays only; win32_test.cc checks the Windows key state";
+#else
   unsetenv("DISPLAY");
   unsetenv("WAYLAND_DISPLAY");
   EXPECT_FALSE(insert_key_down());
   setenv("DISPLAY", ":999", 1);  // no server there
   EXPECT_FALSE(insert_key_down());
+#endif
 }
 
 }  // namespace

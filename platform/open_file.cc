@@ -1,8 +1,9 @@
 #include "platform/open_file.h"
 
 #ifdef _WIN32
-#include <shellapi.h>
 #include <windows.h>
+// shellapi.h needs the types of windows.h.
+#include <shellapi.h>
 
 #include <filesystem>
 #else
@@ -14,9 +15,17 @@ namespace mj::platform {
 
 #ifdef _WIN32
 
+namespace {
+
+std::wstring wide_from_utf8(const std::string& text) {
+  return std::filesystem::path(std::u8string(text.begin(), text.end())).wstring();
+}
+
+}  // namespace
+
 void open_with_desktop(const std::string& path, const std::string& working_folder) {
-  const std::wstring file = std::filesystem::u8path(path).wstring();
-  const std::wstring folder = std::filesystem::u8path(working_folder).wstring();
+  const std::wstring file = wide_from_utf8(path);
+  const std::wstring folder = wide_from_utf8(working_folder);
   ShellExecuteW(nullptr, L"open", file.c_str(), nullptr, folder.c_str(), SW_SHOWNORMAL);
 }
 

@@ -1,0 +1,164 @@
+// The Win32 side of the platform layer against the real system calls. Built
+// by the Windows check only (tools/windows_check.sh), where it runs under Wine.
+#ifdef _WIN32
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cctype>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "platform/capsule_root.h"
+#include "platform/directory_listing.h"
+#include "platform/file_attributes.h"
+#include "platform/file_time.h"
+#include "platform/key_state.h"
+#include "platform/open_file.h"
+#include "rules/failure.h"
+
+namespace mj::platform {
+namespace {
+
+namespace fs = std::filesystem;
+
+class Win32Folder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    root_ = fs::temp_directory_path() /
+            ("mj_win32_" + std::to_string(GetCurrentProcessId()) + "_" + info->name());
+    fs::remove_all(root_);
+    ASSERT_TRUE(fs::create_directories(root_));
+  }
+  void TearDown() override {
+    for (const auto& entry : fs::recursive_directory_iterator(root_)) {
+      SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+    std::error_code ignored;
+    fs::remove_all(root_, ignored);
+  }
+  void touch(const fs::path& p) { std::ofstream(p) << "x"; }
+  void set_attributes(const fs::path& p, DWORD word) {
+    ASSERT_TRUE(SetFileAttributesW(p.c_str(), word)) << p.string();
+  }
+
+  fs::path root_;
+};
+
+int failure_code_of_attribute_word(const fs::path& path) {
+  try {
+    attribute_word(path);
+  } catch (const failure_error& e) {
+    return e.get().code;
+  }
+  return 0;
+}
+
+TEST_F(Win32Folder, AttributeWordIsTheSystemsWord) {
+  fs::create_directory(root_ / "TOMORROW");
+  fs::create_directory(root_ / "hidden");
+  set_attributes(root_ / "hidden", FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN);
+  touch(root_ / "note.txt");
+  touch(root_ / "kept.txt");
+  set_attributes(root_ / "kept.txt", FILE_ATTRIBUTE_READONLY);
+
+  EXPECT_EQ(attribute_word(root_ / "TOMORROW"), kDirectory);
+  EXPECT_EQ(attribute_word(root_ / "hidden"), kDirectory | kHidden);
+  EXPECT_EQ(attribute_word(root_ / "note.txt") & (kDirectory | kReadOnly), 0);
+  EXPECT_EQ(attribute_word(root_ / "kept.txt") & (kDirectory | kReadOnly), kReadOnly);
+
+  EXPECT_TRUE(is_schedule_folder(root_, "TOMORROW"));
+  EXPECT_FALSE(is_schedule_folder(root_, "hidden"));
+  EXPECT_FALSE(is_schedule_folder(root_, "note.txt"));
+}
+
+TEST_F(Win32Folder, AMissingPathIsFileNotFound) {
+  touch(root_ / "file");
+  EXPECT_EQ(failure_code_of_attribute_word(root_ / "missing"), kFileNotFound);
+  EXPECT_EQ(failure_code_of_attribute_word(root_ / "missing" / "below"), kFileNotFound);
+  EXPECT_EQ(failure_code_of_attribute_word(root_ / "file" / "below"), kFileNotFound);
+}
+
+TEST_F(Win32Folder, FileListingLeavesOutSystemFiles) {
+  touch(root_ / "note.txt");
+  touch(root_ / "desktop.ini");
+  set_attributes(root_ / "desktop.ini", FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN);
+  fs::create_directory(root_ / "TOMORROW");
+  EXPECT_EQ(list_folder(root_, listing_mask::files), std::vector<std::string>{"note.txt"});
+}
+
+// The local time of the system's own conversion, with the daylight saving
+// rule of that date.
+TEST_F(Win32Folder, LastModifiedIsTheLocalTimeOfTheFilesTime) {
+  touch(root_ / "note.txt");
+  const SYSTEMTIME utc{2021, 7, 0, 4, 5, 6, 7, 0};
+  FILETIME written;
+  ASSERT_TRUE(SystemTimeToFileTime(&utc, &written));
+  const HANDLE file = CreateFileW((root_ / "note.txt").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  const bool set = SetFileTime(file, nullptr, nullptr, &written);
+  CloseHandle(file);
+  ASSERT_TRUE(set);
+  SYSTEMTIME local;
+  ASSERT_TRUE(SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local));
+
+  using namespace std::chrono;
+  const wall_time expected = sys_days{year{local.wYear} / local.wMonth / local.wDay} +
+                             hours{local.wHour} + minutes{local.wMinute} + seconds{local.wSecond};
+  EXPECT_EQ(last_modified(root_ / "note.txt"), expected);
+}
+
+TEST(Win32CapsuleRoot, TakesTheDriveOfTheSystemDirectory) {
+  const capsule_location root = resolve_capsule_root("");
+  ASSERT_EQ(root.drive.size(), 2u);
+  EXPECT_TRUE(std::isalpha(static_cast<unsigned char>(root.drive[0])));
+  EXPECT_EQ(root.drive[1], ':');
+  EXPECT_EQ(root.root_path, "\\Morrowjar\\");
+  EXPECT_NE(GetDriveTypeA((root.drive + "\\").c_str()), static_cast<UINT>(DRIVE_NO_ROOT_DIR));
+  const capsule_location folder = resolve_capsule_root("XY");
+  EXPECT_EQ(folder.drive, root.drive);
+  EXPECT_EQ(folder.root_path, "XY\\");
+}
+
+void send_insert(bool down) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = VK_INSERT;
+  input.ki.dwFlags = KEYEVENTF_EXTENDEDKEY | (down ? 0 : KEYEVENTF_KEYUP);
+  ASSERT_EQ(SendInput(1, &input, sizeof input), 1u);
+}
+
+TEST(Win32KeyState, ReadsTheInsertKeyHeldNow) {
+  EXPECT_FALSE(insert_key_down());
+  send_insert(true);
+  const bool down = insert_key_down();
+  send_insert(false);
+  EXPECT_TRUE(down);
+  EXPECT_FALSE(insert_key_down());
+}
+
+// Opening a batch file runs it: it writes its current folder, which must be
+// the working folder given, into a file there.
+TEST_F(Win32Folder, OpensAFileInTheGivenWorkingFolder) {
+  const fs::path script = root_ / "open me.bat";
+  std::ofstream(script) << "@cd > seen.txt\r\n";
+  const fs::path working = root_ / "work";
+  fs::create_directory(working);
+  open_with_desktop(script.string(), working.string());
+  const fs::path seen = working / "seen.txt";
+  for (int i = 0; i < 200 && !fs::exists(seen); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+  }
+  EXPECT_TRUE(fs::exists(seen));
+  EXPECT_FALSE(fs::exists(root_ / "seen.txt"));
+}
+
+}  // namespace
+}  // namespace mj::platform
+
+#endif  // _WIN32
