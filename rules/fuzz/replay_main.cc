@@ -43,7 +43,7 @@ int main(int argc, char** argv) {
   for (int i = 1; i < argc; ++i) {
     for (const fs::path& file : inputs_of(argv[i])) {
       if (!replay(file)) {
-        std::fprintf(stderr, "cannot read %s\n", file.c_str());
+        std::fprintf(stderr, "cannot read %s\n", file.string().c_str());
         return 1;
       }
       ++count;
