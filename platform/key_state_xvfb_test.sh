@@ -3,6 +3,7 @@
 # reads as down, then up again; without a display it must read as up.
 set -u
 probe=${PROBE:?set PROBE to key_state_probe}
+source "$(dirname "$0")/../tests/e2e_lib.sh"
 failed=0
 
 check() {  # WANT LABEL
@@ -17,19 +18,13 @@ check() {  # WANT LABEL
 (unset DISPLAY WAYLAND_DISPLAY; got=$("$probe"); [[ $got == up ]]) ||
   { echo "FAIL: without a display Insert must read as up"; failed=1; }
 
-for cmd in Xvfb xdotool; do
-  command -v "$cmd" >/dev/null || { echo "SKIP: $cmd missing"; exit "$failed"; }
-done
+((failed == 0)) || exit 1
+require_tools Xvfb xdotool
 
-display=:$((90 + RANDOM % 400))
-Xvfb "$display" -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-trap 'kill "$xvfb_pid" 2>/dev/null; wait "$xvfb_pid" 2>/dev/null' EXIT
-export DISPLAY=$display
-for _ in $(seq 50); do
-  xdotool getmouselocation >/dev/null 2>&1 && break
-  sleep 0.1
-done
+work=$(mktemp -d)
+xvfb_pid=''
+trap '[[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
+start_xvfb "$work"
 
 check up "before keydown"
 # The server lets go of keys pressed by a client when it disconnects, so

@@ -16,6 +16,7 @@ set -u
 m_jar=${M_JAR:?set M_JAR to the m_jar binary}
 mode=${1:-plain}
 command -v faketime >/dev/null || { echo "FAIL: faketime is not installed"; exit 1; }
+source "$(dirname "$0")/../../tests/e2e_lib.sh"
 
 tmp=$(mktemp -d)
 xvfb_pid=''
@@ -49,12 +50,8 @@ fail() {
 pass() { passed=$((passed + 1)); }
 
 config=$tmp/config         # XDG_CONFIG_HOME of the runs
-as_user=()                 # the command prefix that runs m_jar as the test's user
 delay=0                    # seconds between two openings
 display_env=(-u DISPLAY -u WAYLAND_DISPLAY)
-
-# Hands PATHs to the user the runs run as, like a user's own capsule.
-own() { ((${#as_user[@]} == 0)) || chown -R 65534:65534 "$@"; }
 
 settings_file() { printf '%s/M_Jar.conf' "$config"; }
 store_prev_date() {  # TEXT (printf %b escapes allowed); "-" keeps what is stored
@@ -296,27 +293,14 @@ plain() {
 
 # --- permissions ----------------------------------------------------------
 
-# Root may read and write whatever the permission bits say: the cases run as
-# nobody then, with a copy of m_jar that nobody can reach.
+# As root the cases run as nobody, with a copy of m_jar that nobody can reach.
 become_unprivileged() {
-  if ((EUID == 0)); then
-    command -v setpriv >/dev/null || { echo "SKIP: running as root without setpriv"; exit 77; }
-    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-    "${as_user[@]}" true 2>/dev/null || { echo "SKIP: setpriv cannot drop to nobody here"; exit 77; }
-    if ! "${as_user[@]}" test -x "$m_jar"; then
-      cp "$m_jar" "$tmp/bin/m_jar"
-      m_jar=$tmp/bin/m_jar
-    fi
-    chown 65534:65534 "$config" "$tmp/runtime"
-    "${as_user[@]}" test -x "$tmp/bin/xdg-open" ||
-      { echo "SKIP: nobody cannot reach the temporary folder $tmp"; exit 77; }
-  fi
-  echo secret >"$tmp/probe"
-  chmod 000 "$tmp/probe"
-  if "${as_user[@]}" cat "$tmp/probe" >/dev/null 2>&1; then
-    echo "SKIP: permission bits deny nothing to this user"
-    exit 77
-  fi
+  drop_privileges "$tmp"
+  m_jar=$(reachable_binary "$m_jar" "$tmp")
+  own "$config" "$tmp/runtime"
+  "${as_user[@]}" test -x "$tmp/bin/xdg-open" || skip "nobody cannot reach the temporary folder $tmp"
+  "${as_user[@]}" faketime '2031-03-12 08:00:00' true 2>/dev/null ||
+    skip "faketime does not work for the user the runs run as (its shared memory is not writable)"
 }
 
 # Schedule folders that cannot be read: one that cannot be listed and one

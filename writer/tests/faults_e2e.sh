@@ -13,9 +13,8 @@
 set -u
 m_jarin=${M_JARIN:?set M_JARIN to the m_jarin binary}
 mode=${1:-plain}
-for tool in Xvfb xdotool prlimit; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+source "$(dirname "$0")/../../tests/e2e_lib.sh"
+require_tools Xvfb xdotool prlimit
 
 work=$(mktemp -d)
 chmod 755 "$work"
@@ -28,49 +27,14 @@ cleanup() {
 }
 trap cleanup EXIT
 
-passed=0 failed=0
-check() {  # DESCRIPTION COMMAND...
-  local what=$1
-  shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL: $what"; fi
-}
-
-as_user=()  # the command prefix that runs m_jarin as the test's user
-own() { ((${#as_user[@]} == 0)) || chown -R 65534:65534 "$@"; }
-
 become_unprivileged() {
-  mkdir -p "$work/bin" "$work/home"
-  if ((EUID == 0)); then
-    command -v setpriv >/dev/null || { echo "SKIP: running as root without setpriv"; exit 77; }
-    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
-    "${as_user[@]}" true 2>/dev/null || { echo "SKIP: setpriv cannot drop to nobody here"; exit 77; }
-    if ! "${as_user[@]}" test -x "$m_jarin"; then
-      cp "$m_jarin" "$work/bin/m_jarin"
-      m_jarin=$work/bin/m_jarin
-    fi
-    own "$work/home"
-    "${as_user[@]}" test -w "$work/home" ||
-      { echo "SKIP: nobody cannot reach the temporary folder $work"; exit 77; }
-  fi
-  echo secret >"$work/probe"
-  chmod 000 "$work/probe"
-  if "${as_user[@]}" cat "$work/probe" >/dev/null 2>&1; then
-    echo "SKIP: permission bits deny nothing to this user"
-    exit 77
-  fi
+  mkdir -p "$work/home"
+  drop_privileges "$work"
+  m_jarin=$(reachable_binary "$m_jarin" "$work")
+  own "$work/home"
 }
 
-start_display() {
-  exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  exec 3>&-
-  for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
-  [[ -s $work/display ]] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-  DISPLAY=:$(head -n1 "$work/display")
-  export DISPLAY
-  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-}
+start_display() { start_xvfb "$work"; }
 
 send() { timeout 10 xdotool "$@"; }
 
@@ -106,16 +70,8 @@ answer_boxes() {
 writer_running() { sleep 0.3; kill -0 "$writer_pid" 2>/dev/null; }
 
 writer_ended() {
-  for _ in $(seq 50); do
-    if ! kill -0 "$writer_pid" 2>/dev/null; then
-      wait "$writer_pid"
-      local status=$?
-      writer_pid=''
-      return "$status"
-    fi
-    sleep 0.1
-  done
-  return 1
+  ended_in_time "$writer_pid" || return
+  writer_pid=''
 }
 
 # No file of any kind in FOLDER (a half-written message or its temporary

@@ -6,9 +6,8 @@
 set -u
 m_jarin=${M_JARIN:?set M_JARIN to the m_jarin binary}
 m_jar=${M_JAR:-}
-for tool in Xvfb xdotool; do
-  command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-done
+source "$(dirname "$0")/../../tests/e2e_lib.sh"
+require_tools Xvfb xdotool
 
 work=$(mktemp -d)
 xvfb_pid='' writer_pid=''
@@ -19,21 +18,7 @@ cleanup() {
 }
 trap cleanup EXIT
 
-exec 3>"$work/display"
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-xvfb_pid=$!
-exec 3>&-
-for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
-[[ -s $work/display ]] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
-export DISPLAY=:$(head -n1 "$work/display")
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-
-passed=0 failed=0
-check() {  # DESCRIPTION COMMAND...
-  local what=$1
-  shift
-  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL: $what"; fi
-}
+start_xvfb "$work"
 
 start_writer() {  # ARGS...
   "$m_jarin" "$@" 2>>"$work/writer.log" &
@@ -44,16 +29,8 @@ start_writer() {  # ARGS...
 
 # Whether the writer ended within a few seconds (with status 0).
 writer_ended() {
-  for _ in $(seq 50); do
-    if ! kill -0 "$writer_pid" 2>/dev/null; then
-      wait "$writer_pid"
-      local status=$?
-      writer_pid=''
-      return "$status"
-    fi
-    sleep 0.1
-  done
-  return 1
+  ended_in_time "$writer_pid" || return
+  writer_pid=''
 }
 
 still_running() { sleep 0.3; kill -0 "$writer_pid" 2>/dev/null; }
@@ -103,5 +80,4 @@ if [[ -n $m_jar && -f $message ]]; then
     bash -c '! grep -qF "$1" <<<"$2"' _ "\"path\":\"$message\"" "$answer"
 fi
 
-echo "$passed passed, $failed failed"
-[[ $failed == 0 ]]
+summary

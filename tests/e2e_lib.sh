@@ -1,0 +1,88 @@
+# Helpers shared by the end-to-end test scripts, which source this file:
+# counting checks, a private X server, waiting for a program to end, and
+# running the programs as an unprivileged user.
+# Exit status 77 from a script means "skipped here" (CTest SKIP_RETURN_CODE).
+
+passed=0 failed=0
+
+check() {  # DESCRIPTION COMMAND...
+  local what=$1
+  shift
+  if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL: $what"; fi
+}
+
+# The closing line of every script, and its exit status.
+summary() {
+  echo "$passed passed, $failed failed"
+  [[ $failed == 0 ]]
+}
+
+skip() {  # REASON
+  echo "SKIP: $*"
+  exit 77
+}
+
+require_tools() {  # TOOL...
+  local tool
+  for tool in "$@"; do command -v "$tool" >/dev/null || skip "$tool is not installed"; done
+}
+
+# Starts Xvfb on a free display number, which it picks itself, and points
+# DISPLAY at it; `xvfb_pid` is its process for the caller's clean-up.
+start_xvfb() {  # WORK-FOLDER
+  local work=$1
+  exec 3>"$work/display"
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  xvfb_pid=$!
+  exec 3>&-
+  for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done
+  [[ -s $work/display ]] || { echo "FAIL: Xvfb did not start"; cat "$work/xvfb.log"; exit 1; }
+  DISPLAY=:$(head -n1 "$work/display")
+  export DISPLAY
+  unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+}
+
+# Whether process PID ends within five seconds; its exit status when it does.
+ended_in_time() {  # PID
+  for _ in $(seq 50); do
+    if ! kill -0 "$1" 2>/dev/null; then
+      wait "$1"
+      return
+    fi
+    sleep 0.1
+  done
+  return 1
+}
+
+# Root may read and write whatever the permission bits say, so as root the
+# programs run as the user nobody: `as_user` becomes the command prefix for
+# that (empty for an ordinary user). Skips when that cannot be done, or when
+# the permission bits deny nothing to the user the programs run as.
+as_user=()
+drop_privileges() {  # WORK-FOLDER
+  if ((EUID == 0)); then
+    command -v setpriv >/dev/null || skip "running as root without setpriv"
+    as_user=(setpriv --reuid=65534 --regid=65534 --clear-groups)
+    "${as_user[@]}" true 2>/dev/null || skip "setpriv cannot drop to nobody here"
+    "${as_user[@]}" test -x "$1" || skip "nobody cannot reach the temporary folder $1"
+  fi
+  echo secret >"$1/probe"
+  chmod 000 "$1/probe"
+  if "${as_user[@]}" cat "$1/probe" >/dev/null 2>&1; then
+    skip "permission bits deny nothing to this user"
+  fi
+}
+
+# Hands PATHs to the user the programs run as, like a user's own files.
+own() { ((${#as_user[@]} == 0)) || chown -R 65534:65534 "$@"; }
+
+# A copy of BINARY that the user the programs run as can execute; prints its path.
+reachable_binary() {  # BINARY WORK-FOLDER
+  if "${as_user[@]}" test -x "$1"; then
+    printf '%s' "$1"
+  else
+    mkdir -p "$2/bin"
+    cp "$1" "$2/bin/"
+    printf '%s' "$2/bin/$(basename "$1")"
+  fi
+}
