@@ -13,6 +13,8 @@ function(morrowjar_add_test name)
     return()
   endif()
   add_executable(${name} ${ARG_SOURCES})
+  # Tests include shared helpers such as tests/temp_folder.h by their path.
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   morrowjar_warnings(${name})
   if(ARG_QTEST)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt6::Test)

@@ -10,6 +10,7 @@
 
 #include "opener/due_file_selection.h"
 #include "rules/test_support.h"
+#include "tests/temp_folder.h"
 
 namespace mj {
 namespace {
@@ -19,17 +20,7 @@ using testing::D;
 
 class CapsuleScan : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "mj_capsule_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root_ = fs::path(pattern) / "";
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    for (const auto& e : fs::recursive_directory_iterator(root_, ignored))
-      fs::permissions(e.path(), fs::perms::owner_all, fs::perm_options::add, ignored);
-    fs::remove_all(root_, ignored);
-  }
+  void SetUp() override { ASSERT_FALSE(folder_.path().empty()); }
 
   // Creates the file `name` last modified at the local time `when`
   // ("YYYY-MM-DD hh:mm:ss").
@@ -55,7 +46,8 @@ class CapsuleScan : public ::testing::Test {
     return [this](const failure& f) { failures_.push_back(f); };
   }
 
-  fs::path root_;
+  mj::testing::temp_folder folder_{"mj_capsule"};
+  fs::path root_ = folder_.path() / "";
   std::vector<failure> failures_;
 };
 

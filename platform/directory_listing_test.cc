@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "rules/failure.h"
+#include "tests/temp_folder.h"
 
 namespace mj::platform {
 namespace {
@@ -14,15 +15,11 @@ namespace fs = std::filesystem;
 
 class DirectoryListing : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "mj_listing_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(root_); }
+  void SetUp() override { ASSERT_FALSE(root_.empty()); }
   void touch(const std::string& name) { std::ofstream(root_ / name) << "x"; }
 
-  fs::path root_;
+  mj::testing::temp_folder folder_{"mj_listing"};
+  fs::path root_ = folder_.path();
 };
 
 TEST_F(DirectoryListing, SortsWithoutCaseFirstThenExactly) {

@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "rules/failure.h"
+#include "tests/temp_folder.h"
 
 namespace mj::platform {
 namespace {
@@ -14,19 +15,11 @@ namespace fs = std::filesystem;
 
 class FileAttributes : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "mj_attributes_XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    root_ = pattern;
-  }
-  void TearDown() override {
-    std::error_code ignored;
-    fs::permissions(root_ / "readonly", fs::perms::owner_all, ignored);
-    fs::remove_all(root_, ignored);
-  }
+  void SetUp() override { ASSERT_FALSE(root_.empty()); }
   void touch(const fs::path& p) { std::ofstream(p) << "x"; }
 
-  fs::path root_;
+  mj::testing::temp_folder folder_{"mj_attributes"};
+  fs::path root_ = folder_.path();
 };
 
 TEST_F(FileAttributes, MapsFoldersFilesAndLinks) {

@@ -29,6 +29,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/temp_folder.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -479,16 +481,12 @@ class simulated_year : public ::testing::Test {
     const char* m_jar = std::getenv("M_JAR");
     ASSERT_NE(m_jar, nullptr) << "set M_JAR to the m_jar program";
     m_jar_ = m_jar;
-    std::string pattern = (fs::temp_directory_path() / "morrowjar-year-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    work_ = pattern;
+    ASSERT_FALSE(work_.empty());
     setenv("XDG_CONFIG_HOME", (work_ / "config").c_str(), 1);
   }
-  void TearDown() override {
-    if (!work_.empty()) fs::remove_all(work_);
-  }
   std::string m_jar_;
-  fs::path work_;
+  mj::testing::temp_folder folder_{"morrowjar-year"};
+  fs::path work_ = folder_.path();
 };
 
 TEST_F(simulated_year, every_run_opens_what_the_schedule_names_say) {
