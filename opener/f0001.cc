@@ -1,13 +1,13 @@
 #include "opener/f0001.h"
 
 #include <QApplication>
-#include <QDate>
 #include <QDir>
 #include <QIcon>
 
 #include "opener/failure_policy.h"
 #include "opener/load_sequence.h"
 #include "platform/key_state.h"
+#include "platform/local_date.h"
 #include "platform/message_box.h"
 #include "platform/open_file.h"
 #include "platform/settings_store.h"
@@ -18,11 +18,6 @@ namespace {
 
 const QString kSection = QStringLiteral("date");
 const QString kKey = QStringLiteral("prev_date");
-
-date current_local_date() {
-  const QDate d = QDate::currentDate();
-  return date{std::chrono::year{d.year()} / d.month() / d.day()};
-}
 
 }  // namespace
 
@@ -43,7 +38,7 @@ bool f0001::Form_Load(const std::string& command_line) {
     return false;
   }
   const load_inputs inputs{platform::read_setting(kSection, kKey).toStdString(),
-                           current_local_date(), command_line};
+                           platform::local_date_today(), command_line};
   const load_outcome outcome = run_load_sequence(inputs, report_by_policy);
   queue_ = opening_queue(outcome.plan.selection.open_queue);
   working_folder_ = outcome.plan.selection.working_folder.empty()

@@ -2,7 +2,6 @@
 // (--explain, --dry-run); otherwise it makes the opener's run.
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDate>
 #include <iostream>
 
 #include "opener/dry_run.h"
@@ -10,16 +9,12 @@
 #include "opener/f0001.h"
 #include "opener/start_up.h"
 #include "opener/tool_options.h"
+#include "platform/local_date.h"
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
 #include "rules/folder_evaluation.h"
 
 namespace {
-
-mj::date current_local_date() {
-  const QDate d = QDate::currentDate();
-  return mj::date{std::chrono::year{d.year()} / d.month() / d.day()};
-}
 
 QStringList arguments_of(int argc, char** argv) {
   QStringList arguments;
@@ -51,7 +46,7 @@ int dry_run(const mj::tool_options& options) {
 
 int run_tool(const QStringList& arguments) {
   mj::tool_options_parser parser;
-  const mj::tool_options options = parser.parse(arguments, current_local_date());
+  const mj::tool_options options = parser.parse(arguments, mj::platform::local_date_today());
   switch (options.what) {
     case mj::tool_options::action::help:
       std::cout << parser.help_text().toStdString();

@@ -1,7 +1,6 @@
 // m_jarin: the writer. Its whole command line is the location of the capsule
 // root (empty for the default), resolved by the same rule as the opener's.
 #include <QApplication>
-#include <QDate>
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
@@ -9,6 +8,7 @@
 
 #include "platform/capsule_root.h"
 #include "platform/exit_when_shown.h"
+#include "platform/local_date.h"
 #include "platform/message_box.h"
 #include "writer/form1.h"
 
@@ -20,11 +20,6 @@ QString location_text(int argc, char** argv) {
   QStringList arguments;
   for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
   return arguments.join(u' ');
-}
-
-mj::date current_local_date() {
-  const QDate d = QDate::currentDate();
-  return mj::date{std::chrono::year{d.year()} / d.month() / d.day()};
 }
 
 // Read as PNG straight away: left to guess, Qt would load every image
@@ -48,7 +43,8 @@ int main(int argc, char** argv) {
 
   const mj::platform::capsule_location root =
       mj::platform::resolve_capsule_root(location.toStdString());
-  mj::writer::Form1 form(QString::fromStdString(root.full_path()), current_local_date());
+  mj::writer::Form1 form(QString::fromStdString(root.full_path()),
+                         mj::platform::local_date_today());
   mj::platform::exit_when_shown_if_asked(&form);
   form.show();
   return app.exec();
