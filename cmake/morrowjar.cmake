@@ -33,3 +33,19 @@ function(morrowjar_add_test name)
     set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABELS}")
   endif()
 endfunction()
+
+# morrowjar_add_script_test(NAME SCRIPT file.sh [ARGS a ...] [ENV k=v ...] [TIMEOUT s])
+# Registers a bash test script, run with ENV set. Exit status 77 means the
+# script could not run here and shows as skipped.
+function(morrowjar_add_script_test name)
+  cmake_parse_arguments(ARG "" "SCRIPT;TIMEOUT" "ARGS;ENV" ${ARGN})
+  if(NOT MORROWJAR_BUILD_TESTS)
+    return()
+  endif()
+  if(NOT ARG_TIMEOUT)
+    set(ARG_TIMEOUT 60)
+  endif()
+  add_test(NAME ${name}
+    COMMAND ${CMAKE_COMMAND} -E env ${ARG_ENV} bash ${ARG_SCRIPT} ${ARG_ARGS})
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} SKIP_RETURN_CODE 77)
+endfunction()
