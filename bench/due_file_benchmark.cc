@@ -7,7 +7,7 @@
 #include <random>
 #include <vector>
 
-#include "opener/due_file_rule.h"
+#include "rules/due_files.h"
 
 namespace {
 
@@ -32,15 +32,15 @@ void BM_RepeatingSelection(benchmark::State& state) {
   const auto unit = static_cast<mj::date_unit>(state.range(0));
   const mj::date today = sys_days{year{2026} / December / day{7}};
   const std::vector<mj::wall_time> times = file_times(today, static_cast<int>(state.range(1)));
-  mj::folder_result result;
-  result.flag = mj::kRepeating;
-  result.interval = 1;
-  result.time_stamp = today - days{6};
-  result.time_stamp_to = today;
+  mj::due_verdict verdict;
+  verdict.kind = mj::due_kind::repeating;
+  verdict.repeat_every = 1;
+  verdict.from = today - days{6};
+  verdict.to = today;
   long long due = 0;
   for (auto _ : state) {
     due = 0;
-    for (const mj::wall_time t : times) due += mj::file_is_due(result, unit, t, today);
+    for (const mj::wall_time t : times) due += mj::file_is_due(verdict, unit, t, today);
     benchmark::DoNotOptimize(due);
   }
   state.SetItemsProcessed(state.iterations() * kFiles);

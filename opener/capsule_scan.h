@@ -1,15 +1,22 @@
-// The capsule scan: the schedule folders under the capsule root, the files
-// lying directly in it, and every folder judged by its due test.
+// The capsule scan and the due-file selection: the schedule folders under the
+// capsule root, every folder judged by its due test, and the files that open
+// at this run, in the order they open.
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
-#include "opener/failure_sink.h"
-#include "rules/folder_evaluation.h"
+#include "base/failure.h"
+#include "rules/due_tests.h"
 
 namespace mj {
+
+// Where the steps of a run send their failures: the handler that runs them
+// decides whether a failure is shown, printed or kept silent.
+using failure_sink = std::function<void(const failure&)>;
 
 struct scanned_folder {
   std::string name;  // exactly as listed: the files are looked up under it
@@ -26,5 +33,22 @@ struct capsule_scan {
 // and `calendar`. Each failure goes to `report` and the scan goes on.
 capsule_scan scan_capsule(const std::filesystem::path& root, long long missed_days,
                           const run_calendar& calendar, const failure_sink& report);
+
+struct queue_entry {
+  std::string path;              // the full path handed to the desktop
+  std::optional<size_t> folder;  // index into the scan's folders; none for a root file
+};
+
+struct opening_selection {
+  std::vector<queue_entry> open_queue;
+  // The due folder made current last: the programs that open the files start
+  // there. Empty when no due folder could be made current.
+  std::string working_folder;
+};
+
+// Queues the files of the capsule root, then folder by folder, in listing
+// order, the files of each due folder that its due kind selects.
+opening_selection select_due_files(const std::filesystem::path& root, const capsule_scan& scan,
+                                   date today, const failure_sink& report);
 
 }  // namespace mj

@@ -8,7 +8,6 @@
 #include <ctime>
 #include <fstream>
 
-#include "opener/due_file_selection.h"
 #include "rules/test_support.h"
 #include "tests/temp_folder.h"
 
@@ -80,7 +79,7 @@ TEST_F(CapsuleScan, QueuesRootFilesFirstThenEachDueFolderInListingOrder) {
   EXPECT_EQ(names, (std::vector<std::string>{"12-14+", "12-25", "16", "98-2-30", "Every Week",
                                              "TOMORROW", "tomorrow "}));
   ASSERT_EQ(failures_.size(), 1u);
-  EXPECT_EQ(failures_[0].code, kTypeMismatch);
+  EXPECT_EQ(failures_[0].code, failure_code::type_mismatch);
 
   const opening_selection selection = select_due_files(root_, scan, calendar.today, keep());
   EXPECT_EQ(queued(selection),
@@ -98,7 +97,7 @@ TEST_F(CapsuleScan, AMissingCapsuleRootGivesAnEmptyQueueSilently) {
   EXPECT_TRUE(scan.folders.empty());
   EXPECT_TRUE(scan.root_files.empty());
   EXPECT_TRUE(select_due_files(missing, scan, calendar.today, keep()).open_queue.empty());
-  for (const failure& f : failures_) EXPECT_EQ(f.code, kFileNotFound);
+  for (const failure& f : failures_) EXPECT_EQ(f.code, failure_code::not_found);
   EXPECT_FALSE(failures_.empty());
 }
 
@@ -111,18 +110,21 @@ TEST_F(CapsuleScan, AFolderRemovedAfterTheScanIsReportedAndTheRestStillOpens) {
   const opening_selection selection = select_due_files(root_, scan, calendar.today, keep());
   EXPECT_EQ(queued(selection), (std::vector<std::string>{"EVERYDAY/kept.txt"}));
   ASSERT_FALSE(failures_.empty());
-  EXPECT_NE(failures_[0].code, kFileNotFound);  // the folder that cannot be entered is shown
+  EXPECT_NE(failures_[0].code,
+            failure_code::not_found);  // the folder that cannot be entered is shown
 }
 
 TEST_F(CapsuleScan, ARepeatingFolderWithoutAStepQueuesNothing) {
   file("EVERYDAY/a.txt", "1998-12-15 08:00:00");
   capsule_scan scan;
   scanned_folder everyday{"EVERYDAY", {}};
-  everyday.evaluation.name.rule_name = "EVERYDAY";
-  everyday.evaluation.result = {D("1998-12-16"), D("1998-12-16"), kRepeating, 0};
+  everyday.evaluation.name.rule = "EVERYDAY";
+  everyday.evaluation.verdict.kind = due_kind::repeating;
+  everyday.evaluation.verdict.from = D("1998-12-16");
+  everyday.evaluation.verdict.to = D("1998-12-16");
   scan.folders.push_back(everyday);
   EXPECT_TRUE(select_due_files(root_, scan, D("1998-12-16"), keep()).open_queue.empty());
-  scan.folders[0].evaluation.result.interval = 1;
+  scan.folders[0].evaluation.verdict.repeat_every = 1;
   EXPECT_EQ(select_due_files(root_, scan, D("1998-12-16"), keep()).open_queue.size(), 1u);
 }
 

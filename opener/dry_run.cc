@@ -1,47 +1,39 @@
 #include "opener/dry_run.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QString>
+#include <cstdio>
 #include <sstream>
 
 #include "opener/explain.h"
 #include "platform/capsule_root.h"
+#include "rules/schedule_words.h"
 
 namespace mj {
 
 namespace {
 
-QString utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-QString iso(date d) { return QString::fromStdString(format_iso_date(d)); }
-
+// Why an entry of the queue opens, in the words of `m_jar --explain`.
 std::string why_due(const dry_run_report& report, const queue_entry& entry) {
-  if (!entry.folder) return "capsule root: opens at every run";
+  if (!entry.folder) return "in the capsule root: opens at every run";
   const scanned_folder& folder = report.plan.scan.folders[*entry.folder];
-  const folder_result& r = folder.evaluation.result;
-  std::ostringstream out;
-  out << "folder \"" << folder.name << "\", due kind " << r.flag << " (" << due_kind_words(r.flag)
-      << ")";
-  if (r.flag != kWholeFolder)
-    out << ", days " << format_iso_date(r.time_stamp) << ".." << format_iso_date(r.time_stamp_to);
-  if (r.flag == kRepeating) out << ", every " << r.interval;
-  return out.str();
+  std::vector<failure> ignored;
+  const schedule_name plain = split_schedule_name(folder.name, 0, ignored);
+  return "folder \"" + printable(folder.name) + "\", " +
+         describe_schedule(plain, year_number(report.start.calendar.today)) + ": " +
+         describe_verdict(folder.evaluation);
 }
 
 QJsonArray queue_json(const dry_run_report& report) {
   QJsonArray queue;
   for (const queue_entry& e : report.plan.selection.open_queue) {
     const bool in_folder = e.folder.has_value();
+    const scanned_folder* folder = in_folder ? &report.plan.scan.folders[*e.folder] : nullptr;
     queue.append(QJsonObject{
-        {"path", utf8(e.path)},
-        {"folder", in_folder ? utf8(report.plan.scan.folders[*e.folder].name) : QString()},
+        {"path", from_utf8(e.path)},
+        {"folder", folder ? from_utf8(folder->name) : QJsonValue(QJsonValue::Null)},
         // A root file opens at every run, whatever a due kind would say.
-        {"flag", in_folder ? QJsonValue(report.plan.scan.folders[*e.folder].evaluation.result.flag)
-                           : QJsonValue()},
+        {"due", folder ? due_kind_key(folder->evaluation.verdict.kind) : "all_files"},
     });
   }
   return queue;
@@ -50,19 +42,49 @@ QJsonArray queue_json(const dry_run_report& report) {
 QJsonArray folders_json(const dry_run_report& report) {
   QJsonArray folders;
   for (const scanned_folder& f : report.plan.scan.folders) {
-    const folder_result& r = f.evaluation.result;
+    const due_verdict& v = f.evaluation.verdict;
     folders.append(QJsonObject{
-        {"name", utf8(f.name)},
-        {"flag", r.flag},
-        {"time_stamp", iso(r.time_stamp)},
-        {"time_stamp_to", iso(r.time_stamp_to)},
-        {"interval", r.interval},
+        {"name", from_utf8(f.name)},
+        {"due", due_kind_key(v.kind)},
+        {"from", json_date(v.from)},
+        {"to", json_date(v.to)},
+        {"repeat_every", v.repeat_every},
+        {"failures", json_failures(f.evaluation.failures)},
     });
   }
   return folders;
 }
 
 }  // namespace
+
+std::string printable(std::string_view text) {
+  std::string out;
+  for (unsigned char c : text) {
+    switch (c) {
+      case '\n':
+        out += "\\n";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      default:
+        if (c < 0x20 || c == 0x7f) {
+          char octal[8];
+          std::snprintf(octal, sizeof octal, "\\%03o", c);
+          out += octal;
+        } else {
+          out += static_cast<char>(c);
+        }
+    }
+  }
+  return out;
+}
 
 dry_run_report dry_run(std::string_view prev_date_text, date today, std::string_view location) {
   dry_run_report report;
@@ -73,29 +95,28 @@ dry_run_report dry_run(std::string_view prev_date_text, date today, std::string_
 }
 
 std::string dry_run_text(const dry_run_report& report) {
+  const size_t count = report.plan.selection.open_queue.size();
+  const long long missed = report.start.missed_days;
   std::ostringstream out;
-  out << "# capsule root " << report.plan.root.full_path() << ", today "
-      << format_iso_date(report.start.calendar.today) << ", missed days "
-      << report.start.missed_days << ", " << report.plan.selection.open_queue.size()
-      << " file(s) to open\n";
+  out << "# Capsule root " << printable(report.plan.root.full_path()) << ", "
+      << format_day(report.start.calendar.today);
+  if (missed > 0) out << ", after " << missed << " missed day" << (missed == 1 ? "" : "s");
+  out << ": " << (count == 0 ? "no" : std::to_string(count)) << " file" << (count == 1 ? "" : "s")
+      << " to open.\n";
   for (const queue_entry& e : report.plan.selection.open_queue)
-    out << e.path << "\t" << why_due(report, e) << "\n";
-  for (const failure& f : report.failures)
-    out << "# failure " << f.code << ": " << f.description << "\n";
+    out << printable(e.path) << "\t" << why_due(report, e) << "\n";
+  for (const failure& f : report.failures) out << "# Problem: " << printable(f.description) << "\n";
   return out.str();
 }
 
 std::string dry_run_json(const dry_run_report& report) {
-  QJsonArray failures;
-  for (const failure& f : report.failures)
-    failures.append(QJsonObject{{"code", f.code}, {"description", utf8(f.description)}});
   const QJsonObject object{
-      {"root", utf8(report.plan.root.full_path())},
-      {"today", iso(report.start.calendar.today)},
+      {"root", from_utf8(report.plan.root.full_path())},
+      {"today", QString::fromStdString(format_iso_date(report.start.calendar.today))},
       {"missed_days", static_cast<qint64>(report.start.missed_days)},
       {"queue", queue_json(report)},
       {"folders", folders_json(report)},
-      {"failures", failures},
+      {"failures", json_failures(report.failures)},
   };
   return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
 }

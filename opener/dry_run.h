@@ -19,9 +19,15 @@ struct dry_run_report {
 // The same start, scan and selection as the real run.
 dry_run_report dry_run(std::string_view prev_date_text, date today, std::string_view location);
 
-// One line per queued file: its path, a tab, and why it opens; then the
-// failures.
+// A heading line starting with "#", then one line per queued file: its path,
+// a tab, and why it opens, in the words of `m_jar --explain`; then each
+// failure on a line starting with "#". Control characters in names are
+// escaped, so that a name can never forge a line.
 std::string dry_run_text(const dry_run_report& report);
+
+// `text` with control characters and the backslash escaped as `ls` shows
+// them: \n, \t, \r, \\ and the others as \ooo.
+std::string printable(std::string_view text);
 
 // One JSON object on one line (without the line break).
 std::string dry_run_json(const dry_run_report& report);

@@ -1,80 +1,80 @@
 #include "opener/explain.h"
 
-#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QString>
 #include <sstream>
+
+#include "rules/schedule_words.h"
 
 namespace mj {
 
-namespace {
-
-QString from_bytes(std::string_view text) {
+QString from_utf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString iso(date d) { return QString::fromStdString(format_iso_date(d)); }
-
-const char* yes_no(bool b) { return b ? "on" : "off"; }
-
-}  // namespace
-
-std::string_view due_kind_words(int16_t flag) {
-  switch (flag) {
-    case kNotDue:
-      return "not due";
-    case kWholeFolder:
-      return "due: every file of the folder";
-    case kUpToDay:
-      return "due: files last modified up to the end of the first day";
-    case kRepeating:
-      return "due: files with a repetition within the day range";
-    case kWithinRange:
-      return "due: files last modified within the day range";
+const char* due_kind_key(due_kind kind) {
+  switch (kind) {
+    case due_kind::not_due:
+      return "no";
+    case due_kind::all_files:
+      return "all_files";
+    case due_kind::files_up_to:
+      return "files_up_to";
+    case due_kind::repeating:
+      return "repeating";
+    case due_kind::files_within:
+      return "files_within";
   }
-  return "unknown due kind";
+  return "no";
 }
 
-std::string explain_text(std::string_view folder_name, const folder_evaluation& e) {
-  const schedule_name& s = e.name;
-  const folder_result& r = e.result;
+QJsonValue json_date(date d) {
+  if (d == zero_date) return QJsonValue(QJsonValue::Null);
+  return QString::fromStdString(format_iso_date(d));
+}
+
+QJsonArray json_failures(const std::vector<failure>& failures) {
+  QJsonArray array;
+  for (const failure& f : failures)
+    array.append(
+        QJsonObject{{"code", code_number(f.code)}, {"description", from_utf8(f.description)}});
+  return array;
+}
+
+std::string explain_text(std::string_view folder_name, const folder_evaluation& e, date today,
+                         long long missed_days) {
+  // How the name reads does not depend on the missed days: only its window does.
+  std::vector<failure> ignored;
+  const schedule_name plain = split_schedule_name(folder_name, 0, ignored);
   std::ostringstream out;
-  out << "name:      \"" << folder_name << "\"\n"
-      << "split:     rule name \"" << s.rule_name << "\", minus " << yes_no(s.minus) << ", plus "
-      << yes_no(s.plus) << ", period " << s.period << ", period2 " << s.period2 << ", mweek "
-      << s.mweek << "\n"
-      << "test:      "
-      << (e.test == due_test::after ? "after (the name ends in \"-\")" : "just (due on the day)")
-      << "\n"
-      << "due kind:  " << r.flag << " (" << due_kind_words(r.flag) << ")\n"
-      << "day range: " << format_iso_date(r.time_stamp) << " .. "
-      << format_iso_date(r.time_stamp_to) << "\n"
-      << "interval:  " << r.interval << "\n";
-  if (e.failures.empty()) out << "failures:  none\n";
-  for (const failure& f : e.failures)
-    out << "failure:   " << f.code << " " << f.description << "\n";
+  out << "\"" << folder_name << "\" reads as: " << describe_schedule(plain, year_number(today))
+      << ".\n";
+  out << "On " << format_day(today);
+  if (missed_days > 0)
+    out << ", after " << missed_days << " missed day" << (missed_days == 1 ? "" : "s");
+  out << ": " << describe_verdict(e) << ".\n";
+  if (e.test == due_test::on_day && e.verdict.kind == due_kind::not_due && e.name.catch_up &&
+      missed_days == 0)
+    out << "With \"+\", days the opener missed before that day would count too.\n";
+  for (const failure& f : e.failures) out << "Problem: " << f.description << ".\n";
   return out.str();
 }
 
 std::string explain_json(std::string_view folder_name, const folder_evaluation& e) {
-  QJsonArray failures;
-  for (const failure& f : e.failures)
-    failures.append(QJsonObject{{"code", f.code}, {"description", from_bytes(f.description)}});
   const QJsonObject object{
-      {"name", from_bytes(folder_name)},
-      {"rule_name", from_bytes(e.name.rule_name)},
-      {"minus", e.name.minus},
-      {"plus", e.name.plus},
-      {"period", e.name.period},
-      {"period2", e.name.period2},
-      {"mweek", e.name.mweek},
-      {"flag", e.result.flag},
-      {"interval", e.result.interval},
-      {"test", e.test == due_test::after ? "after" : "just"},
-      {"time_stamp", iso(e.result.time_stamp)},
-      {"time_stamp_to", iso(e.result.time_stamp_to)},
-      {"failures", failures},
+      {"name", from_utf8(folder_name)},
+      {"rule", from_utf8(e.name.rule)},
+      {"week_of_month", e.name.week_of_month},
+      {"days", e.name.days},
+      {"window_days", e.name.window_days},
+      {"catch_up", e.name.catch_up},
+      {"stays_due", e.name.stays_due},
+      {"test", e.test == due_test::from_day_on ? "after" : "on_day"},
+      {"due", due_kind_key(e.verdict.kind)},
+      {"from", json_date(e.verdict.from)},
+      {"to", json_date(e.verdict.to)},
+      {"repeat_every", e.verdict.repeat_every},
+      {"failures", json_failures(e.failures)},
   };
   return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
 }

@@ -1,21 +1,40 @@
-// `m_jar --explain`: how one folder name is read and what it does on one day.
+// `m_jar --explain`: how one folder name is read and what it does on one
+// day, in sentences for people or as one JSON object for scripts. The JSON
+// words (due kinds, tests) are shared with `m_jar --dry-run --json`.
 #pragma once
 
+#include <QJsonArray>
+#include <QJsonValue>
+#include <QString>
 #include <string>
 #include <string_view>
+#include <vector>
 
-#include "rules/folder_evaluation.h"
+#include "rules/due_tests.h"
 
 namespace mj {
 
-// A few readable lines: the split, the test, the due kind in words, the day
-// range, the repeat step and any failure.
-std::string explain_text(std::string_view folder_name, const folder_evaluation& e);
+// A few sentences: how the name reads, whether it is due on `today` (with
+// `missed_days` missed before it) and which files open, and any failure.
+std::string explain_text(std::string_view folder_name, const folder_evaluation& e, date today,
+                         long long missed_days);
 
-// One JSON object on one line (without the line break).
+// One JSON object on one line (without the line break), with the keys name,
+// rule, week_of_month, days, window_days, catch_up, stays_due, test, due,
+// from, to, repeat_every and failures.
 std::string explain_json(std::string_view folder_name, const folder_evaluation& e);
 
-// What a due kind means, in a few words.
-std::string_view due_kind_words(int16_t flag);
+// The JSON word of a due kind: "no", "all_files", "files_up_to",
+// "repeating" or "files_within".
+const char* due_kind_key(due_kind kind);
+
+// A date as JSON: "YYYY-MM-DD", or null for the unset zero date.
+QJsonValue json_date(date d);
+
+// Failures as a JSON array of {code, description}, in order.
+QJsonArray json_failures(const std::vector<failure>& failures);
+
+// UTF-8 bytes as a QString (invalid bytes become replacement characters).
+QString from_utf8(std::string_view text);
 
 }  // namespace mj

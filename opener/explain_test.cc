@@ -23,25 +23,49 @@ folder_evaluation evaluate(const char* name, long long missed, const char* today
 TEST(ExplainJson, HasExactlyTheDocumentedKeys) {
   const QJsonObject o =
       parse(explain_json("Sunday@2=3+-", evaluate("Sunday@2=3+-", 4, "1998-12-16")));
-  const QStringList kKeys = {"failures", "flag",       "interval",     "minus", "mweek",
-                             "name",     "period",     "period2",      "plus",  "rule_name",
-                             "test",     "time_stamp", "time_stamp_to"};
   QStringList keys = o.keys();
   keys.sort();
-  QStringList expected = kKeys;
+  QStringList expected = {"name",     "rule",         "week_of_month", "days", "window_days",
+                          "catch_up", "stays_due",    "test",          "due",  "from",
+                          "to",       "repeat_every", "failures"};
   expected.sort();
   EXPECT_EQ(keys, expected);
   EXPECT_EQ(o["name"].toString(), "Sunday@2=3+-");
-  EXPECT_EQ(o["rule_name"].toString(), "SUNDAY");
-  EXPECT_TRUE(o["minus"].toBool());
-  EXPECT_TRUE(o["plus"].toBool());
-  EXPECT_EQ(o["period"].toInt(), 3);
-  EXPECT_EQ(o["period2"].toInt(), 6);
-  EXPECT_EQ(o["mweek"].toInt(), 2);
+  EXPECT_EQ(o["rule"].toString(), "SUNDAY");
+  EXPECT_TRUE(o["stays_due"].toBool());
+  EXPECT_TRUE(o["catch_up"].toBool());
+  EXPECT_EQ(o["days"].toInt(), 3);
+  EXPECT_EQ(o["window_days"].toInt(), 6);
+  EXPECT_EQ(o["week_of_month"].toInt(), 2);
   EXPECT_EQ(o["test"].toString(), "after");
-  EXPECT_EQ(o["flag"].toInt(), 1);
-  EXPECT_EQ(o["time_stamp"].toString(), "1899-12-30");
+  EXPECT_EQ(o["due"].toString(), "all_files");
+  EXPECT_TRUE(o["from"].isNull());
+  EXPECT_TRUE(o["to"].isNull());
   EXPECT_TRUE(o["failures"].toArray().isEmpty());
+}
+
+TEST(ExplainJson, DueKindsAndDates) {
+  struct Case {
+    const char* name;
+    const char* due;
+    const char* from;  // nullptr: null
+    const char* to;
+    int repeat_every;
+  };
+  const Case kCases[] = {
+      {"MONDAY", "no", nullptr, nullptr, 0},
+      {"TOMORROW", "files_within", "1998-12-15", "1998-12-15", 0},
+      {"YEAR1-", "files_up_to", "1997-12-16", nullptr, 0},
+      {"EVERY MONTH 3", "repeating", "1998-12-16", "1998-12-16", 3},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    const QJsonObject o = parse(explain_json(c.name, evaluate(c.name, 0, "1998-12-16")));
+    EXPECT_EQ(o["due"].toString(), c.due);
+    EXPECT_EQ(o["from"].isNull() ? QString() : o["from"].toString(), QString(c.from));
+    EXPECT_EQ(o["to"].isNull() ? QString() : o["to"].toString(), QString(c.to));
+    EXPECT_EQ(o["repeat_every"].toInt(), c.repeat_every);
+  }
 }
 
 TEST(ExplainJson, ListsFailuresInOrderAndEscapesAnyName) {
@@ -51,19 +75,29 @@ TEST(ExplainJson, ListsFailuresInOrderAndEscapesAnyName) {
   ASSERT_EQ(failures.size(), 2);
   EXPECT_EQ(failures[0].toObject()["code"].toInt(), 6);
   EXPECT_FALSE(failures[0].toObject()["description"].toString().isEmpty());
-  EXPECT_EQ(o["test"].toString(), "just");
+  EXPECT_EQ(o["test"].toString(), "on_day");
   EXPECT_TRUE(o["name"].toString().startsWith("EVERYDAY99999=40000 \"quoted\" \\ \x01 "));
 }
 
-TEST(ExplainText, SaysHowTheNameWasReadAndWhatItDoes) {
-  const std::string text = explain_text("TOMORROW=3", evaluate("TOMORROW=3", 0, "1998-12-16"));
-  EXPECT_NE(text.find("rule name \"TOMORROW\""), std::string::npos) << text;
-  EXPECT_NE(text.find("period 3, period2 2"), std::string::npos) << text;
-  EXPECT_NE(text.find("due kind:  4"), std::string::npos) << text;
-  EXPECT_NE(text.find("1998-12-13 .. 1998-12-15"), std::string::npos) << text;
+TEST(ExplainText, SaysHowTheNameReadsAndWhatOpens) {
+  const date today = *parse_iso_date("1998-12-16");
+  const std::string text =
+      explain_text("TOMORROW=3", evaluate("TOMORROW=3", 0, "1998-12-16"), today, 0);
+  EXPECT_EQ(text,
+            "\"TOMORROW=3\" reads as: each file on each of the 3 days after it was stored.\n"
+            "On Wed 16 Dec 1998: due: files stored from Sun 13 Dec 1998 to Tue 15 Dec 1998.\n");
+  // No internal names leak into the words.
+  for (const char* word : {"period", "mweek", "flag", "time_stamp", "interval"})
+    EXPECT_EQ(text.find(word), std::string::npos) << word;
 
-  const std::string failed = explain_text("98-2-30", evaluate("98-2-30", 0, "1998-12-16"));
-  EXPECT_NE(failed.find("failure:   13 "), std::string::npos) << failed;
+  const std::string missed = explain_text("12-14+", evaluate("12-14+", 2, "1998-12-16"), today, 2);
+  EXPECT_NE(missed.find("after 2 missed days: due: every file in the folder"), std::string::npos)
+      << missed;
+
+  const std::string failed =
+      explain_text("98-2-30", evaluate("98-2-30", 0, "1998-12-16"), today, 0);
+  EXPECT_NE(failed.find("Problem: Type mismatch: \"98/2/30\" is not a date."), std::string::npos)
+      << failed;
 }
 
 }  // namespace

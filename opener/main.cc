@@ -6,13 +6,12 @@
 
 #include "opener/dry_run.h"
 #include "opener/explain.h"
-#include "opener/f0001.h"
-#include "opener/start_up.h"
+#include "opener/run_window.h"
 #include "opener/tool_options.h"
 #include "platform/local_date.h"
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
-#include "rules/folder_evaluation.h"
+#include "rules/due_tests.h"
 
 namespace {
 
@@ -30,8 +29,9 @@ std::string command_line_text(const QStringList& arguments) {
 int explain(const mj::tool_options& options) {
   const mj::folder_evaluation e =
       mj::evaluate_folder(options.name, options.missed_days, mj::make_run_calendar(options.today));
-  std::cout << (options.json ? mj::explain_json(options.name, e) + "\n"
-                             : mj::explain_text(options.name, e));
+  std::cout << (options.json
+                    ? mj::explain_json(options.name, e) + "\n"
+                    : mj::explain_text(options.name, e, options.today, options.missed_days));
   return 0;
 }
 
@@ -79,8 +79,8 @@ int main(int argc, char** argv) {
   mj::platform::use_offscreen_without_display();
   QApplication app(argc, argv);
   QApplication::setApplicationName("m_jar");
-  mj::f0001 form;
-  if (!form.Form_Load(command_line_text(arguments)) || form.run_ended()) return 0;
-  form.show();
+  mj::run_window window;
+  if (!window.start_run(command_line_text(arguments)) || window.run_ended()) return 0;
+  window.show();
   return QApplication::exec();
 }

@@ -1,16 +1,46 @@
-// Everything a run decides before its timer starts: where the capsule is,
-// how every schedule folder was judged, and which files open in which order.
-// The real run and `m_jar --dry-run` both come here.
+// Everything a run of the opener decides before its first file opens: the
+// run calendar from the stored date of the previous run, the classic command
+// line, where the capsule is, how every schedule folder was judged, and which
+// files open in which order. The real run and `m_jar --dry-run` both come
+// here; the run's window then works through the opening queue.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "opener/capsule_scan.h"
-#include "opener/due_file_selection.h"
-#include "opener/start_up.h"
 #include "platform/capsule_root.h"
+#include "rules/calendar.h"
 
 namespace mj {
+
+inline constexpr int kDefaultInterval = 500;  // milliseconds between two openings
+
+struct run_start {
+  run_calendar calendar;
+  long long missed_days = 0;
+};
+
+// `prev_date_text` as stored ("yyyy/mm/dd"). Empty means no previous run: the
+// last run is today. A text that is no date is reported (type mismatch) and
+// counts as today as well, so the run neither widens nor loses a window.
+run_start start_run(std::string_view prev_date_text, date today, const failure_sink& report);
+
+// The stored form of a date: "yyyy/mm/dd".
+std::string format_prev_date(date d);
+
+// The opener's classic command line: optional leading digits, the start-up
+// delay in seconds, then the location text of the capsule root.
+struct classic_command_line {
+  std::optional<int> interval_ms;  // set only when the text begins with digits
+  std::string location;            // blanks at both ends removed
+};
+
+// A delay whose milliseconds do not fit in a signed 32-bit number is reported
+// (overflow) and leaves `interval_ms` unset; the digits are dropped anyway.
+classic_command_line split_command_line(std::string_view text, const failure_sink& report);
 
 struct run_plan {
   platform::capsule_location root;
@@ -22,5 +52,40 @@ struct run_plan {
 // due files. Failures go to `report`; none stops the plan.
 run_plan plan_run(std::string_view location_text, const run_start& start,
                   const failure_sink& report);
+
+struct run_inputs {
+  std::string prev_date_text;  // as stored; empty when there was no previous run
+  date today;
+  std::string command_line;  // the program's arguments joined by single spaces
+};
+
+struct prepared_run {
+  int interval_ms = kDefaultInterval;
+  run_plan plan;
+  std::string prev_date;  // `today` in its stored form, to write back
+};
+
+// The whole preparation of a run after the skip key: run calendar, command
+// line, capsule scan and due-file selection.
+prepared_run prepare_run(const run_inputs& inputs, const failure_sink& report);
+
+// The opening queue as the run works through it: one file per tick, and the
+// end of the run at the tick after the last one.
+class opening_queue {
+ public:
+  opening_queue() = default;
+  explicit opening_queue(const std::vector<queue_entry>& entries);
+
+  // One tick: the path to hand to the desktop, or nullopt when every file has
+  // been handed over and the run is to end.
+  std::optional<std::string> tick();
+
+  size_t size() const { return paths_.size(); }
+  size_t handed_over() const { return next_; }
+
+ private:
+  std::vector<std::string> paths_;
+  size_t next_ = 0;  // how many files the ticks have handed over
+};
 
 }  // namespace mj

@@ -5,21 +5,16 @@
 #include <system_error>
 
 #include "platform/file_attributes.h"
-#include "rules/failure.h"
 
 namespace mj::platform {
 
 namespace {
 
-constexpr int kPathAccessError = 75;
-
-[[noreturn]] void fail_listing(const std::filesystem::path& folder, const std::error_code& error) {
+failure listing_failure(const std::filesystem::path& folder, const std::error_code& error) {
   const bool missing =
       error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
-  const int code = missing ? kFileNotFound : kPathAccessError;
-  throw failure_error(
-      failure{code, std::string(missing ? "File not found" : "Path/File access error") + ": " +
-                        folder.string() + " (" + error.message() + ")"});
+  return make_failure(missing ? failure_code::not_found : failure_code::path_access,
+                      folder.string() + " (" + error.message() + ")");
 }
 
 char folded(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }
@@ -29,11 +24,8 @@ bool listed_as_file(const std::filesystem::directory_entry& entry) {
   if (!entry.is_regular_file(ignored)) return false;  // follows a link to its target
 #ifdef _WIN32
   // System files are left out of the file listing, as the mask 2 says.
-  try {
-    return (attribute_word(entry.path()) & kSystem) == 0;
-  } catch (const failure_error&) {
-    return false;
-  }
+  const result<int> word = attribute_word(entry.path());
+  return word.ok() && (*word & kSystem) == 0;
 #else
   return true;
 #endif
@@ -52,17 +44,18 @@ bool listing_order(const std::string& a, const std::string& b) {
   return a < b;
 }
 
-std::vector<std::string> list_folder(const std::filesystem::path& folder, listing_mask mask) {
+result<std::vector<std::string>> list_folder(const std::filesystem::path& folder,
+                                             listing_mask mask) {
   std::error_code error;
   std::filesystem::directory_iterator it(folder, error);
-  if (error) fail_listing(folder, error);
+  if (error) return listing_failure(folder, error);
   std::vector<std::string> names;
   for (; it != std::filesystem::directory_iterator(); it.increment(error)) {
-    if (error) fail_listing(folder, error);
+    if (error) return listing_failure(folder, error);
     if (mask == listing_mask::files && !listed_as_file(*it)) continue;
     names.push_back(it->path().filename().string());
   }
-  if (error) fail_listing(folder, error);
+  if (error) return listing_failure(folder, error);
   std::sort(names.begin(), names.end(), listing_order);
   return names;
 }

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "base/failure.h"
+
 namespace mj::platform {
 
 enum class listing_mask {
@@ -14,9 +16,10 @@ enum class listing_mask {
 };
 
 // The entry names of `folder` sorted by name: letters A-Z compared without
-// case first, then byte by byte. Fails (mj::failure_error) with code 53 when
-// the folder is not there, 75 when it cannot be read.
-std::vector<std::string> list_folder(const std::filesystem::path& folder, listing_mask mask);
+// case first, then byte by byte. Fails with not_found when the folder is not
+// there, path_access when it cannot be read.
+result<std::vector<std::string>> list_folder(const std::filesystem::path& folder,
+                                             listing_mask mask);
 
 // The listing order: true when `a` comes before `b`.
 bool listing_order(const std::string& a, const std::string& b);

@@ -1,7 +1,5 @@
 #include "platform/file_attributes.h"
 
-#include "rules/failure.h"
-
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -13,27 +11,20 @@
 
 namespace mj::platform {
 
-namespace {
-
-constexpr int kPathAccessError = 75;
-
-[[noreturn]] void fail_for(const std::filesystem::path& path, int error) {
-  const int code = (error == ENOENT || error == ENOTDIR) ? kFileNotFound : kPathAccessError;
-  throw failure_error(failure{
-      code, std::string(code == kFileNotFound ? "File not found" : "Path/File access error") +
-                ": " + path.string() + " (" + std::strerror(error) + ")"});
+failure path_failure(const std::filesystem::path& path, int error_number) {
+  const bool missing = error_number == ENOENT || error_number == ENOTDIR;
+  return make_failure(missing ? failure_code::not_found : failure_code::path_access,
+                      path.string() + " (" + std::strerror(error_number) + ")");
 }
-
-}  // namespace
 
 #ifdef _WIN32
 
-int attribute_word(const std::filesystem::path& path) {
+result<int> attribute_word(const std::filesystem::path& path) {
   const DWORD word = GetFileAttributesW(path.c_str());
   if (word == INVALID_FILE_ATTRIBUTES) {
     const DWORD error = GetLastError();
-    fail_for(path,
-             error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ENOENT : EACCES);
+    return path_failure(
+        path, error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? ENOENT : EACCES);
   }
   return static_cast<int>(word);
 }
@@ -61,9 +52,9 @@ int word_of(const struct stat& st, const std::filesystem::path& path) {
 
 }  // namespace
 
-int attribute_word(const std::filesystem::path& path) {
+result<int> attribute_word(const std::filesystem::path& path) {
   struct stat st;
-  if (lstat(path.c_str(), &st) != 0) fail_for(path, errno);
+  if (lstat(path.c_str(), &st) != 0) return path_failure(path, errno);
   if (!S_ISLNK(st.st_mode)) return word_of(st, path);
   struct stat target;
   if (stat(path.c_str(), &target) != 0) return kReparsePoint | (hidden_name(path) ? kHidden : 0);
@@ -72,9 +63,11 @@ int attribute_word(const std::filesystem::path& path) {
 
 #endif
 
-bool is_schedule_folder(const std::filesystem::path& parent, const std::string& name) {
+result<bool> is_schedule_folder(const std::filesystem::path& parent, const std::string& name) {
   if (name.empty() || name.front() == '.') return false;
-  return attribute_word(parent / name) == kDirectory;
+  const result<int> word = attribute_word(parent / name);
+  if (!word.ok()) return word.error();
+  return *word == kDirectory;
 }
 
 }  // namespace mj::platform

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <filesystem>
+#include <string>
+
+#include "base/failure.h"
 
 namespace mj::platform {
 
@@ -20,12 +23,17 @@ enum file_attribute : int {
 // kReparsePoint plus the word of what it points to (nothing when dangling).
 // Regular files are 0 plus the same read-only and hidden bits; anything else
 // (devices, sockets, pipes) counts as kSystem.
-// Fails (mj::failure_error) with code 53 when nothing is there, 75 when the
-// path cannot be examined.
-int attribute_word(const std::filesystem::path& path);
+// Fails with not_found when nothing is there, path_access when the path
+// cannot be examined.
+result<int> attribute_word(const std::filesystem::path& path);
 
 // Whether `name` in `parent` is a schedule folder: attribute word exactly
 // kDirectory and a name that does not begin with ".".
-bool is_schedule_folder(const std::filesystem::path& parent, const std::string& name);
+result<bool> is_schedule_folder(const std::filesystem::path& parent, const std::string& name);
+
+// The failure for `path` after the system's error `error_number` (errno):
+// not_found for a missing path, path_access otherwise, with the path and the
+// system's own words.
+failure path_failure(const std::filesystem::path& path, int error_number);
 
 }  // namespace mj::platform

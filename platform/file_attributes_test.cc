@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "rules/failure.h"
+#include "tests/result_support.h"
 #include "tests/temp_folder.h"
 
 namespace mj::platform {
@@ -32,36 +32,27 @@ TEST_F(FileAttributes, MapsFoldersFilesAndLinks) {
   fs::create_directory_symlink(root_ / "TOMORROW", root_ / "link_to_folder");
   fs::create_symlink(root_ / "nowhere", root_ / "dangling");
 
-  EXPECT_EQ(attribute_word(root_ / "TOMORROW"), kDirectory);
-  EXPECT_EQ(attribute_word(root_ / ".old"), kDirectory | kHidden);
-  EXPECT_EQ(attribute_word(root_ / "readonly"), kDirectory | kReadOnly);
-  EXPECT_EQ(attribute_word(root_ / "note.txt"), 0);
-  EXPECT_EQ(attribute_word(root_ / ".hidden.txt"), kHidden);
-  EXPECT_EQ(attribute_word(root_ / "link_to_folder"), kReparsePoint | kDirectory);
-  EXPECT_EQ(attribute_word(root_ / "dangling"), kReparsePoint);
+  EXPECT_EQ(mj::testing::value_of(attribute_word(root_ / "TOMORROW")), kDirectory);
+  EXPECT_EQ(mj::testing::value_of(attribute_word(root_ / ".old")), kDirectory | kHidden);
+  EXPECT_EQ(mj::testing::value_of(attribute_word(root_ / "readonly")), kDirectory | kReadOnly);
+  EXPECT_EQ(mj::testing::value_of(attribute_word(root_ / "note.txt")), 0);
+  EXPECT_EQ(mj::testing::value_of(attribute_word(root_ / ".hidden.txt")), kHidden);
+  EXPECT_EQ(mj::testing::value_of(attribute_word(root_ / "link_to_folder")),
+            kReparsePoint | kDirectory);
+  EXPECT_EQ(mj::testing::value_of(attribute_word(root_ / "dangling")), kReparsePoint);
 
-  EXPECT_TRUE(is_schedule_folder(root_, "TOMORROW"));
-  EXPECT_FALSE(is_schedule_folder(root_, ".old"));
-  EXPECT_FALSE(is_schedule_folder(root_, "readonly"));
-  EXPECT_FALSE(is_schedule_folder(root_, "note.txt"));
-  EXPECT_FALSE(is_schedule_folder(root_, "link_to_folder"));
-  EXPECT_FALSE(is_schedule_folder(root_, "dangling"));
+  EXPECT_TRUE(mj::testing::value_of(is_schedule_folder(root_, "TOMORROW")));
+  EXPECT_FALSE(mj::testing::value_of(is_schedule_folder(root_, ".old")));
+  EXPECT_FALSE(mj::testing::value_of(is_schedule_folder(root_, "readonly")));
+  EXPECT_FALSE(mj::testing::value_of(is_schedule_folder(root_, "note.txt")));
+  EXPECT_FALSE(mj::testing::value_of(is_schedule_folder(root_, "link_to_folder")));
+  EXPECT_FALSE(mj::testing::value_of(is_schedule_folder(root_, "dangling")));
 }
 
 TEST_F(FileAttributes, AMissingPathIsFileNotFound) {
-  try {
-    attribute_word(root_ / "missing");
-    ADD_FAILURE() << "no failure for a missing path";
-  } catch (const failure_error& e) {
-    EXPECT_EQ(e.get().code, kFileNotFound);
-  }
-  try {
-    touch(root_ / "file");
-    attribute_word(root_ / "file" / "below");
-    ADD_FAILURE() << "no failure below a file";
-  } catch (const failure_error& e) {
-    EXPECT_EQ(e.get().code, kFileNotFound);
-  }
+  EXPECT_EQ(mj::testing::failure_code_of(attribute_word(root_ / "missing")), 53);
+  touch(root_ / "file");
+  EXPECT_EQ(mj::testing::failure_code_of(attribute_word(root_ / "file" / "below")), 53);
 }
 
 }  // namespace

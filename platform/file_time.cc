@@ -7,20 +7,11 @@
 #include <ctime>
 #include <string>
 
-#include "rules/failure.h"
+#include "platform/file_attributes.h"
 
 namespace mj::platform {
 
 namespace {
-
-constexpr int kPathAccessError = 75;
-
-[[noreturn]] void fail_for(const std::filesystem::path& path, int error) {
-  const bool missing = error == ENOENT || error == ENOTDIR;
-  throw failure_error(failure{missing ? kFileNotFound : kPathAccessError,
-                              std::string(missing ? "File not found" : "Path/File access error") +
-                                  ": " + path.string() + " (" + std::strerror(error) + ")"});
-}
 
 wall_time from_local_fields(const std::tm& local) {
   using namespace std::chrono;
@@ -33,22 +24,22 @@ wall_time from_local_fields(const std::tm& local) {
 
 #ifdef _WIN32
 
-wall_time last_modified(const std::filesystem::path& path) {
+result<wall_time> last_modified(const std::filesystem::path& path) {
   struct _stat64 st;
-  if (_wstat64(path.c_str(), &st) != 0) fail_for(path, errno);
+  if (_wstat64(path.c_str(), &st) != 0) return path_failure(path, errno);
   std::tm local{};
   const __time64_t t = st.st_mtime;
-  if (_localtime64_s(&local, &t) != 0) fail_for(path, EINVAL);
+  if (_localtime64_s(&local, &t) != 0) return path_failure(path, EINVAL);
   return from_local_fields(local);
 }
 
 #else
 
-wall_time last_modified(const std::filesystem::path& path) {
+result<wall_time> last_modified(const std::filesystem::path& path) {
   struct stat st;
-  if (::stat(path.c_str(), &st) != 0) fail_for(path, errno);
+  if (::stat(path.c_str(), &st) != 0) return path_failure(path, errno);
   std::tm local{};
-  if (localtime_r(&st.st_mtime, &local) == nullptr) fail_for(path, EOVERFLOW);
+  if (localtime_r(&st.st_mtime, &local) == nullptr) return path_failure(path, EOVERFLOW);
   return from_local_fields(local);
 }
 

@@ -2,17 +2,15 @@
 // compares it with due days.
 #pragma once
 
-#include <chrono>
 #include <filesystem>
+
+#include "base/date.h"
+#include "base/failure.h"
 
 namespace mj::platform {
 
-// A local date and time of day, counted as if the local clock were UTC: the
-// days part is the local calendar day, comparable with mj::date.
-using wall_time = std::chrono::sys_seconds;
-
 // The last-modified time of `path` in local time (a link is followed to its
-// target). Fails (mj::failure_error) with code 53 when nothing is there.
-wall_time last_modified(const std::filesystem::path& path);
+// target). Fails with not_found when nothing is there.
+result<wall_time> last_modified(const std::filesystem::path& path);
 
 }  // namespace mj::platform

@@ -2,7 +2,7 @@
 // stored message belongs to.
 #pragma once
 
-#include "rules/calendar.h"
+#include "base/date.h"
 
 namespace mj::platform {
 

@@ -6,8 +6,6 @@ namespace mj::platform {
 
 namespace {
 
-constexpr int kPathAccessError = 75;
-
 QString key_path(const QString& section, const QString& key) { return section + "/" + key; }
 
 }  // namespace
@@ -24,8 +22,9 @@ std::optional<failure> write_setting(const QString& section, const QString& key,
   store.setValue(key_path(section, key), value);
   store.sync();
   if (store.status() == QSettings::NoError) return std::nullopt;
-  return failure{kPathAccessError, "Path/File access error: the settings store " +
-                                       store.fileName().toStdString() + " cannot be written"};
+  return make_failure(
+      failure_code::path_access,
+      "the settings store " + store.fileName().toStdString() + " cannot be written");
 }
 
 }  // namespace mj::platform

@@ -5,7 +5,7 @@
 #include <QString>
 #include <optional>
 
-#include "rules/failure.h"
+#include "base/failure.h"
 
 namespace mj::platform {
 

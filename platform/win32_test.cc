@@ -18,7 +18,7 @@
 #include "platform/file_time.h"
 #include "platform/key_state.h"
 #include "platform/open_file.h"
-#include "rules/failure.h"
+#include "tests/result_support.h"
 
 namespace mj::platform {
 namespace {
@@ -50,12 +50,7 @@ class Win32Folder : public ::testing::Test {
 };
 
 int failure_code_of_attribute_word(const fs::path& path) {
-  try {
-    attribute_word(path);
-  } catch (const failure_error& e) {
-    return e.get().code;
-  }
-  return 0;
+  return mj::testing::failure_code_of(attribute_word(path));
 }
 
 TEST_F(Win32Folder, AttributeWordIsTheSystemsWord) {
@@ -66,21 +61,23 @@ TEST_F(Win32Folder, AttributeWordIsTheSystemsWord) {
   touch(root_ / "kept.txt");
   set_attributes(root_ / "kept.txt", FILE_ATTRIBUTE_READONLY);
 
-  EXPECT_EQ(attribute_word(root_ / "TOMORROW"), kDirectory);
-  EXPECT_EQ(attribute_word(root_ / "hidden"), kDirectory | kHidden);
-  EXPECT_EQ(attribute_word(root_ / "note.txt") & (kDirectory | kReadOnly), 0);
-  EXPECT_EQ(attribute_word(root_ / "kept.txt") & (kDirectory | kReadOnly), kReadOnly);
+  EXPECT_EQ(mj::testing::value_of(attribute_word(root_ / "TOMORROW")), kDirectory);
+  EXPECT_EQ(mj::testing::value_of(attribute_word(root_ / "hidden")), kDirectory | kHidden);
+  EXPECT_EQ(mj::testing::value_of(attribute_word(root_ / "note.txt")) & (kDirectory | kReadOnly),
+            0);
+  EXPECT_EQ(mj::testing::value_of(attribute_word(root_ / "kept.txt")) & (kDirectory | kReadOnly),
+            kReadOnly);
 
-  EXPECT_TRUE(is_schedule_folder(root_, "TOMORROW"));
-  EXPECT_FALSE(is_schedule_folder(root_, "hidden"));
-  EXPECT_FALSE(is_schedule_folder(root_, "note.txt"));
+  EXPECT_TRUE(mj::testing::value_of(is_schedule_folder(root_, "TOMORROW")));
+  EXPECT_FALSE(mj::testing::value_of(is_schedule_folder(root_, "hidden")));
+  EXPECT_FALSE(mj::testing::value_of(is_schedule_folder(root_, "note.txt")));
 }
 
 TEST_F(Win32Folder, AMissingPathIsFileNotFound) {
   touch(root_ / "file");
-  EXPECT_EQ(failure_code_of_attribute_word(root_ / "missing"), kFileNotFound);
-  EXPECT_EQ(failure_code_of_attribute_word(root_ / "missing" / "below"), kFileNotFound);
-  EXPECT_EQ(failure_code_of_attribute_word(root_ / "file" / "below"), kFileNotFound);
+  EXPECT_EQ(failure_code_of_attribute_word(root_ / "missing"), 53);
+  EXPECT_EQ(failure_code_of_attribute_word(root_ / "missing" / "below"), 53);
+  EXPECT_EQ(failure_code_of_attribute_word(root_ / "file" / "below"), 53);
 }
 
 TEST_F(Win32Folder, FileListingLeavesOutSystemFiles) {
@@ -88,7 +85,8 @@ TEST_F(Win32Folder, FileListingLeavesOutSystemFiles) {
   touch(root_ / "desktop.ini");
   set_attributes(root_ / "desktop.ini", FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_HIDDEN);
   fs::create_directory(root_ / "TOMORROW");
-  EXPECT_EQ(list_folder(root_, listing_mask::files), std::vector<std::string>{"note.txt"});
+  EXPECT_EQ(mj::testing::value_of(list_folder(root_, listing_mask::files)),
+            std::vector<std::string>{"note.txt"});
 }
 
 // The local time of the system's own conversion, with the daylight saving
@@ -110,7 +108,7 @@ TEST_F(Win32Folder, LastModifiedIsTheLocalTimeOfTheFilesTime) {
   using namespace std::chrono;
   const wall_time expected = sys_days{year{local.wYear} / local.wMonth / local.wDay} +
                              hours{local.wHour} + minutes{local.wMinute} + seconds{local.wSecond};
-  EXPECT_EQ(last_modified(root_ / "note.txt"), expected);
+  EXPECT_EQ(mj::testing::value_of(last_modified(root_ / "note.txt")), expected);
 }
 
 TEST(Win32CapsuleRoot, TakesTheDriveOfTheSystemDirectory) {

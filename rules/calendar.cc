@@ -1,8 +1,9 @@
 #include "rules/calendar.h"
 
-#include <cstdio>
+#include <string>
 
-#include "rules/failure.h"
+#include "rules/failure_error.h"
+#include "rules/numbers.h"
 
 namespace mj {
 
@@ -10,18 +11,14 @@ using namespace std::chrono;
 
 namespace {
 
-constexpr date kFirstSupported = year{100} / January / 1;
-constexpr date kLastSupported = year{9999} / December / 31;
-
-void fail_out_of_range(date from, date_unit unit, long long n) {
+[[noreturn]] void fail_out_of_range(date from, date_unit unit, long long n) {
   static const char* const kUnitNames[] = {"days", "weeks", "months", "years"};
-  fail(kInvalidArgument, format_iso_date(from) + " moved by " + std::to_string(n) + " " +
-                             kUnitNames[static_cast<int>(unit)] + " leaves the years 100..9999");
+  fail(failure_code::invalid_argument, format_iso_date(from) + " moved by " + std::to_string(n) +
+                                           " " + kUnitNames[static_cast<int>(unit)] +
+                                           " leaves the years 100..9999");
 }
 
 }  // namespace
-
-bool in_supported_range(date d) { return d >= kFirstSupported && d <= kLastSupported; }
 
 date add_to_date(date d, date_unit unit, long long n) {
   switch (unit) {
@@ -73,29 +70,19 @@ long long missed_days_between(date last_run, date today) {
   return gap > 1 ? gap - 1 : 0;
 }
 
-std::optional<date> parse_iso_date(std::string_view text) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
-  int parts[3] = {0, 0, 0};
-  const std::pair<size_t, size_t> fields[3] = {{0, 4}, {5, 2}, {8, 2}};
-  for (int f = 0; f < 3; ++f) {
-    for (size_t i = 0; i < fields[f].second; ++i) {
-      const char c = text[fields[f].first + i];
-      if (c < '0' || c > '9') return std::nullopt;
-      parts[f] = parts[f] * 10 + (c - '0');
-    }
-  }
-  const year_month_day ymd{year{parts[0]}, month{static_cast<unsigned>(parts[1])},
-                           day{static_cast<unsigned>(parts[2])}};
-  if (!ymd.ok() || !in_supported_range(sys_days{ymd})) return std::nullopt;
-  return sys_days{ymd};
+int16_t week_of_month(int16_t day) {
+  const int16_t x = checked_sub(day, 1);
+  // Floor division, so that days before the 1st fall in week 0 and below.
+  const int quotient = x >= 0 ? x / 7 : -((-x + 6) / 7);
+  return static_cast<int16_t>(quotient + 1);
 }
 
-std::string format_iso_date(date d) {
-  const year_month_day ymd{d};
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%04d-%02u-%02u", static_cast<int>(ymd.year()),
-                static_cast<unsigned>(ymd.month()), static_cast<unsigned>(ymd.day()));
-  return buffer;
+date nth_weekday_from(date start, int16_t weekday, int16_t week) {
+  const int16_t base = checked_mul(checked_sub(week, 1), 7);
+  int16_t offset = checked_sub(weekday, static_cast<int16_t>(weekday_number(start)));
+  if (offset < 0) offset = checked_add(offset, 7);
+  const int16_t total = checked_add(base, offset);
+  return add_days(start, total);
 }
 
 }  // namespace mj

@@ -1,30 +1,23 @@
-// Whole days and the run calendar that every due test is judged against.
+// Whole-day arithmetic for the schedule names, the run calendar every due
+// test is judged against, and the week-of-month counting behind "SUNDAY@2".
+// Inside the rules a failure ends the step at once (rules/failure_error.h).
 #pragma once
 
-#include <chrono>
-#include <optional>
-#include <string>
-#include <string_view>
+#include <cstdint>
+
+#include "base/date.h"
 
 namespace mj {
-
-using date = std::chrono::sys_days;
-
-// The value of a date that was never set.
-inline constexpr date zero_date =
-    date{std::chrono::year{1899} / std::chrono::December / std::chrono::day{30}};
 
 // Units of the date arithmetic used by the schedule names.
 enum class date_unit { days, weeks, months, years };
 
 // Moves `d` by `n` units. Days and weeks move whole days; months and years keep
 // the day number and fall back to the last day of a shorter month. Fails with
-// kInvalidArgument when the result lies outside the years 100..9999.
+// invalid_argument when the result lies outside the years 100..9999.
 date add_to_date(date d, date_unit unit, long long n);
 inline date add_days(date d, long long n) { return add_to_date(d, date_unit::days, n); }
 inline date add_months(date d, long long n) { return add_to_date(d, date_unit::months, n); }
-
-bool in_supported_range(date d);
 
 // 1 = Sunday .. 7 = Saturday.
 int weekday_number(date d);
@@ -46,8 +39,16 @@ run_calendar make_run_calendar(date today);
 // or less, and for a last run in the future.
 long long missed_days_between(date last_run, date today);
 
-// "YYYY-MM-DD" with a four-digit year in 100..9999; anything else is nullopt.
-std::optional<date> parse_iso_date(std::string_view text);
-std::string format_iso_date(date d);
+// The week of the month (1 for days 1-7 ... 5 for days 29-31) of a day
+// number; weeks count from the 1st whatever their weekdays. Fails with
+// overflow for -32768.
+int16_t week_of_month(int16_t day);
+
+// The `week`-th day with weekday number `weekday` (1 = Sunday) counted from
+// `start`: with the first of a month and week 1..4 it is that weekday's
+// week-th occurrence in the month; week 5 may reach into the next month.
+// Fails with overflow when the week count leaves 16 bits, invalid_argument
+// when the day leaves the years 100..9999.
+date nth_weekday_from(date start, int16_t weekday, int16_t week);
 
 }  // namespace mj

@@ -54,7 +54,7 @@ TEST(AddToDate, FailsOutsideTheYears100To9999) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(std::string(c.from) + " + " + std::to_string(c.n));
-    EXPECT_EQ(failure_code_of([&] { add_to_date(D(c.from), c.unit, c.n); }), kInvalidArgument);
+    EXPECT_EQ(failure_code_of([&] { add_to_date(D(c.from), c.unit, c.n); }), 5);
   }
 }
 
@@ -96,6 +96,50 @@ TEST(Calendar, IsoDatesAreStrict) {
     SCOPED_TRACE(text);
     EXPECT_FALSE(parse_iso_date(text).has_value());
   }
+}
+
+TEST(WeekOfMonth, WeeksChangeAfterDays7_14_21_28) {
+  const int kExpected[32] = {0, 1, 1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2, 3,
+                             3, 3, 3, 3, 3, 3, 4, 4, 4, 4, 4, 4, 4, 5, 5, 5};
+  for (int16_t day = 0; day <= 31; ++day) {
+    SCOPED_TRACE(day);
+    EXPECT_EQ(week_of_month(day), kExpected[day]);
+  }
+  EXPECT_EQ(week_of_month(-6), 0);
+  EXPECT_EQ(week_of_month(-7), -1);
+  EXPECT_EQ(failure_code_of([] { week_of_month(-32768); }), 6);
+}
+
+TEST(NthWeekdayFrom, FindsTheNthWeekdayFromTheMonthStart) {
+  struct Case {
+    const char* start;
+    int16_t weekday;
+    int16_t week;
+    const char* expected;
+  };
+  const Case kCases[] = {
+      {"1998-12-01", 1, 2, "1998-12-13"},  // second Sunday of a month starting on Tuesday
+      {"1998-12-01", 3, 1, "1998-12-01"},  // the start's own weekday: offset 0, not 7
+      {"1999-02-01", 2, 5, "1999-03-01"},  // February 1999 has four Mondays
+      {"1998-11-01", 1, 5, "1998-11-29"},  // November 1998 has five Sundays
+      {"1998-12-01", 7, 4, "1998-12-26"},
+      {"1998-12-01", 1, 0, "1998-11-29"},  // week 0: a week before the first
+      {"1998-12-01", 1, -1, "1998-11-22"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(std::string(c.start) + " weekday " + std::to_string(c.weekday) + " week " +
+                 std::to_string(c.week));
+    EXPECT_EQ(nth_weekday_from(D(c.start), c.weekday, c.week), D(c.expected));
+  }
+}
+
+TEST(NthWeekdayFrom, WeekCountsBeyondSixteenBitsOverflow) {
+  const date tuesday = D("1998-12-01");
+  EXPECT_EQ(failure_code_of([&] { nth_weekday_from(tuesday, 3, 4683); }), 6);
+  EXPECT_EQ(failure_code_of([&] { nth_weekday_from(tuesday, 3, -4681); }), 6);
+  // 4682: the week base is exactly 32767, so only a non-zero offset overflows.
+  EXPECT_EQ(failure_code_of([&] { nth_weekday_from(tuesday, 4, 4682); }), 6);
+  EXPECT_EQ(nth_weekday_from(tuesday, 3, 4682), tuesday + std::chrono::days{32767});
 }
 
 }  // namespace

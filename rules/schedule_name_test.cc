@@ -10,8 +10,8 @@ TEST(SplitScheduleName, SplitsRuleNameAndMarkers) {
     const char* folder;
     long long missed;
     const char* rule;
-    bool minus, plus;
-    int period, period2, mweek;
+    bool stays_due, catch_up;
+    int days, window_days, week;
   };
   const Case kCases[] = {
       {"Sunday@2=3+-", 4, "SUNDAY", true, true, 3, 6, 2},
@@ -34,7 +34,7 @@ TEST(SplitScheduleName, SplitsRuleNameAndMarkers) {
       {"", 0, "", false, false, 0, 0, 0},
       {"-", 0, "", true, false, 0, 0, 0},
       {"+-", 9, "", true, true, 0, 9, 0},
-      {"a=1=2@3", 0, "A", false, false, 1, 0, 0},  // "@" after "=" is part of the period
+      {"a=1=2@3", 0, "A", false, false, 1, 0, 0},  // "@" after "=" is part of the days text
       {"a@1@2", 0, "A", false, false, 0, 0, 1},
       {"12-25+", 0, "12-25", false, true, 0, 0, 0},
       {"1998-12-25=3", 0, "1998-12-25", false, false, 3, 2, 0},
@@ -46,12 +46,12 @@ TEST(SplitScheduleName, SplitsRuleNameAndMarkers) {
     SCOPED_TRACE(c.folder);
     std::vector<failure> failures;
     const schedule_name s = split_schedule_name(c.folder, c.missed, failures);
-    EXPECT_EQ(s.rule_name, c.rule);
-    EXPECT_EQ(s.minus, c.minus);
-    EXPECT_EQ(s.plus, c.plus);
-    EXPECT_EQ(s.period, c.period);
-    EXPECT_EQ(s.period2, c.period2);
-    EXPECT_EQ(s.mweek, c.mweek);
+    EXPECT_EQ(s.rule, c.rule);
+    EXPECT_EQ(s.stays_due, c.stays_due);
+    EXPECT_EQ(s.catch_up, c.catch_up);
+    EXPECT_EQ(s.days, c.days);
+    EXPECT_EQ(s.window_days, c.window_days);
+    EXPECT_EQ(s.week_of_month, c.week);
     EXPECT_TRUE(failures.empty());
   }
 }
@@ -60,16 +60,16 @@ TEST(SplitScheduleName, AMarkerNumberThatOverflowsIsReportedAndCountsAsZero) {
   struct Case {
     const char* folder;
     long long missed;
-    int period, period2, mweek;
+    int days, window_days, week;
     size_t failure_count;
   };
   const Case kCases[] = {
-      {"X=40000", 0, 0, -1, 0, 1},    // period 0, so the window is empty
-      {"X=40000@2", 0, 0, -1, 0, 1},  // the "@" is inside the period text
+      {"X=40000", 0, 0, -1, 0, 1},    // days 0, so the window is empty
+      {"X=40000@2", 0, 0, -1, 0, 1},  // the "@" is inside the days text
       {"X@99999=3", 0, 3, 2, 0, 1},
-      {"X=-32768", 0, -32768, 0, 0, 1},  // period - 1 cannot be computed
+      {"X=-32768", 0, -32768, 0, 0, 1},  // days - 1 cannot be computed
       {"X=32767+", 1, 32767, 32767, 0, 0},
-      {"X=32767+", 2, 32767, 32766, 0, 1},  // period2 + missed days overflows
+      {"X=32767+", 2, 32767, 32766, 0, 1},  // window + missed days overflows
       {"X+", 40000, 0, 0, 0, 1},
       {"X@99999=40000+", 40000, 0, -1, 0, 3},
   };
@@ -77,12 +77,12 @@ TEST(SplitScheduleName, AMarkerNumberThatOverflowsIsReportedAndCountsAsZero) {
     SCOPED_TRACE(std::string(c.folder) + " missed " + std::to_string(c.missed));
     std::vector<failure> failures;
     const schedule_name s = split_schedule_name(c.folder, c.missed, failures);
-    EXPECT_EQ(s.rule_name, "X");
-    EXPECT_EQ(s.period, c.period);
-    EXPECT_EQ(s.period2, c.period2);
-    EXPECT_EQ(s.mweek, c.mweek);
+    EXPECT_EQ(s.rule, "X");
+    EXPECT_EQ(s.days, c.days);
+    EXPECT_EQ(s.window_days, c.window_days);
+    EXPECT_EQ(s.week_of_month, c.week);
     ASSERT_EQ(failures.size(), c.failure_count);
-    for (const failure& f : failures) EXPECT_EQ(f.code, kOverflow);
+    for (const failure& f : failures) EXPECT_EQ(f.code, failure_code::overflow);
   }
 }
 

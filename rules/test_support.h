@@ -3,11 +3,13 @@
 
 #include <gtest/gtest.h>
 
+#include <concepts>
 #include <optional>
 #include <string>
 
 #include "rules/calendar.h"
-#include "rules/failure.h"
+#include "rules/failure_error.h"
+#include "tests/result_support.h"
 
 namespace mj::testing {
 
@@ -18,15 +20,12 @@ inline date D(const char* iso) {
   return d.value_or(zero_date);
 }
 
-// The code of the failure `f` throws, or 0 when it throws none.
+// The code of the failure `f` ends with, or 0 when it ends with none.
 template <typename F>
+requires std::invocable<F>
 int failure_code_of(F&& f) {
-  try {
-    f();
-  } catch (const failure_error& e) {
-    return e.get().code;
-  }
-  return 0;
+  const std::optional<failure> ended = failure_of(f);
+  return ended ? code_number(ended->code) : 0;
 }
 
 }  // namespace mj::testing

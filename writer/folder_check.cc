@@ -4,7 +4,6 @@
 #include <system_error>
 
 #include "platform/file_attributes.h"
-#include "rules/failure.h"
 #include "writer/folder_path.h"
 
 namespace mj::writer {
@@ -23,12 +22,11 @@ folder_state create_folder(const QString& folder, const reporter& report) {
 }  // namespace
 
 folder_state check_folder(const QString& folder, const reporter& report) {
-  try {
-    if (platform::attribute_word(to_native_path(folder)) == platform::kDirectory)
-      return folder_state::ready;
-  } catch (const failure_error& e) {
-    if (e.get().code == kFileNotFound) return create_folder(folder, report);
-    report(QString::fromStdString(e.get().description));
+  const result<int> word = platform::attribute_word(to_native_path(folder));
+  if (word.ok() && *word == platform::kDirectory) return folder_state::ready;
+  if (!word.ok()) {
+    if (word.error().code == failure_code::not_found) return create_folder(folder, report);
+    report(QString::fromStdString(word.error().description));
   }
   report(kDirectoryError);
   return folder_state::directory_error;

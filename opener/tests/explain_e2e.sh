@@ -33,20 +33,34 @@ expect_status() {  # STATUS ARGS...
   rm -f /tmp/m_jar_e2e_err.$$
 }
 
-expect_json "Sunday@2=3+-" 1998-12-16 4 '"rule_name":"SUNDAY"' '"minus":true' '"plus":true' \
-  '"period":3' '"period2":6' '"mweek":2' '"test":"after"' '"flag":1'
-expect_json TOMORROW 1998-12-16 0 '"flag":4' '"time_stamp":"1998-12-15"' '"time_stamp_to":"1998-12-15"'
-expect_json "EVERY MONTH 3" 1998-12-16 0 '"flag":3' '"interval":3' '"time_stamp":"1998-12-16"'
-expect_json YEAR1 1998-12-16 0 '"flag":2' '"time_stamp":"1997-12-16"'
-expect_json "DAY3=2" 1998-12-16 0 '"flag":4' '"time_stamp":"1998-12-12"' '"time_stamp_to":"1998-12-13"'
-expect_json "MONDAY=3" 1998-12-16 0 '"flag":1'
-expect_json MONDAY 1998-12-16 0 '"flag":0' '"time_stamp":"1899-12-30"'
-expect_json "12-14+" 1998-12-16 2 '"flag":1'
-expect_json "98-12-16" 1998-12-16 0 '"flag":1' '"failures":[]'
-expect_json "E20-" 1998-12-16 0 '"flag":1' '"test":"after"'
-expect_json "98-2-30" 1998-12-16 0 '"flag":0' '"code":13'
-expect_json "EVERYDAY40000" 1998-12-16 0 '"flag":0' '"interval":0' '"code":6'
-expect_json "-" 1998-12-16 0 '"rule_name":""' '"minus":true' '"flag":1'
+expect_json "Sunday@2=3+-" 1998-12-16 4 '"rule":"SUNDAY"' '"stays_due":true' '"catch_up":true' \
+  '"days":3' '"window_days":6' '"week_of_month":2' '"test":"after"' '"due":"all_files"'
+expect_json TOMORROW 1998-12-16 0 '"due":"files_within"' '"from":"1998-12-15"' '"to":"1998-12-15"'
+expect_json "EVERY MONTH 3" 1998-12-16 0 '"due":"repeating"' '"repeat_every":3' '"from":"1998-12-16"'
+expect_json YEAR1 1998-12-16 0 '"due":"files_up_to"' '"from":"1997-12-16"'
+expect_json "DAY3=2" 1998-12-16 0 '"due":"files_within"' '"from":"1998-12-12"' '"to":"1998-12-13"'
+expect_json "MONDAY=3" 1998-12-16 0 '"due":"all_files"'
+expect_json MONDAY 1998-12-16 0 '"due":"no"' '"from":null' '"to":null'
+expect_json "12-14+" 1998-12-16 2 '"due":"all_files"'
+expect_json "98-12-16" 1998-12-16 0 '"due":"all_files"' '"failures":[]'
+expect_json "E20-" 1998-12-16 0 '"due":"all_files"' '"test":"after"'
+expect_json "98-2-30" 1998-12-16 0 '"due":"no"' '"code":13'
+expect_json "EVERYDAY40000" 1998-12-16 0 '"due":"no"' '"repeat_every":0' '"code":6'
+expect_json "-" 1998-12-16 0 '"rule":""' '"stays_due":true' '"due":"all_files"'
+
+expect_text() {  # NAME TODAY EXPECTED-LINE
+  local out
+  out=$("$m_jar" --explain --today "$2" -- "$1")
+  if grep -qxF -- "$3" <<<"$out"; then
+    passed=$((passed + 1))
+  else
+    failed=$((failed + 1))
+    echo "FAIL: $1 on $2: no line '$3' in: $out"
+  fi
+}
+expect_text TOMORROW 1998-12-16 '"TOMORROW" reads as: each file on the day after it was stored.'
+expect_text TOMORROW 1998-12-16 'On Wed 16 Dec 1998: due: files stored on Tue 15 Dec 1998.'
+expect_text "SUNDAY@2" 1998-12-16 '"SUNDAY@2" reads as: the 2nd Sunday of each month.'
 
 expect_status 0 --help
 expect_status 0 --version

@@ -14,7 +14,7 @@
 #include <string_view>
 
 #include "rules/calendar.h"
-#include "rules/folder_evaluation.h"
+#include "rules/due_tests.h"
 
 namespace {
 
@@ -67,16 +67,19 @@ std::string printable(std::string_view text) {
 
 bool zero_or_supported(mj::date d) { return d == mj::zero_date || mj::in_supported_range(d); }
 
-bool known_failure_code(int code) {
-  return code == mj::kInvalidArgument || code == mj::kOverflow || code == mj::kTypeMismatch;
+bool known_failure_code(mj::failure_code code) {
+  return code == mj::failure_code::invalid_argument || code == mj::failure_code::overflow ||
+         code == mj::failure_code::type_mismatch;
 }
 
 void check(const fuzz_case& c, const mj::folder_evaluation& e) {
-  const mj::folder_result& r = e.result;
-  if (r.flag < mj::kNotDue || r.flag > mj::kWithinRange) broken(c, "due kind outside 0..4");
-  if (r.flag == mj::kRepeating && r.interval < 1) broken(c, "due kind 3 with an interval below 1");
-  if (!zero_or_supported(r.time_stamp)) broken(c, "time_stamp outside the years 100..9999");
-  if (!zero_or_supported(r.time_stamp_to)) broken(c, "time_stamp_to outside the years 100..9999");
+  const mj::due_verdict& v = e.verdict;
+  const int kind = static_cast<int>(v.kind);
+  if (kind < 0 || kind > 4) broken(c, "due kind outside 0..4");
+  if (v.kind == mj::due_kind::repeating && v.repeat_every < 1)
+    broken(c, "repeating without a step of at least 1");
+  if (!zero_or_supported(v.from)) broken(c, "from outside the years 100..9999");
+  if (!zero_or_supported(v.to)) broken(c, "to outside the years 100..9999");
   for (const mj::failure& f : e.failures)
     if (!known_failure_code(f.code) || f.description.empty()) broken(c, "unknown failure");
 }

@@ -1,6 +1,8 @@
-#include "opener/start_up.h"
+#include "opener/run_plan.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 #include "rules/test_support.h"
 
@@ -55,7 +57,7 @@ TEST(StartUp, AStoredTextThatIsNoDateIsReportedAndCountsAsToday) {
         start_run(text, D("1998-12-16"), [&](const failure& f) { failures.push_back(f); });
     EXPECT_EQ(s.missed_days, 0);
     ASSERT_EQ(failures.size(), 1u);
-    EXPECT_EQ(failures[0].code, kTypeMismatch);
+    EXPECT_EQ(failures[0].code, failure_code::type_mismatch);
   }
 }
 
@@ -68,6 +70,60 @@ TEST(StartUp, StoresTodayAsYearMonthDayWithSlashes) {
                                 [&](const failure& f) { failures.push_back(f); });
   EXPECT_EQ(s.missed_days, 2);
   EXPECT_TRUE(failures.empty());
+}
+
+TEST(CommandLine, SplitsTheDelayDigitsFromTheLocationText) {
+  struct Case {
+    const char* text;
+    std::optional<int> interval_ms;
+    const char* location;
+    int failure_code;  // 0: none
+  };
+  const Case kCases[] = {
+      {"", std::nullopt, "", 0},
+      {"30", 30000, "", 0},
+      {"5 D", 5000, "D", 0},
+      {"12abc", 12000, "abc", 0},
+      {" 7", std::nullopt, "7", 0},
+      {"0", 0, "", 0},
+      {"007 /srv/caps ", 7000, "/srv/caps", 0},
+      {"/home/a/my caps", std::nullopt, "/home/a/my caps", 0},
+      {"\t 1 x", std::nullopt, "1 x", 0},
+      {"2147483", 2147483000, "", 0},
+      {"2147484", std::nullopt, "", 6},
+      {"99999999999999999999999 caps", std::nullopt, "caps", 6},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.text);
+    std::vector<failure> failures;
+    const classic_command_line cl =
+        split_command_line(c.text, [&](const failure& f) { failures.push_back(f); });
+    EXPECT_EQ(cl.interval_ms, c.interval_ms);
+    EXPECT_EQ(cl.location, c.location);
+    if (c.failure_code == 0) {
+      EXPECT_TRUE(failures.empty());
+    } else {
+      ASSERT_EQ(failures.size(), 1u);
+      EXPECT_EQ(code_number(failures[0].code), c.failure_code);
+    }
+  }
+}
+
+TEST(OpeningQueue, HandsOverOneFilePerTickThenEnds) {
+  opening_queue queue({{"/c/root.txt", std::nullopt}, {"/c/T/a", 0}, {"/c/T/b", 0}});
+  EXPECT_EQ(queue.size(), 3u);
+  EXPECT_EQ(queue.tick(), "/c/root.txt");
+  EXPECT_EQ(queue.tick(), "/c/T/a");
+  EXPECT_EQ(queue.tick(), "/c/T/b");
+  EXPECT_EQ(queue.handed_over(), 3u);
+  EXPECT_EQ(queue.tick(), std::nullopt);
+  EXPECT_EQ(queue.tick(), std::nullopt);  // a late tick after the end hands over nothing
+}
+
+TEST(OpeningQueue, AnEmptyQueueEndsAtTheFirstTick) {
+  opening_queue queue;
+  EXPECT_EQ(queue.tick(), std::nullopt);
+  EXPECT_EQ(queue.handed_over(), 0u);
 }
 
 }  // namespace

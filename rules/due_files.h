@@ -1,35 +1,33 @@
-// Whether one file of a due folder opens at this run: its last-modified time
+// Which files of a due folder open at a run: a file's last-modified time
 // against the folder's due kind and day range.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 
-#include "platform/file_time.h"
+#include "base/date.h"
 #include "rules/calendar.h"
-#include "rules/folder_evaluation.h"
+#include "rules/due_tests.h"
 
 namespace mj {
-
-using platform::wall_time;
 
 // Repetition `steps` units after `t` (months and years fall back to the last
 // day of a shorter month), with the time of day of `t`; nullopt when it leaves
 // the years 100..9999, where no repetition can fall due.
 std::optional<wall_time> repetition_of(wall_time t, date_unit unit, long long steps);
 
-// Due kind 3: whether one of the repetitions of `t` (every `interval` units,
-// counted from `t`, the first one `interval` units after it) falls within the
+// Due kind 3: whether one of the repetitions of `t` (every `every` units,
+// counted from `t`, the first one `every` units after it) falls within the
 // days `from`..`to`, looking no further than the first repetition after
 // `today` 00:00 that misses the days. Jumps straight to the first repetition
 // that can reach `from` instead of stepping through the earlier ones.
-// An `interval` below 1 never repeats.
-bool repetition_falls_within(wall_time t, date_unit unit, int16_t interval, date from, date to,
+// An `every` below 1 never repeats.
+bool repetition_falls_within(wall_time t, date_unit unit, int16_t every, date from, date to,
                              date today);
 
-// Whether a file last modified at `t` opens for a folder with `result`.
+// Whether a file last modified at `t` opens for a folder with `verdict`.
 // `repeat_unit` is the unit of the folder's repeating keyword (due kind 3).
-bool file_is_due(const folder_result& result, std::optional<date_unit> repeat_unit, wall_time t,
+bool file_is_due(const due_verdict& verdict, std::optional<date_unit> repeat_unit, wall_time t,
                  date today);
 
 }  // namespace mj

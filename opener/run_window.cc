@@ -1,11 +1,9 @@
-#include "opener/f0001.h"
+#include "opener/run_window.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
 
-#include "opener/failure_policy.h"
-#include "opener/load_sequence.h"
 #include "platform/key_state.h"
 #include "platform/local_date.h"
 #include "platform/message_box.h"
@@ -21,41 +19,44 @@ const QString kKey = QStringLiteral("prev_date");
 
 }  // namespace
 
-f0001::f0001(QWidget* parent) : QWidget(parent) {
+void report_by_policy(const failure& f) {
+  if (f.code == failure_code::not_found) return;
+  platform::show_message(QString::fromStdString(f.description), kProgramTitle);
+}
+
+run_window::run_window(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QString::fromUtf8("Morrowjar処理中"));
   setWindowIcon(QIcon(QStringLiteral(":/morrowjar/m_jar.png")));
   setFixedSize(452, 291);
   setBackgroundRole(QPalette::Window);
   setAutoFillBackground(true);
-  Timer1.setInterval(kDefaultInterval);
-  connect(&Timer1, &QTimer::timeout, this, &f0001::Timer1_Timer);
+  timer_.setInterval(kDefaultInterval);
+  connect(&timer_, &QTimer::timeout, this, &run_window::open_next_file);
 }
 
-bool f0001::Form_Load(const std::string& command_line) {
+bool run_window::start_run(const std::string& command_line) {
   if (platform::insert_key_down()) {
     platform::show_message(QString::fromUtf8("一回休み"),
                            QStringLiteral("morrowjar for Windows32"));
     return false;
   }
-  const load_inputs inputs{platform::read_setting(kSection, kKey).toStdString(),
-                           platform::local_date_today(), command_line};
-  const load_outcome outcome = run_load_sequence(inputs, report_by_policy);
-  queue_ = opening_queue(outcome.plan.selection.open_queue);
-  working_folder_ = outcome.plan.selection.working_folder.empty()
-                        ? QDir::currentPath().toStdString()
-                        : outcome.plan.selection.working_folder;
-  Timer1.setInterval(outcome.interval_ms);
-  Timer1.start();
-  if (const auto f =
-          platform::write_setting(kSection, kKey, QString::fromStdString(outcome.prev_date)))
+  const run_inputs inputs{platform::read_setting(kSection, kKey).toStdString(),
+                          platform::local_date_today(), command_line};
+  const prepared_run run = prepare_run(inputs, report_by_policy);
+  queue_ = opening_queue(run.plan.selection.open_queue);
+  working_folder_ = run.plan.selection.working_folder.empty() ? QDir::currentPath().toStdString()
+                                                              : run.plan.selection.working_folder;
+  timer_.setInterval(run.interval_ms);
+  timer_.start();
+  if (const auto f = platform::write_setting(kSection, kKey, QString::fromStdString(run.prev_date)))
     report_by_policy(*f);
   return true;
 }
 
-void f0001::Timer1_Timer() {
+void run_window::open_next_file() {
   const std::optional<std::string> path = queue_.tick();
   if (!path) {
-    Timer1.stop();
+    timer_.stop();
     run_ended_ = true;
     QApplication::exit(0);
     return;

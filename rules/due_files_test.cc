@@ -1,4 +1,4 @@
-#include "opener/due_file_rule.h"
+#include "rules/due_files.h"
 
 #include <gtest/gtest.h>
 
@@ -16,8 +16,13 @@ wall_time at(const char* day, int h, int m = 0, int s = 0) {
   return wall_time{D(day)} + hours{h} + minutes{m} + seconds{s};
 }
 
-folder_result result(int16_t flag, const char* from, const char* to, int16_t interval = 0) {
-  return folder_result{D(from), D(to), flag, interval};
+due_verdict verdict(int16_t kind, const char* from, const char* to, int16_t repeat_every = 0) {
+  due_verdict v;
+  v.kind = static_cast<due_kind>(kind);
+  v.from = D(from);
+  v.to = D(to);
+  v.repeat_every = repeat_every;
+  return v;
 }
 
 // The repetition search written out step by step: repetition k of t lies
@@ -37,32 +42,32 @@ bool literal_repetition_falls_within(wall_time t, date_unit unit, int16_t interv
 TEST(DueFileRule, DayRangesTakeInWholeDays) {
   struct Case {
     const char* name;
-    folder_result folder;
+    due_verdict folder;
     wall_time t;
     bool due;
   };
   const char* today = "1998-12-16";
   const Case kCases[] = {
-      {"whole folder, any time", result(1, "1899-12-30", "1899-12-30"), at("2030-01-01", 0), true},
-      {"up to a day, its last second", result(2, "1998-12-13", "1998-12-13"),
+      {"whole folder, any time", verdict(1, "1899-12-30", "1899-12-30"), at("2030-01-01", 0), true},
+      {"up to a day, its last second", verdict(2, "1998-12-13", "1998-12-13"),
        at("1998-12-13", 23, 59, 59), true},
-      {"up to a day, the next midnight", result(2, "1998-12-13", "1998-12-13"), at("1998-12-14", 0),
-       false},
-      {"up to a day, long before", result(2, "1998-12-13", "1998-12-13"), at("1970-01-01", 0),
+      {"up to a day, the next midnight", verdict(2, "1998-12-13", "1998-12-13"),
+       at("1998-12-14", 0), false},
+      {"up to a day, long before", verdict(2, "1998-12-13", "1998-12-13"), at("1970-01-01", 0),
        true},
-      {"within days, first instant", result(4, "1998-12-10", "1998-12-12"), at("1998-12-10", 0),
+      {"within days, first instant", verdict(4, "1998-12-10", "1998-12-12"), at("1998-12-10", 0),
        true},
-      {"within days, the second before", result(4, "1998-12-10", "1998-12-12"),
+      {"within days, the second before", verdict(4, "1998-12-10", "1998-12-12"),
        at("1998-12-09", 23, 59, 59), false},
-      {"within days, last second", result(4, "1998-12-10", "1998-12-12"),
+      {"within days, last second", verdict(4, "1998-12-10", "1998-12-12"),
        at("1998-12-12", 23, 59, 59), true},
-      {"within days, the day after", result(4, "1998-12-10", "1998-12-12"), at("1998-12-13", 0),
+      {"within days, the day after", verdict(4, "1998-12-10", "1998-12-12"), at("1998-12-13", 0),
        false},
-      {"TOMORROW, yesterday late", result(4, "1998-12-15", "1998-12-15"), at("1998-12-15", 22),
+      {"TOMORROW, yesterday late", verdict(4, "1998-12-15", "1998-12-15"), at("1998-12-15", 22),
        true},
-      {"TOMORROW, today", result(4, "1998-12-15", "1998-12-15"), at("1998-12-16", 8), false},
-      {"not due", result(0, "1998-12-15", "1998-12-15"), at("1998-12-15", 8), false},
-      {"unknown due kind", result(5, "1998-12-15", "1998-12-15"), at("1998-12-15", 8), false},
+      {"TOMORROW, today", verdict(4, "1998-12-15", "1998-12-15"), at("1998-12-16", 8), false},
+      {"not due", verdict(0, "1998-12-15", "1998-12-15"), at("1998-12-15", 8), false},
+      {"unknown due kind", verdict(5, "1998-12-15", "1998-12-15"), at("1998-12-15", 8), false},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
@@ -126,7 +131,7 @@ TEST(DueFileRule, AStepBelowOneNeverRepeats) {
     SCOPED_TRACE(interval);
     EXPECT_FALSE(repetition_falls_within(at("1998-12-15", 10), date_unit::days, interval,
                                          D("1998-12-16"), D("1998-12-16"), D("1998-12-16")));
-    EXPECT_FALSE(file_is_due(result(3, "1998-12-16", "1998-12-16", interval), date_unit::days,
+    EXPECT_FALSE(file_is_due(verdict(3, "1998-12-16", "1998-12-16", interval), date_unit::days,
                              at("1998-12-15", 10), D("1998-12-16")));
   }
 }

@@ -1,6 +1,6 @@
-#include "opener/due_file_rule.h"
+#include "rules/due_files.h"
 
-#include "rules/failure.h"
+#include "rules/failure_error.h"
 
 namespace mj {
 
@@ -18,21 +18,21 @@ long long month_index(date d) {
 
 long long ceil_div(long long a, long long b) { return a > 0 ? (a + b - 1) / b : 0; }
 
-// The smallest repetition number k >= 1 (counting steps of `interval` units)
+// The smallest repetition number k >= 1 (counting steps of `every` units)
 // whose repetition can be at or after `from` 00:00.
-long long first_reaching(wall_time t, date_unit unit, long long interval, date from) {
+long long first_reaching(wall_time t, date_unit unit, long long every, date from) {
   const date t_day = floor<days>(t);
   long long k = 1;
   if (unit == date_unit::days || unit == date_unit::weeks) {
-    const long long step = interval * (unit == date_unit::weeks ? 7 : 1) * 86400LL;
+    const long long step = every * (unit == date_unit::weeks ? 7 : 1) * 86400LL;
     k = ceil_div((start_of(from) - t).count(), step);
   } else {
-    const long long step = interval * (unit == date_unit::years ? 12 : 1);
+    const long long step = every * (unit == date_unit::years ? 12 : 1);
     // Repetition k lies in month index(t) + k * step; only in the month of
     // `from` itself can it still fall before `from`.
     k = ceil_div(month_index(from) - month_index(t_day), step);
     if (k >= 1) {
-      const auto n = repetition_of(t, unit, k * interval);
+      const auto n = repetition_of(t, unit, k * every);
       if (n && *n < start_of(from)) ++k;
     }
   }
@@ -50,33 +50,35 @@ std::optional<wall_time> repetition_of(wall_time t, date_unit unit, long long st
   }
 }
 
-bool repetition_falls_within(wall_time t, date_unit unit, int16_t interval, date from, date to,
+bool repetition_falls_within(wall_time t, date_unit unit, int16_t every, date from, date to,
                              date today) {
-  if (interval < 1) return false;
+  if (every < 1) return false;
   // The repetitions only grow. Those before number k miss the days (they lie
   // before `from`); the search ends at one of them when it is past `today`.
   // From number k on, only k itself can still lie before the end of `to`.
-  if (!repetition_of(t, unit, interval)) return false;
-  const long long k = first_reaching(t, unit, interval, from);
-  const auto reaching = repetition_of(t, unit, k * interval);
+  if (!repetition_of(t, unit, every)) return false;
+  const long long k = first_reaching(t, unit, every, from);
+  const auto reaching = repetition_of(t, unit, k * every);
   if (!reaching || *reaching >= end_of(to)) return false;
   if (k == 1) return true;
-  const auto before = repetition_of(t, unit, (k - 1) * interval);
+  const auto before = repetition_of(t, unit, (k - 1) * every);
   return before && *before <= start_of(today);
 }
 
-bool file_is_due(const folder_result& result, std::optional<date_unit> repeat_unit, wall_time t,
+bool file_is_due(const due_verdict& verdict, std::optional<date_unit> repeat_unit, wall_time t,
                  date today) {
-  switch (result.flag) {
-    case kWholeFolder:
+  switch (verdict.kind) {
+    case due_kind::not_due:
+      return false;
+    case due_kind::all_files:
       return true;
-    case kUpToDay:
-      return t < end_of(result.time_stamp);
-    case kWithinRange:
-      return t >= start_of(result.time_stamp) && t < end_of(result.time_stamp_to);
-    case kRepeating:
-      return repeat_unit && repetition_falls_within(t, *repeat_unit, result.interval,
-                                                    result.time_stamp, result.time_stamp_to, today);
+    case due_kind::files_up_to:
+      return t < end_of(verdict.from);
+    case due_kind::files_within:
+      return t >= start_of(verdict.from) && t < end_of(verdict.to);
+    case due_kind::repeating:
+      return repeat_unit && repetition_falls_within(t, *repeat_unit, verdict.repeat_every,
+                                                    verdict.from, verdict.to, today);
   }
   return false;
 }

@@ -1,0 +1,59 @@
+// The one failure type of both programs: a stable code and a readable
+// description. Functions that can fail hand it back as a value; the handler
+// that owns the "report and go on" policy decides whether it is shown.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+namespace mj {
+
+// The numbers are stable: reports and scripts compare them, and the opener
+// keeps code 53 silent.
+enum class failure_code : int {
+  invalid_argument = 5,  // a date outside the years 100..9999, a bad argument
+  overflow = 6,          // a number outside the signed 16-bit range
+  type_mismatch = 13,    // a text that is not the date or number expected
+  not_found = 53,        // nothing at a path; silent in the opener
+  path_access = 75,      // a path that is there but cannot be read or written
+  path_not_found = 76,   // a folder that cannot be made current
+};
+
+struct failure {
+  failure_code code = failure_code::invalid_argument;
+  std::string description;
+  bool operator==(const failure&) const = default;
+};
+
+// The code's own words ("Overflow", "Path/File access error", ...).
+std::string_view failure_words(failure_code code);
+
+// A failure whose description is the code's words, then ": " and `detail`
+// (the words alone when `detail` is empty).
+failure make_failure(failure_code code, std::string_view detail);
+
+inline int code_number(failure_code code) { return static_cast<int>(code); }
+
+// A value, or the failure that kept it from being made.
+template <typename T>
+class result {
+ public:
+  result(T value) : value_(std::move(value)) {}
+  result(failure f) : failure_(std::move(f)) {}
+
+  // No conversion to bool: for result<bool> it would read as the value.
+  bool ok() const { return value_.has_value(); }
+  const T& value() const { return *value_; }
+  T& value() { return *value_; }
+  const T& operator*() const { return *value_; }
+  const T* operator->() const { return &*value_; }
+  const failure& error() const { return *failure_; }
+
+ private:
+  std::optional<T> value_;
+  std::optional<failure> failure_;
+};
+
+}  // namespace mj

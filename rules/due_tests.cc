@@ -1,0 +1,229 @@
+#include "rules/due_tests.h"
+
+#include <limits>
+#include <string>
+
+#include "rules/failure_error.h"
+#include "rules/numbers.h"
+
+namespace mj {
+
+namespace {
+
+// What a form that points at a day looks for on each day of the window. The
+// numbers and dates of the name are read once, on the first day: they are the
+// same for every day, and a failure there ends the test before any match.
+struct day_matcher {
+  enum class form { weekday, full_date, month_day, month_end_of_each_month, day_of_month };
+  form kind = form::day_of_month;
+  int16_t weekday = 0;
+  int16_t week = 0;
+  date target{};
+  int16_t month = 0;
+  int16_t day = 0;
+  int16_t end_count = 0;
+};
+
+day_matcher read_day_form(const std::string& rule_name, int16_t week,
+                          const run_calendar& calendar) {
+  day_matcher m;
+  if (const auto w = match_weekday(rule_name)) {
+    m.kind = day_matcher::form::weekday;
+    m.weekday = *w;
+    m.week = week;
+    return m;
+  }
+  const day_form_marks marks = find_day_form_marks(rule_name);
+  const int near_year = year_number(calendar.today);
+  if (marks.has_dash()) {
+    if (marks.has_second_dash()) {
+      m.kind = day_matcher::form::full_date;
+      m.target = marks.has_e() ? month_end_with_year_target(rule_name, marks, near_year)
+                               : full_date_target(rule_name, marks, near_year);
+    } else if (marks.has_e()) {
+      m.kind = day_matcher::form::full_date;
+      m.target = month_end_with_month_target(rule_name, marks, calendar.year_start);
+    } else {
+      m.kind = day_matcher::form::month_day;
+      m.month = leading_number(year_part(rule_name, marks));
+      m.day = leading_number(month_part(rule_name, marks));
+    }
+  } else if (marks.has_e()) {
+    m.kind = day_matcher::form::month_end_of_each_month;
+    m.end_count = end_count(rule_name, marks);
+  } else {
+    m.kind = day_matcher::form::day_of_month;
+    m.day = leading_number(rule_name);
+  }
+  return m;
+}
+
+bool matches(const day_matcher& m, date d) {
+  switch (m.kind) {
+    case day_matcher::form::weekday:
+      if (weekday_number(d) != m.weekday) return false;
+      return m.week == 0 || week_of_month(static_cast<int16_t>(day_number(d))) == m.week;
+    case day_matcher::form::full_date:
+      return d == m.target;
+    case day_matcher::form::month_day:
+      return month_number(d) == m.month && day_number(d) == m.day;
+    case day_matcher::form::month_end_of_each_month: {
+      // The end of d's own month, so a window across a month boundary checks
+      // the end of each month it touches.
+      const date month_start = add_days(d, 1 - day_number(d));
+      const date last = add_days(add_months(month_start, 1), -1);
+      return d == add_days(last, -m.end_count);
+    }
+    case day_matcher::form::day_of_month:
+      return day_number(d) == m.day;
+  }
+  return false;
+}
+
+void test_window(const schedule_name& name, due_verdict& v, const run_calendar& calendar) {
+  // The day counter is a signed 16-bit number: a window of 32768 days cannot
+  // be counted, and one of 32767 days overflows on the step after its last day.
+  const int16_t day_count = checked_add(name.window_days, 1);
+  if (day_count < 1) return;
+  const day_matcher matcher = read_day_form(name.rule, name.week_of_month, calendar);
+  for (int i = 1; i <= day_count; ++i) {
+    const date d = add_days(calendar.today, -(i - 1));
+    if (matches(matcher, d)) v.kind = due_kind::all_files;
+  }
+  if (day_count == std::numeric_limits<int16_t>::max())
+    fail(failure_code::overflow, "the window of 32767 days ran past the day counter");
+}
+
+// The forms that point at a day: whether their day has come in this cycle.
+bool day_has_come(const std::string& rule_name, const run_calendar& calendar) {
+  const date today = calendar.today;
+  const day_form_marks marks = find_day_form_marks(rule_name);
+  const int near_year = year_number(today);
+
+  if (!marks.has_dash()) {
+    if (!marks.has_e()) return leading_number(rule_name) <= day_number(today);
+    const int16_t k = end_count(rule_name, marks);
+    return add_days(calendar.month_end, -(1 + static_cast<long long>(k))) < today;
+  }
+  if (!marks.has_second_dash()) {
+    if (marks.has_e()) {
+      const date target = month_end_with_month_target(rule_name, marks, calendar.year_start);
+      return target <= today && today <= calendar.year_end;
+    }
+    const int16_t m = leading_number(year_part(rule_name, marks));
+    const int16_t dd = leading_number(month_part(rule_name, marks));
+    // Out-of-range months and days roll over: month 13 is January of next year.
+    const date target =
+        add_days(add_months(calendar.year_start, checked_sub(m, 1)), checked_sub(dd, 1));
+    return target <= today && today <= calendar.year_end;
+  }
+  const date target = marks.has_e() ? month_end_with_year_target(rule_name, marks, near_year)
+                                    : full_date_target(rule_name, marks, near_year);
+  return target <= today;
+}
+
+void judge_on_day(const schedule_name& name, due_verdict& v, const run_calendar& calendar) {
+  const date today = calendar.today;
+  const std::string& rule = name.rule;
+
+  if (rule == kNextDayName) {
+    v.kind = due_kind::files_within;
+    const date to = add_days(today, -1);
+    const date from = add_days(to, -name.window_days);
+    v.to = to;
+    v.from = from;
+    return;
+  }
+
+  if (const auto repeating = match_repeating(rule)) {
+    // Everything is read before anything is written, so a step that cannot be
+    // read leaves the folder not due rather than repeating by nothing.
+    int16_t step = number_after(rule, repeating->text);
+    if (step < 1) step = 1;
+    const date from = add_days(today, -name.window_days);
+    v.kind = due_kind::repeating;
+    v.to = today;
+    v.from = from;
+    v.repeat_every = step;
+    return;
+  }
+
+  if (const auto age = match_age(rule)) {
+    const int16_t n = number_after(rule, age->text);
+    v.kind = name.days <= 0 ? due_kind::files_up_to : due_kind::files_within;
+    const date to = add_to_date(today, age->unit, -static_cast<long long>(n));
+    const date from = name.days <= 0 ? to : add_days(to, -name.window_days);
+    v.to = to;
+    v.from = from;
+    return;
+  }
+
+  test_window(name, v, calendar);
+}
+
+void judge_from_day_on(const schedule_name& name, due_verdict& v, const run_calendar& calendar) {
+  const date today = calendar.today;
+  const std::string& rule = name.rule;
+
+  if (rule == kNextDayName) {
+    v.kind = due_kind::files_up_to;
+    v.from = add_days(today, -1);
+    return;
+  }
+
+  if (const auto age = match_age(rule)) {
+    const int16_t n = number_after(rule, age->text);
+    v.kind = due_kind::files_up_to;
+    v.from = add_to_date(today, age->unit, -static_cast<long long>(n));
+    return;
+  }
+
+  if (const auto weekday = match_weekday(rule)) {
+    // A weekday without "@" has no day in the month to stay due from.
+    if (name.week_of_month == 0) {
+      v.kind = due_kind::not_due;
+      return;
+    }
+    const date month_start = add_days(today, 1 - day_number(today));
+    if (nth_weekday_from(month_start, *weekday, name.week_of_month) <= today)
+      v.kind = due_kind::all_files;
+    return;
+  }
+
+  if (day_has_come(rule, calendar)) v.kind = due_kind::all_files;
+}
+
+template <typename Judge>
+due_verdict judged(Judge judge, const schedule_name& name, const run_calendar& calendar) {
+  due_verdict v;
+  v.ended_by = failure_of([&] { judge(name, v, calendar); });
+  return v;
+}
+
+}  // namespace
+
+due_verdict due_on_day(const schedule_name& name, const run_calendar& calendar) {
+  return judged(judge_on_day, name, calendar);
+}
+
+due_verdict due_from_day_on(const schedule_name& name, const run_calendar& calendar) {
+  return judged(judge_from_day_on, name, calendar);
+}
+
+folder_evaluation evaluate_folder(std::string_view folder_name, long long missed_days,
+                                  const run_calendar& calendar) {
+  folder_evaluation e;
+  e.name = split_schedule_name(folder_name, missed_days, e.failures);
+  e.test = e.name.stays_due ? due_test::from_day_on : due_test::on_day;
+  e.verdict = e.test == due_test::from_day_on ? due_from_day_on(e.name, calendar)
+                                              : due_on_day(e.name, calendar);
+  if (e.verdict.ended_by) e.failures.push_back(*e.verdict.ended_by);
+  return e;
+}
+
+std::optional<date_unit> repeat_unit_of(std::string_view rule) {
+  if (const auto repeating = match_repeating(rule)) return repeating->unit;
+  return std::nullopt;
+}
+
+}  // namespace mj
