@@ -5,11 +5,11 @@
 # memory of each (with /usr/bin/time, Debian package "time").
 #   bench/dry_run_vs_find.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
-build=${1:-build}
+build=${1:-build-bench}
 runs=${2:-7}
 m_jar=$build/opener/m_jar
 make_capsule=$build/bench/make_capsule
-[[ -x $m_jar && -x $make_capsule ]] || { echo "build first: cmake --build $build" >&2; exit 2; }
+[[ -x $m_jar && -x $make_capsule ]] || { echo "build first: bench/run builds $build" >&2; exit 2; }
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT

@@ -5,12 +5,12 @@
 # alternating order.
 #   bench/startup.sh [BUILD_DIR] [ROUNDS]
 set -euo pipefail
-build=${1:-build}
+build=${1:-build-bench}
 rounds=${2:-31}
 writer=$build/writer/m_jarin
 empty=$build/bench/empty_window
 for program in "$writer" "$empty"; do
-  [[ -x $program ]] || { echo "missing $program: build first" >&2; exit 2; }
+  [[ -x $program ]] || { echo "missing $program: run bench/run, or build with -DMORROWJAR_BUILD_BENCHMARKS=ON" >&2; exit 2; }
 done
 
 work=$(mktemp -d)
