@@ -60,6 +60,38 @@ std::string explain_text(std::string_view folder_name, const folder_evaluation& 
   return out.str();
 }
 
+std::string next_text(std::string_view folder_name, date today, const opening_forecast& f) {
+  std::ostringstream out;
+  out << "A file stored on " << format_day(today) << " in \"" << folder_name << "\" ";
+  std::vector<date> single_days = f.openings;
+  if (f.every_run_from) std::erase(single_days, *f.every_run_from);
+  if (f.openings.empty()) {
+    out << "would not open within " << kForecastYears << " years.\n";
+  } else if (single_days.empty()) {
+    out << "would open at every run from " << format_day(*f.every_run_from) << " on.\n";
+  } else {
+    out << "would open on:\n";
+    for (date d : single_days) out << "  " << format_day(d) << "\n";
+    if (f.every_run_from)
+      out << "and at every run from " << format_day(*f.every_run_from) << " on.\n";
+  }
+  for (const failure& failed : f.failures) out << "Problem: " << failed.description << ".\n";
+  return out.str();
+}
+
+std::string next_json(std::string_view folder_name, date today, const opening_forecast& f) {
+  QJsonArray openings;
+  for (date d : f.openings) openings.append(QString::fromStdString(format_iso_date(d)));
+  const QJsonObject object{
+      {"name", from_utf8(folder_name)},
+      {"today", QString::fromStdString(format_iso_date(today))},
+      {"openings", openings},
+      {"every_run_from", f.every_run_from ? json_date(*f.every_run_from) : QJsonValue()},
+      {"failures", json_failures(f.failures)},
+  };
+  return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
+}
+
 std::string explain_json(std::string_view folder_name, const folder_evaluation& e) {
   const QJsonObject object{
       {"name", from_utf8(folder_name)},

@@ -1,6 +1,7 @@
-// `m_jar --explain`: how one folder name is read and what it does on one
-// day, in sentences for people or as one JSON object for scripts. The JSON
-// words (due kinds, tests) are shared with `m_jar --dry-run --json`.
+// The opener's answers about one folder name, in sentences for people or as
+// one JSON object for scripts: `m_jar --explain` (how the name is read and
+// what it does on one day) and `m_jar --next` (when a file stored today would
+// open). The JSON words (due kinds, dates) are shared with `--dry-run --json`.
 #pragma once
 
 #include <QJsonArray>
@@ -11,6 +12,7 @@
 #include <vector>
 
 #include "rules/due_tests.h"
+#include "rules/next_openings.h"
 
 namespace mj {
 
@@ -23,6 +25,10 @@ std::string explain_text(std::string_view folder_name, const folder_evaluation& 
 // rule, week_of_month, days, window_days, catch_up, stays_due, test, due,
 // from, to, repeat_every and failures.
 std::string explain_json(std::string_view folder_name, const folder_evaluation& e);
+
+// `m_jar --next`: the openings of a file stored on `today` in `folder_name`.
+std::string next_text(std::string_view folder_name, date today, const opening_forecast& f);
+std::string next_json(std::string_view folder_name, date today, const opening_forecast& f);
 
 // The JSON word of a due kind: "no", "all_files", "files_up_to",
 // "repeating" or "files_within".

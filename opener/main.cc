@@ -2,6 +2,7 @@
 // (--explain, --dry-run); otherwise it makes the opener's run.
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDateTime>
 #include <iostream>
 
 #include "opener/dry_run.h"
@@ -35,6 +36,27 @@ int explain(const mj::tool_options& options) {
   return 0;
 }
 
+// Now on the local clock, as file times are read.
+mj::wall_time local_time_now() {
+  using namespace std::chrono;
+  const QDateTime now = QDateTime::currentDateTime();
+  const QDate d = now.date();
+  const QTime t = now.time();
+  return mj::wall_time{sys_days{year{d.year()} / d.month() / d.day()}} + hours{t.hour()} +
+         minutes{t.minute()} + seconds{t.second()};
+}
+
+int next(const mj::tool_options& options) {
+  // A file stored today: at the current time of day, or at noon of a given day.
+  const mj::wall_time stored_at = options.today_given
+                                      ? mj::wall_time{options.today} + std::chrono::hours{12}
+                                      : local_time_now();
+  const mj::opening_forecast f = mj::forecast_openings(options.name, stored_at, options.count);
+  std::cout << (options.json ? mj::next_json(options.name, options.today, f) + "\n"
+                             : mj::next_text(options.name, options.today, f));
+  return 0;
+}
+
 int dry_run(const mj::tool_options& options) {
   const std::string prev_date_text =
       options.prev ? mj::format_prev_date(*options.prev)
@@ -61,6 +83,8 @@ int run_tool(const QStringList& arguments) {
       return explain(options);
     case mj::tool_options::action::dry_run:
       return dry_run(options);
+    case mj::tool_options::action::next:
+      return next(options);
   }
   return 2;
 }

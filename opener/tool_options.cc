@@ -13,6 +13,10 @@ const QCommandLineOption kJson("json", "Print one JSON object on one line.");
 const QCommandLineOption kDryRun("dry-run",
                                  "Show which files a run on LOCATION would open, and why, "
                                  "without opening any or storing the run's date.");
+const QCommandLineOption kNext("next",
+                               "Show the first days on which a file stored today in the folder "
+                               "NAME would open, with one run each day.");
+const QCommandLineOption kCount("count", "--next: how many days to show (default 3).", "N");
 const QCommandLineOption kPrev("prev",
                                "--dry-run: the date of the previous run, instead of the "
                                "stored one.",
@@ -33,20 +37,19 @@ std::string not_a_date(const char* option, const QString& value) {
 }  // namespace
 
 bool is_tool_mode(const QStringList& arguments) {
-  for (qsizetype i = 1; i < arguments.size(); ++i)
-    if (arguments[i].startsWith("--")) return true;
-  return false;
+  return arguments.size() > 1 && arguments[1].startsWith('-');
 }
 
 tool_options_parser::tool_options_parser() {
   parser_.setApplicationDescription(
       "Opens the files of the schedule folders that are due today.\n"
-      "Without options: m_jar [DELAY][LOCATION] runs the opener.");
+      "Without options: m_jar [DELAY][LOCATION] runs the opener (a LOCATION that\n"
+      "starts with \"-\" can be given as ./-name).");
   parser_.addHelpOption();
   parser_.addVersionOption();
-  parser_.addOptions({kExplain, kDryRun, kToday, kPrev, kMissedDays, kJson});
-  parser_.addPositionalArgument("NAME",
-                                "--explain: a schedule folder name, such as \"SUNDAY@2=3+-\".");
+  parser_.addOptions({kExplain, kDryRun, kNext, kToday, kPrev, kMissedDays, kCount, kJson});
+  parser_.addPositionalArgument(
+      "NAME", "--explain, --next: a schedule folder name, such as \"SUNDAY@2=3+-\".");
   parser_.addPositionalArgument("LOCATION", "--dry-run: the capsule root (default ~/Morrowjar).",
                                 "[LOCATION]");
 }
@@ -54,7 +57,7 @@ tool_options_parser::tool_options_parser() {
 tool_options tool_options_parser::parse(const QStringList& arguments, date current_date) {
   if (!parser_.parse(arguments)) return failed(parser_.errorText().toStdString());
   tool_options o;
-  if (parser_.isSet("help")) {
+  if (parser_.isSet("help") || parser_.isSet("help-all")) {
     o.what = tool_options::action::help;
     return o;
   }
@@ -64,24 +67,35 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
   }
   const bool explain = parser_.isSet(kExplain);
   const bool dry = parser_.isSet(kDryRun);
-  if (explain == dry) {
-    return failed(explain
-                      ? "--explain and --dry-run cannot be combined"
-                      : "no mode given: use --explain NAME or --dry-run [LOCATION] (see --help)");
-  }
-  if (explain && parser_.isSet(kPrev)) return failed("--prev belongs to --dry-run");
-  if (dry && parser_.isSet(kMissedDays))
+  const bool next = parser_.isSet(kNext);
+  const int modes = int{explain} + int{dry} + int{next};
+  if (modes == 0)
+    return failed(
+        "no mode given: use --explain NAME, --next NAME or --dry-run [LOCATION] (see "
+        "--help)");
+  if (modes > 1) return failed("--explain, --next and --dry-run cannot be combined");
+  if (!dry && parser_.isSet(kPrev)) return failed("--prev belongs to --dry-run");
+  if (!explain && parser_.isSet(kMissedDays))
     return failed("--missed-days belongs to --explain; --dry-run counts them from --prev");
+  if (!next && parser_.isSet(kCount)) return failed("--count belongs to --next");
 
   const QStringList positional = parser_.positionalArguments();
-  if (explain) {
-    if (positional.size() != 1)
-      return failed(positional.empty() ? "--explain needs a folder NAME"
-                                       : "--explain takes exactly one NAME");
-    o.name = positional.front().toStdString();
-  } else {
+  if (dry) {
     if (positional.size() > 1) return failed("--dry-run takes at most one LOCATION");
     if (!positional.empty()) o.location = positional.front().toStdString();
+  } else {
+    const char* mode = explain ? "--explain" : "--next";
+    if (positional.size() != 1)
+      return failed(std::string(mode) +
+                    (positional.empty() ? " needs a folder NAME" : " takes exactly one NAME"));
+    o.name = positional.front().toStdString();
+  }
+  if (parser_.isSet(kCount)) {
+    bool ok = false;
+    o.count = parser_.value(kCount).toInt(&ok);
+    if (!ok || o.count < 1 || o.count > 1000)
+      return failed("--count: \"" + parser_.value(kCount).toStdString() +
+                    "\" is not a whole number from 1 to 1000");
   }
 
   o.today = current_date;
@@ -89,6 +103,7 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
     const auto day = parse_iso_date(parser_.value(kToday).toStdString());
     if (!day) return failed(not_a_date("--today", parser_.value(kToday)));
     o.today = *day;
+    o.today_given = true;
   }
   if (parser_.isSet(kPrev)) {
     o.prev = parse_iso_date(parser_.value(kPrev).toStdString());
@@ -102,7 +117,9 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
                     "\" is not a whole number");
   }
   o.json = parser_.isSet(kJson);
-  o.what = explain ? tool_options::action::explain : tool_options::action::dry_run;
+  o.what = explain ? tool_options::action::explain
+           : next  ? tool_options::action::next
+                   : tool_options::action::dry_run;
   return o;
 }
 

@@ -1,5 +1,6 @@
-// The option modes of m_jar (arguments starting with "--"), as opposed to the
-// classic command line of the opener's run (a delay and a location text).
+// The option interface of m_jar (a first argument starting with "-"), as
+// opposed to the classic command line of the opener's run (a delay and a
+// location text, which may itself contain "--").
 #pragma once
 
 #include <QCommandLineParser>
@@ -11,18 +12,20 @@
 
 namespace mj {
 
-// True when any argument after the program name starts with "--".
+// True when the first argument after the program name starts with "-".
 bool is_tool_mode(const QStringList& arguments);
 
 struct tool_options {
-  enum class action { explain, dry_run, help, version, error };
+  enum class action { explain, dry_run, next, help, version, error };
   action what = action::error;
   std::string error;  // one line, for action::error
 
-  std::string name;  // the folder name to explain, as UTF-8
+  std::string name;  // --explain, --next: the folder name, as UTF-8
   date today{};
+  bool today_given = false;  // --today was given (else today is the current date)
   long long missed_days = 0;
   bool json = false;
+  int count = 3;  // --next: how many openings
 
   std::string location;      // --dry-run: the location text of the capsule root
   std::optional<date> prev;  // --dry-run: stands in for the stored "prev_date"

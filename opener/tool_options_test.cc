@@ -12,11 +12,26 @@ tool_options parse(QStringList args) {
   return tool_options_parser().parse(args, kNow);
 }
 
-TEST(ToolMode, OnlyArgumentsStartingWithTwoDashesSelectIt) {
-  EXPECT_FALSE(is_tool_mode({"m_jar"}));
-  EXPECT_FALSE(is_tool_mode({"m_jar", "30", "-x"}));
-  EXPECT_FALSE(is_tool_mode({"--explain"}));  // the program name itself does not count
-  EXPECT_TRUE(is_tool_mode({"m_jar", "5", "--json"}));
+TEST(ToolMode, AFirstArgumentStartingWithADashSelectsIt) {
+  struct Case {
+    QStringList arguments;
+    bool tool_mode;
+  };
+  const Case kCases[] = {
+      {{"m_jar"}, false},
+      {{"m_jar", "30", "-x"}, false},
+      {{"--explain"}, false},                 // the program name itself does not count
+      {{"m_jar", "5", "--old-caps"}, false},  // a classic run with the location "--old-caps"
+      {{"m_jar", "./-x"}, false},
+      {{"m_jar", "-h"}, true},
+      {{"m_jar", "-v"}, true},
+      {{"m_jar", "--help-all"}, true},
+      {{"m_jar", "--dry-run", "5"}, true},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.arguments.join(' ').toStdString());
+    EXPECT_EQ(is_tool_mode(c.arguments), c.tool_mode);
+  }
 }
 
 TEST(ToolOptions, ReadsExplainWithItsDefaults) {
@@ -50,6 +65,12 @@ TEST(ToolOptions, BadArgumentsAreOneLineErrors) {
       {"--dry-run", "--missed-days", "3"},
       {"--dry-run", "--prev", "1998/12/15"},
       {"--dry-run", "/a", "/b"},
+      {"--next"},
+      {"--next", "A", "--count", "0"},
+      {"--next", "A", "--count", "x"},
+      {"--next", "A", "--missed-days", "2"},
+      {"--explain", "A", "--count", "2"},
+      {"--next", "--explain", "A"},
   };
   for (const QStringList& args : kBad) {
     SCOPED_TRACE(args.join(' ').toStdString());
@@ -61,8 +82,25 @@ TEST(ToolOptions, BadArgumentsAreOneLineErrors) {
 }
 
 TEST(ToolOptions, HelpAndVersion) {
-  EXPECT_EQ(parse({"--help"}).what, tool_options::action::help);
-  EXPECT_EQ(parse({"--version"}).what, tool_options::action::version);
+  for (const char* help : {"--help", "-h", "--help-all"})
+    EXPECT_EQ(parse({help}).what, tool_options::action::help) << help;
+  for (const char* version : {"--version", "-v"})
+    EXPECT_EQ(parse({version}).what, tool_options::action::version) << version;
+}
+
+TEST(ToolOptions, ReadsNextWithItsDefaults) {
+  const tool_options plain = parse({"--next", "12-25"});
+  EXPECT_EQ(plain.what, tool_options::action::next);
+  EXPECT_EQ(plain.name, "12-25");
+  EXPECT_EQ(plain.count, 3);
+  EXPECT_FALSE(plain.today_given);
+
+  const tool_options full =
+      parse({"--next", "--today", "2026-12-07", "--count", "5", "--json", "E"});
+  EXPECT_EQ(full.what, tool_options::action::next);
+  EXPECT_EQ(full.count, 5);
+  EXPECT_TRUE(full.today_given);
+  EXPECT_TRUE(full.json);
 }
 
 TEST(ToolOptions, ReadsDryRunWithItsDefaults) {
