@@ -21,12 +21,7 @@ std::string_view failure_words(failure_code code) {
 }
 
 failure make_failure(failure_code code, std::string_view detail) {
-  std::string text(failure_words(code));
-  if (!detail.empty()) {
-    text += ": ";
-    text += detail;
-  }
-  return failure{code, std::move(text)};
+  return failure{code, detail.empty() ? std::string(failure_words(code)) : std::string(detail)};
 }
 
 }  // namespace mj

@@ -30,8 +30,8 @@ struct failure {
 // The code's own words ("Overflow", "Path/File access error", ...).
 std::string_view failure_words(failure_code code);
 
-// A failure whose description is the code's words, then ": " and `detail`
-// (the words alone when `detail` is empty).
+// A failure whose description is `detail`, a sentence for people without its
+// final full stop (the code's own words when `detail` is empty).
 failure make_failure(failure_code code, std::string_view detail);
 
 inline int code_number(failure_code code) { return static_cast<int>(code); }

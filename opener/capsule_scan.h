@@ -26,11 +26,15 @@ struct scanned_folder {
 struct capsule_scan {
   std::vector<std::string> root_files;  // names of the files lying in the capsule root
   std::vector<scanned_folder> folders;  // schedule folders, in listing order
+  // The capsule root could be listed. When it is missing or unreadable
+  // nothing was examined, and a run must not count the day as done.
+  bool root_listed = false;
 };
 
 // Lists `root` (a capsule root that is not there has no folders and no files),
 // keeps the schedule folders, then has every folder judged with `missed_days`
-// and `calendar`. Each failure goes to `report` and the scan goes on.
+// and `calendar`. Each failure goes to `report`, saying which folder of which
+// capsule root it concerns, and the scan goes on.
 capsule_scan scan_capsule(const std::filesystem::path& root, long long missed_days,
                           const run_calendar& calendar, const failure_sink& report);
 
@@ -44,11 +48,18 @@ struct opening_selection {
   // The due folder made current last: the programs that open the files start
   // there. Empty when no due folder could be made current.
   std::string working_folder;
+  // Every due folder and every file time in it could be read. When one
+  // could not, some of its files may be missing from the queue.
+  bool complete = true;
 };
 
 // Queues the files of the capsule root, then folder by folder, in listing
 // order, the files of each due folder that its due kind selects.
 opening_selection select_due_files(const std::filesystem::path& root, const capsule_scan& scan,
                                    date today, const failure_sink& report);
+
+// How the capsule root is named to the user: its path, with the home folder
+// as "~" and without the final separator.
+std::string root_label(const std::filesystem::path& root);
 
 }  // namespace mj

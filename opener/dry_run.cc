@@ -89,8 +89,9 @@ std::string printable(std::string_view text) {
 dry_run_report dry_run(std::string_view prev_date_text, date today, std::string_view location) {
   dry_run_report report;
   const failure_sink keep = [&report](const failure& f) { report.failures.push_back(f); };
-  report.start = start_run(prev_date_text, today, keep);
-  report.plan = plan_run(platform::trim_blanks(location), report.start, keep);
+  report.start = run_start_from(prev_date_text, today, keep);
+  report.plan =
+      plan_run(platform::resolve_capsule_root(platform::trim_blanks(location)), report.start, keep);
   return report;
 }
 

@@ -12,6 +12,7 @@
 #include "platform/local_date.h"
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
+#include "platform/termination.h"
 #include "rules/due_tests.h"
 
 namespace {
@@ -103,8 +104,17 @@ int main(int argc, char** argv) {
   mj::platform::use_offscreen_without_display();
   QApplication app(argc, argv);
   QApplication::setApplicationName("m_jar");
+  mj::platform::quit_on_termination_request(0);
   mj::run_window window;
-  if (!window.start_run(command_line_text(arguments)) || window.run_ended()) return 0;
+  switch (window.start_run(command_line_text(arguments))) {
+    case mj::run_window::start::skipped:
+      return 0;
+    case mj::run_window::start::busy:
+      return 1;
+    case mj::run_window::start::running:
+      break;
+  }
+  if (window.run_ended()) return 0;
   window.show();
   return QApplication::exec();
 }

@@ -1,5 +1,8 @@
 #include "opener/run_plan.h"
 
+#include <QCryptographicHash>
+#include <QDir>
+#include <QStandardPaths>
 #include <cstdint>
 #include <limits>
 
@@ -13,14 +16,16 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
-run_start start_run(std::string_view prev_date_text, date today, const failure_sink& report) {
+run_start run_start_from(std::string_view prev_date_text, date today, const failure_sink& report) {
   date last_run = today;
   if (!prev_date_text.empty()) {
     const result<date> stored = date_from_text(prev_date_text, year_number(today));
     if (stored.ok())
       last_run = *stored;
     else
-      report(stored.error());
+      report(failure{stored.error().code,
+                     "The date of the last run cannot be read: " + stored.error().description +
+                         ". This run counts today as the last run."});
   }
   return run_start{make_run_calendar(today), missed_days_between(last_run, today)};
 }
@@ -53,24 +58,28 @@ classic_command_line split_command_line(std::string_view text, const failure_sin
   return result;
 }
 
-run_plan plan_run(std::string_view location_text, const run_start& start,
+run_plan plan_run(const platform::capsule_location& root, const run_start& start,
                   const failure_sink& report) {
   run_plan plan;
-  plan.root = platform::resolve_capsule_root(location_text);
-  const std::filesystem::path root = plan.root.full_path();
-  plan.scan = scan_capsule(root, start.missed_days, start.calendar, report);
-  plan.selection = select_due_files(root, plan.scan, start.calendar.today, report);
+  plan.root = root;
+  const std::filesystem::path path = root.full_path();
+  plan.scan = scan_capsule(path, start.missed_days, start.calendar, report);
+  plan.selection = select_due_files(path, plan.scan, start.calendar.today, report);
   return plan;
 }
 
-prepared_run prepare_run(const run_inputs& inputs, const failure_sink& report) {
-  prepared_run run;
-  const run_start start = start_run(inputs.prev_date_text, inputs.today, report);
-  const classic_command_line command_line = split_command_line(inputs.command_line, report);
-  if (command_line.interval_ms) run.interval_ms = *command_line.interval_ms;
-  run.plan = plan_run(command_line.location, start, report);
-  run.prev_date = format_prev_date(inputs.today);
-  return run;
+std::string run_lock_path(const platform::capsule_location& root) {
+  // The user's runtime folder, or the cache where there is none (a login
+  // without a session manager): either way, the user's own.
+  QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
+  if (folder.isEmpty())
+    folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/m_jar";
+  QDir().mkpath(folder);
+  const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(root.full_path()),
+                                                   QCryptographicHash::Sha256)
+                              .toHex()
+                              .left(16);
+  return QDir(folder).filePath("m_jar-" + QString::fromLatin1(hash) + ".lock").toStdString();
 }
 
 opening_queue::opening_queue(const std::vector<queue_entry>& entries) {

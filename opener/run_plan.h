@@ -26,7 +26,7 @@ struct run_start {
 // `prev_date_text` as stored ("yyyy/mm/dd"). Empty means no previous run: the
 // last run is today. A text that is no date is reported (type mismatch) and
 // counts as today as well, so the run neither widens nor loses a window.
-run_start start_run(std::string_view prev_date_text, date today, const failure_sink& report);
+run_start run_start_from(std::string_view prev_date_text, date today, const failure_sink& report);
 
 // The stored form of a date: "yyyy/mm/dd".
 std::string format_prev_date(date d);
@@ -46,28 +46,20 @@ struct run_plan {
   platform::capsule_location root;
   capsule_scan scan;
   opening_selection selection;
+
+  // Whether the day's work can be counted as done once every queued file was
+  // handed over: the capsule root was examined and every due folder read.
+  bool covers_the_day() const { return scan.root_listed && selection.complete; }
 };
 
-// Resolves the capsule root from `location_text`, scans it and selects the
-// due files. Failures go to `report`; none stops the plan.
-run_plan plan_run(std::string_view location_text, const run_start& start,
+// Scans the capsule root `root` and selects the due files. Failures go to
+// `report`; none stops the plan.
+run_plan plan_run(const platform::capsule_location& root, const run_start& start,
                   const failure_sink& report);
 
-struct run_inputs {
-  std::string prev_date_text;  // as stored; empty when there was no previous run
-  date today;
-  std::string command_line;  // the program's arguments joined by single spaces
-};
-
-struct prepared_run {
-  int interval_ms = kDefaultInterval;
-  run_plan plan;
-  std::string prev_date;  // `today` in its stored form, to write back
-};
-
-// The whole preparation of a run after the skip key: run calendar, command
-// line, capsule scan and due-file selection.
-prepared_run prepare_run(const run_inputs& inputs, const failure_sink& report);
+// Where the lock of runs on `root` lives: one run at a time per user and
+// capsule root. In the user's runtime folder, named after the root's path.
+std::string run_lock_path(const platform::capsule_location& root);
 
 // The opening queue as the run works through it: one file per tick, and the
 // end of the run at the tick after the last one.
@@ -83,9 +75,15 @@ class opening_queue {
   size_t size() const { return paths_.size(); }
   size_t handed_over() const { return next_; }
 
+  // The file of the last tick could not be handed over: the run must not
+  // count the day as done, so that the next run tries again.
+  void mark_failed() { ++failed_; }
+  size_t failed() const { return failed_; }
+
  private:
   std::vector<std::string> paths_;
   size_t next_ = 0;  // how many files the ticks have handed over
+  size_t failed_ = 0;
 };
 
 }  // namespace mj

@@ -32,7 +32,7 @@ TEST(StartUp, MissedDaysCountFromTheStoredPreviousRun) {
     SCOPED_TRACE(c.name);
     std::vector<failure> failures;
     const run_start s =
-        start_run(c.prev_date, D(c.today), [&](const failure& f) { failures.push_back(f); });
+        run_start_from(c.prev_date, D(c.today), [&](const failure& f) { failures.push_back(f); });
     EXPECT_EQ(s.missed_days, c.missed_days);
     EXPECT_EQ(s.calendar.today, D(c.today));
     EXPECT_TRUE(failures.empty());
@@ -41,10 +41,10 @@ TEST(StartUp, MissedDaysCountFromTheStoredPreviousRun) {
 
 TEST(StartUp, TheRunCalendarFollowsToday) {
   const auto ignore = [](const failure&) {};
-  const run_start leap = start_run("", D("2024-02-10"), ignore);
+  const run_start leap = run_start_from("", D("2024-02-10"), ignore);
   EXPECT_EQ(leap.calendar.month_end, D("2024-02-29"));
   EXPECT_EQ(leap.calendar.year_start, D("2024-01-01"));
-  const run_start year_end = start_run("", D("1998-12-31"), ignore);
+  const run_start year_end = run_start_from("", D("1998-12-31"), ignore);
   EXPECT_EQ(year_end.calendar.month_end, D("1998-12-31"));
   EXPECT_EQ(year_end.calendar.year_end, D("1998-12-31"));
 }
@@ -54,7 +54,7 @@ TEST(StartUp, AStoredTextThatIsNoDateIsReportedAndCountsAsToday) {
     SCOPED_TRACE(text);
     std::vector<failure> failures;
     const run_start s =
-        start_run(text, D("1998-12-16"), [&](const failure& f) { failures.push_back(f); });
+        run_start_from(text, D("1998-12-16"), [&](const failure& f) { failures.push_back(f); });
     EXPECT_EQ(s.missed_days, 0);
     ASSERT_EQ(failures.size(), 1u);
     EXPECT_EQ(failures[0].code, failure_code::type_mismatch);
@@ -66,8 +66,8 @@ TEST(StartUp, StoresTodayAsYearMonthDayWithSlashes) {
   EXPECT_EQ(format_prev_date(D("2031-12-31")), "2031/12/31");
   // What is written is read back as the same day.
   std::vector<failure> failures;
-  const run_start s = start_run(format_prev_date(D("2024-02-27")), D("2024-03-01"),
-                                [&](const failure& f) { failures.push_back(f); });
+  const run_start s = run_start_from(format_prev_date(D("2024-02-27")), D("2024-03-01"),
+                                     [&](const failure& f) { failures.push_back(f); });
   EXPECT_EQ(s.missed_days, 2);
   EXPECT_TRUE(failures.empty());
 }

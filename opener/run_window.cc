@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
+#include <iostream>
 
 #include "platform/key_state.h"
 #include "platform/local_date.h"
@@ -28,41 +29,90 @@ run_window::run_window(QWidget* parent) : QWidget(parent) {
   setWindowTitle(QString::fromUtf8("Morrowjar処理中"));
   setWindowIcon(QIcon(QStringLiteral(":/morrowjar/m_jar.png")));
   setFixedSize(452, 291);
-  setBackgroundRole(QPalette::Window);
+  // A window that comes up at every login must not take the keyboard from
+  // what the user is already typing into.
+  setAttribute(Qt::WA_ShowWithoutActivating);
+  setBackgroundRole(QPalette::Base);
   setAutoFillBackground(true);
   timer_.setInterval(kDefaultInterval);
   connect(&timer_, &QTimer::timeout, this, &run_window::open_next_file);
 }
 
-bool run_window::start_run(const std::string& command_line) {
+run_window::~run_window() = default;
+
+run_window::start run_window::start_run(const std::string& command_line) {
   if (platform::insert_key_down()) {
-    platform::show_message(QString::fromUtf8("一回休み"),
-                           QStringLiteral("morrowjar for Windows32"));
-    return false;
+    platform::show_message(QString::fromUtf8("一回休み"), kProgramTitle);
+    return start::skipped;
   }
-  const run_inputs inputs{platform::read_setting(kSection, kKey).toStdString(),
-                          platform::local_date_today(), command_line};
-  const prepared_run run = prepare_run(inputs, report_by_policy);
-  queue_ = opening_queue(run.plan.selection.open_queue);
-  working_folder_ = run.plan.selection.working_folder.empty() ? QDir::currentPath().toStdString()
-                                                              : run.plan.selection.working_folder;
-  timer_.setInterval(run.interval_ms);
+  const classic_command_line request = split_command_line(command_line, report_by_policy);
+  const platform::capsule_location root = platform::resolve_capsule_root(request.location);
+  root_label_ = root_label(root.full_path());
+
+  lock_ = std::make_unique<QLockFile>(QString::fromStdString(run_lock_path(root)));
+  // Only a lock whose process is gone is stale: a run that opens many files
+  // with a long delay keeps its lock for as long as it needs.
+  lock_->setStaleLockTime(0);
+  if (!lock_->tryLock(0)) {
+    std::cerr << "m_jar: another run is opening the capsule " << root_label_
+              << "; this one ends without opening anything\n";
+    return start::busy;
+  }
+
+  const date today = platform::local_date_today();
+  const run_start calendar =
+      run_start_from(platform::read_setting(kSection, kKey).toStdString(), today, report_by_policy);
+  const run_plan plan = plan_run(root, calendar, report_by_policy);
+  if (!plan.scan.root_listed && !request.location.empty()) {
+    // Without a location the default capsule may simply not exist yet; a
+    // location the user gave that is not there is worth a word. (One that
+    // cannot be read was reported by the scan.)
+    std::string path = root.full_path();
+    while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();
+    std::error_code error;
+    if (!std::filesystem::is_directory(path, error)) {
+      const bool something_else = std::filesystem::exists(path, error);
+      report_by_policy(make_failure(failure_code::path_access,
+                                    "Capsule root " + root_label_ + " is not " +
+                                        (something_else ? "a folder" : "there") +
+                                        ". Nothing was opened; the next run tries again."));
+    }
+  }
+  covers_the_day_ = plan.covers_the_day();
+  today_ = format_prev_date(today);
+  queue_ = opening_queue(plan.selection.open_queue);
+  working_folder_ = plan.selection.working_folder.empty() ? QDir::currentPath().toStdString()
+                                                          : plan.selection.working_folder;
+  timer_.setInterval(request.interval_ms.value_or(kDefaultInterval));
   timer_.start();
-  if (const auto f = platform::write_setting(kSection, kKey, QString::fromStdString(run.prev_date)))
-    report_by_policy(*f);
-  return true;
+  return start::running;
 }
 
 void run_window::open_next_file() {
   const std::optional<std::string> path = queue_.tick();
   if (!path) {
-    timer_.stop();
-    run_ended_ = true;
-    QApplication::exit(0);
+    finish_run();
     return;
   }
-  // The result is not examined: a file that cannot be opened is passed over.
-  platform::open_with_desktop(*path, working_folder_);
+  if (const auto failed = platform::open_with_desktop(*path, working_folder_)) {
+    queue_.mark_failed();
+    // The box waits for the user; no file is handed over meanwhile.
+    timer_.stop();
+    report_by_policy(failure{failed->code, failed->description + " (capsule " + root_label_ +
+                                               "). The next run tries again."});
+    if (!run_ended_) timer_.start();
+  }
+}
+
+void run_window::finish_run() {
+  timer_.stop();
+  run_ended_ = true;
+  if (covers_the_day_ && queue_.failed() == 0) {
+    if (const auto f = platform::write_setting(kSection, kKey, QString::fromStdString(today_)))
+      report_by_policy(
+          failure{f->code, f->description + ". The next run covers these days again."});
+  }
+  QApplication::exit(0);
 }
 
 }  // namespace mj

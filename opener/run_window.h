@@ -1,10 +1,17 @@
 // The opener's window: shown while the queued files are handed to the
 // desktop, one per tick of its timer. It holds no logic of its own: the run
-// is prepared by prepare_run, and failures follow report_by_policy.
+// is planned by plan_run, and failures follow report_by_policy.
+//
+// The day counts as done only when its work is: "prev_date" is stored after
+// the last queued file was handed over, never before. A run that ends early
+// (window closed, SIGTERM at logout, killed) stores nothing, so the next run
+// covers the same days again: a file may open twice, none is lost.
 #pragma once
 
+#include <QLockFile>
 #include <QTimer>
 #include <QWidget>
+#include <memory>
 #include <string>
 
 #include "base/failure.h"
@@ -23,26 +30,36 @@ class run_window : public QWidget {
   Q_OBJECT
 
  public:
-  explicit run_window(QWidget* parent = nullptr);
+  enum class start { running, skipped, busy };
 
-  // Prepares the run and starts the timer that opens its files. False when
-  // the skip key ended the run: the program is then to end without showing
-  // the window.
-  bool start_run(const std::string& command_line);
+  explicit run_window(QWidget* parent = nullptr);
+  ~run_window() override;
+
+  // Takes the run's lock, plans the run and starts the timer that opens its
+  // files. `skipped` when the skip key ended the run, `busy` when another run
+  // on the same capsule root holds the lock: the program then ends without
+  // showing the window.
+  start start_run(const std::string& command_line);
 
   // True once the tick after the last file has ended the run. That tick can
-  // come while a failure box of the start is still open (the timer runs from
-  // before the last step): the box's own event loop then ends, and the
-  // program must end too instead of showing the window.
+  // come while a failure box of the start is still open: the box's own event
+  // loop then ends, and the program must end too instead of showing the
+  // window.
   bool run_ended() const { return run_ended_; }
 
  private slots:
   void open_next_file();
 
  private:
+  void finish_run();
+
   QTimer timer_;
+  std::unique_ptr<QLockFile> lock_;
   opening_queue queue_;
   std::string working_folder_;
+  std::string root_label_;
+  std::string today_;  // in its stored form, to write back at the end
+  bool covers_the_day_ = false;
   bool run_ended_ = false;
 };
 

@@ -23,10 +23,12 @@ std::wstring wide_from_utf8(const std::string& text) {
 
 }  // namespace
 
-void open_with_desktop(const std::string& path, const std::string& working_folder) {
+std::optional<failure> open_with_desktop(const std::string& path,
+                                         const std::string& working_folder) {
   const std::wstring file = wide_from_utf8(path);
   const std::wstring folder = wide_from_utf8(working_folder);
   ShellExecuteW(nullptr, L"open", file.c_str(), nullptr, folder.c_str(), SW_SHOWNORMAL);
+  return std::nullopt;
 }
 
 #else
@@ -35,7 +37,8 @@ void open_with_desktop(const std::string& path, const std::string& working_folde
 // is not valid UTF-8 (a folder copied from another system, say) would not
 // survive a trip through QString, and neither would the working folder, which
 // would make every opening of the run fail.
-void open_with_desktop(const std::string& path, const std::string& working_folder) {
+std::optional<failure> open_with_desktop(const std::string& path,
+                                         const std::string& working_folder) {
 #ifdef __APPLE__
   const char* opener = "open";
 #else
@@ -59,6 +62,7 @@ void open_with_desktop(const std::string& path, const std::string& working_folde
     _exit(0);
   }
   if (child > 0) waitpid(child, nullptr, 0);
+  return std::nullopt;
 }
 
 #endif

@@ -15,7 +15,7 @@ namespace {
   static const char* const kUnitNames[] = {"days", "weeks", "months", "years"};
   fail(failure_code::invalid_argument, format_iso_date(from) + " moved by " + std::to_string(n) +
                                            " " + kUnitNames[static_cast<int>(unit)] +
-                                           " leaves the years 100..9999");
+                                           " falls outside the years 100 to 9999");
 }
 
 }  // namespace

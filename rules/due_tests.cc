@@ -91,7 +91,7 @@ void test_window(const schedule_name& name, due_verdict& v, const run_calendar& 
     if (matches(matcher, d)) v.kind = due_kind::all_files;
   }
   if (day_count == std::numeric_limits<int16_t>::max())
-    fail(failure_code::overflow, "the window of 32767 days ran past the day counter");
+    fail(failure_code::overflow, "a window of 32767 days is more than the day counter can count");
 }
 
 // The forms that point at a day: whether their day has come in this cycle.

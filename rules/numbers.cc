@@ -21,7 +21,8 @@ constexpr size_t kMaxSignificantDigits = 9;
 
 int16_t checked_int16(long long value) {
   if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max())
-    fail(failure_code::overflow, std::to_string(value) + " is outside -32768..32767");
+    fail(failure_code::overflow,
+         "the number " + std::to_string(value) + " is out of range (-32768 to 32767)");
   return static_cast<int16_t>(value);
 }
 
@@ -49,8 +50,8 @@ int16_t leading_number(std::string_view text) {
 
   while (!int_digits.empty() && int_digits.front() == '0') int_digits.remove_prefix(1);
   if (int_digits.size() > kMaxSignificantDigits)
-    fail(failure_code::overflow,
-         std::string(text.substr(int_begin, 20)) + "... is outside -32768..32767");
+    fail(failure_code::overflow, "the number " + std::string(text.substr(int_begin, 20)) +
+                                     "... is out of range (-32768 to 32767)");
   long long magnitude = 0;
   for (char c : int_digits) magnitude = magnitude * 10 + (c - '0');
 
@@ -90,6 +91,21 @@ long expand_short_year(long two_digits, int near_year) {
        "\"" + std::string(y) + "/" + std::string(m) + "/" + std::string(d) + "\" is not a date");
 }
 
+// A date written in digits that names no day: say what is wrong with it.
+[[noreturn]] void fail_no_such_day(long y, long m, long d) {
+  static const char* const kMonths[] = {"January",   "February", "March",    "April",
+                                        "May",       "June",     "July",     "August",
+                                        "September", "October",  "November", "December"};
+  std::string why;
+  if (y < 100 || y > 9999)
+    why = "the year " + std::to_string(y) + " is outside 100 to 9999";
+  else if (m < 1 || m > 12)
+    why = "there is no month " + std::to_string(m) + " in " + std::to_string(y);
+  else
+    why = std::to_string(d) + " " + kMonths[m - 1] + " " + std::to_string(y) + " does not exist";
+  fail(failure_code::type_mismatch, why);
+}
+
 }  // namespace
 
 date date_from_parts(std::string_view year_text, std::string_view month_text,
@@ -98,10 +114,10 @@ date date_from_parts(std::string_view year_text, std::string_view month_text,
   if (!read_digits(year_text, y) || !read_digits(month_text, m) || !read_digits(day_text, d))
     fail_not_a_date(year_text, month_text, day_text);
   if (year_text.size() <= 2) y = expand_short_year(y, near_year);
-  if (y < 100 || y > 9999 || m > 12 || d > 31) fail_not_a_date(year_text, month_text, day_text);
+  if (y < 100 || y > 9999 || m > 12 || d > 31) fail_no_such_day(y, m, d);
   const year_month_day ymd{year{static_cast<int>(y)}, month{static_cast<unsigned>(m)},
                            day{static_cast<unsigned>(d)}};
-  if (!ymd.ok()) fail_not_a_date(year_text, month_text, day_text);
+  if (!ymd.ok()) fail_no_such_day(y, m, d);
   return sys_days{ymd};
 }
 

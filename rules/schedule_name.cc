@@ -1,5 +1,8 @@
 #include "rules/schedule_name.h"
 
+#include <limits>
+#include <string>
+
 #include "rules/failure_error.h"
 #include "rules/numbers.h"
 
@@ -48,8 +51,18 @@ schedule_name split_schedule_name(std::string_view folder_name, long long missed
     reported(failures, [&] { s.window_days = checked_sub(s.days, 1); });
     text.erase(eq);
   }
-  if (s.catch_up)
-    reported(failures, [&] { s.window_days = checked_int16(s.window_days + missed_days); });
+  if (s.catch_up) {
+    const long long widened = s.window_days + missed_days;
+    if (widened > std::numeric_limits<int16_t>::max() ||
+        widened < std::numeric_limits<int16_t>::min()) {
+      failures.push_back(make_failure(
+          failure_code::overflow, "the " + std::to_string(missed_days) +
+                                      " days missed since the last run are more than a window of "
+                                      "days can hold (32767)"));
+    } else {
+      s.window_days = static_cast<int16_t>(widened);
+    }
+  }
   if (const size_t at = text.find('@'); at != std::string::npos) {
     reported(failures,
              [&] { s.week_of_month = leading_number(std::string_view(text).substr(at + 1)); });

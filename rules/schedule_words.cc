@@ -202,7 +202,7 @@ std::string describe_schedule(const schedule_name& name, int near_year) {
   const std::optional<failure> unreadable = failure_of([&] {
     words = name.stays_due ? from_day_on_words(name, near_year) : on_day_words(name, near_year);
   });
-  if (unreadable) return "a name that cannot be read: " + unreadable->description;
+  if (unreadable) return "a name that cannot be read, so its files never open";
   if (name.stays_due) {
     if (name.days != 0 || name.catch_up)
       words += " (\"=\" and \"+\" change nothing before a final \"-\")";

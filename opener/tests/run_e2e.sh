@@ -91,12 +91,20 @@ mkdir -p "$tmp/empty"
 : >"$log"
 at_day "2031-03-12 10:00:00" "$m_jar" "$tmp/empty" 2>/dev/null || fail "empty capsule run failed"
 [[ ! -s $log ]] || fail "an empty capsule opened $(cat "$log")"
-# A capsule root that is not there: nothing opens and "file not found" stays
-# silent.
+# A capsule root given on the command line that is not there: nothing opens,
+# that is said in words, and the day is not marked as done.
+rm -f "$config/M_Jar.conf"
 at_day "2031-03-12 10:00:00" "$m_jar" "$tmp/missing" 2>"$tmp/stderr" || fail "run on a missing root failed"
 [[ ! -s $log ]] || fail "a missing capsule opened $(cat "$log")"
-! grep -q 'File not found' "$tmp/stderr" || fail "file not found was shown: $(cat "$tmp/stderr")"
-rm -f "$config/M_Jar.conf"
+grep -qF "Morrowjar: Capsule root $tmp/missing is not there." "$tmp/stderr" ||
+  fail "a missing capsule root was not reported: $(cat "$tmp/stderr")"
+[[ ! -e $config/M_Jar.conf ]] || fail "a run on a missing capsule root stored a date"
+# The default capsule root missing is a user without a capsule yet: silence,
+# and still no date.
+mkdir -p "$tmp/home"
+HOME=$tmp/home at_day "2031-03-12 10:00:00" "$m_jar" 2>"$tmp/stderr" || fail "run without a capsule failed"
+! grep -q '^Morrowjar:' "$tmp/stderr" || fail "a missing default capsule was reported: $(cat "$tmp/stderr")"
+[[ ! -e $config/M_Jar.conf ]] || fail "a run without a capsule stored a date"
 
 # The dry run lists what the real run then opens, in the same order, and
 # stores nothing.
@@ -109,7 +117,8 @@ $planned
 but the run opened
 $opened"
 grep -q '^prev_date=2031/03/12$' "$config/M_Jar.conf" || fail "prev_date not stored: $(cat "$config/M_Jar.conf")"
-grep -q 'Type mismatch' "$tmp/stderr" || fail "the folder 98-2-30 was not reported: $(cat "$tmp/stderr")"
+grep -qF "Morrowjar: Folder \"98-2-30\" in $capsule: 30 February 1998 does not exist. Rename the folder to a real date." "$tmp/stderr" ||
+  fail "the folder 98-2-30 was not reported: $(cat "$tmp/stderr")"
 # The programs start in the due folder made current last.
 [[ $(cut -d'|' -f1 "$log" | sort -u) == "$capsule/TOMORROW" ]] ||
   fail "working folder: $(cut -d'|' -f1 "$log" | sort -u)"
@@ -137,7 +146,8 @@ sed -i 's|^prev_date=.*|prev_date=someday|' "$config/M_Jar.conf"
 opened=$(real_run "2031-03-13 09:00:00" 4)
 expect_list "after a broken prev_date" "$opened" A_root.txt b_root.txt EVERYDAY/e.txt \
   TOMORROW/today.txt
-grep -q 'Type mismatch' "$tmp/stderr" || fail "a broken prev_date was not reported"
+grep -qF 'Morrowjar: The date of the last run cannot be read: "someday" is not a date.' "$tmp/stderr" ||
+  fail "a broken prev_date was not reported: $(cat "$tmp/stderr")"
 
 [[ $failed == 0 ]] && echo "run e2e: all checks passed"
 exit "$failed"
