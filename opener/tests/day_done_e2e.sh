@@ -1,0 +1,171 @@
+#!/usr/bin/env bash
+# When the opener counts a day as done, run for real: the built m_jar on a
+# temporary capsule with today fixed by faketime (the clock running on), a
+# temporary settings folder, no display, and a stand-in xdg-open that records
+# what it is handed and can end the run after the first file, as a logout or
+# a crash would.
+set -u
+m_jar=${M_JAR:?set M_JAR to the m_jar binary}
+source "$(dirname "$0")/../../tests/e2e_lib.sh"
+require_tools faketime pkill
+
+tmp=$(mktemp -d)
+trap 'pkill -KILL -f "^$m_jar " 2>/dev/null; rm -rf "$tmp"' EXIT
+capsule=$tmp/capsule
+config=$tmp/config
+log=$tmp/opened.log
+mkdir -p "$tmp/bin" "$tmp/nobin" "$config" "$tmp/runtime"
+chmod 700 "$tmp/runtime"
+cat >"$tmp/bin/xdg-open" <<STUB
+#!/bin/sh
+printf '%s\n' "\$1" >>"$log"
+if [ -n "\${END_RUN_WITH:-}" ] && [ "\$(wc -l <"$log")" -eq 1 ]; then
+  pkill -"\$END_RUN_WITH" -f "^$m_jar "
+fi
+STUB
+chmod +x "$tmp/bin/xdg-open"
+# A PATH where m_jar finds no xdg-open: only the date tool that faketime
+# reads its time with; the tools below are called by their full names.
+ln -s "$(command -v date)" "$tmp/nobin/date"
+timeout_tool=$(command -v timeout)
+faketime_tool=$(command -v faketime)
+
+make_file() {  # RELATIVE-PATH "LOCAL TIME"
+  mkdir -p "$(dirname "$capsule/$1")"
+  echo "message" >"$capsule/$1"
+  touch -d "$2" "$capsule/$1"
+}
+store_prev_date() { printf '[date]\nprev_date=%s\n' "$1" >"$config/M_Jar.conf"; }
+stored_prev_date() { sed -n 's/^prev_date=//p' "$config/M_Jar.conf" 2>/dev/null; }
+
+# Runs m_jar on a fixed day the way a login starts it; extra environment
+# settings may come first ("VAR=value").
+run_at() {  # "YYYY-MM-DD hh:mm:ss" [VAR=value...] ARGUMENTS...
+  local when=$1
+  shift
+  local settings=()
+  while [[ ${1:-} == *=* && ${1:-} != -* ]]; do settings+=("$1"); shift; done
+  env -u DISPLAY -u WAYLAND_DISPLAY PATH="$tmp/bin:$PATH" XDG_CONFIG_HOME="$config" \
+    XDG_RUNTIME_DIR="$tmp/runtime" NO_FAKE_STAT=1 DONT_FAKE_MONOTONIC=1 "${settings[@]}" \
+    "$timeout_tool" 60 "$faketime_tool" "$when" "$m_jar" "$@"
+}
+
+# The files handed over, sorted; waits for the detached xdg-open to write.
+opened() {  # EXPECTED-COUNT
+  for _ in $(seq 50); do
+    (($(wc -l <"$log") >= $1)) && break
+    sleep 0.1
+  done
+  sleep 0.3
+  sort "$log"
+}
+
+expected() { printf "$capsule/%s\n" "$@" | sort; }
+
+# 1. A run cut short after the first of three notes of yesterday in
+#    "TOMORROW+" (killed, or ended by SIGTERM at a logout) stores nothing, so
+#    the next day's run opens all three again: the first may open twice, none
+#    is lost.
+for signal in KILL TERM; do
+  rm -rf "$capsule"
+  make_file "TOMORROW+/a.txt" "2031-03-11 09:00"
+  make_file "TOMORROW+/b.txt" "2031-03-11 10:00"
+  make_file "TOMORROW+/c.txt" "2031-03-11 11:00"
+  store_prev_date 2031/03/11
+  : >"$log"
+  run_at "2031-03-12 08:00:00" END_RUN_WITH=$signal 1 "$capsule" 2>"$tmp/stderr"
+  status=$?
+  if [[ $signal == TERM ]]; then
+    check "SIGTERM ends the run cleanly (status $status)" test "$status" == 0
+  fi
+  check "run ended by SIG$signal handed over one file: $(cat "$log")" test "$(opened 1)" == "$(expected TOMORROW+/a.txt)"
+  check "run ended by SIG$signal stored no date: $(stored_prev_date)" test "$(stored_prev_date)" == 2031/03/11
+  : >"$log"
+  run_at "2031-03-13 08:00:00" 0 "$capsule" 2>"$tmp/stderr"
+  check "the day after SIG$signal, all three open" test "$(opened 3)" == "$(expected TOMORROW+/a.txt TOMORROW+/b.txt TOMORROW+/c.txt)"
+  check "the day after SIG$signal, the day is stored" test "$(stored_prev_date)" == 2031/03/13
+done
+
+# 2. No xdg-open: each file is reported with the reason, and the day is not
+#    marked, so the next run tries again.
+rm -rf "$capsule"
+make_file "TOMORROW/a.txt" "2031-03-11 09:00"
+store_prev_date 2031/03/11
+run_at "2031-03-12 08:00:00" PATH="$tmp/nobin" 0 "$capsule" 2>"$tmp/stderr"
+check "without xdg-open the run still ends with 0" test $? == 0
+check "without xdg-open the file is reported: $(cat "$tmp/stderr")" \
+  grep -q "^Morrowjar: .*$capsule/TOMORROW/a.txt.*xdg-open not found" "$tmp/stderr"
+check "without xdg-open no date is stored" test "$(stored_prev_date)" == 2031/03/11
+
+# 3. Help and version, in all their spellings, make no run and store nothing.
+: >"$log"
+for option in -h --help --help-all -v --version; do
+  out=$(run_at "2031-03-12 08:00:00" "$option" 2>&1)
+  status=$?
+  check "m_jar $option exits 0 (status $status)" test "$status" == 0
+  check "m_jar $option prints something" test -n "$out"
+done
+check "help and version opened nothing: $(cat "$log")" test ! -s "$log"
+check "help and version stored nothing" test "$(stored_prev_date)" == 2031/03/11
+
+# 4. The classic command line: digits, then the location text, even when it
+#    starts with dashes.
+mkdir -p "$tmp/cwd/--odd"
+echo note >"$tmp/cwd/--odd/note.txt"
+: >"$log"
+(cd "$tmp/cwd" && run_at "2031-03-12 08:00:00" 0 --odd 2>"$tmp/stderr")
+check "m_jar 0 --odd runs on the folder --odd: $(cat "$log")" test "$(opened 1)" == "$tmp/cwd/--odd/note.txt"
+
+# 5. Two runs started together: each due file opens exactly once, and the
+#    second run says why it ends.
+rm -rf "$capsule"
+make_file "TOMORROW/a.txt" "2031-03-11 09:00"
+make_file "TOMORROW/b.txt" "2031-03-11 10:00"
+make_file "root.txt" "2031-03-01 10:00"
+store_prev_date 2031/03/11
+: >"$log"
+run_at "2031-03-12 08:00:00" 1 "$capsule" 2>"$tmp/stderr1" &
+first=$!
+run_at "2031-03-12 08:00:00" 1 "$capsule" 2>"$tmp/stderr2" &
+second=$!
+wait "$first"
+status1=$?
+wait "$second"
+status2=$?
+check "two runs together open each file once: $(sort "$log" | tr '\n' ' ')" \
+  test "$(opened 3)" == "$(expected TOMORROW/a.txt TOMORROW/b.txt root.txt)"
+check "one of two runs together ends at once (statuses $status1, $status2)" \
+  test "$((status1 + status2))" == 1
+check "the run that ends says why" \
+  grep -qh "another run is opening the capsule" "$tmp/stderr1" "$tmp/stderr2"
+
+# 6. A file dated in the year 67514 is reported and passed over, never read
+#    as another year. Such a time needs a file system that holds 64-bit
+#    times (tmpfs does, ext4 does not); where there is none the case is left
+#    out.
+far=2068321126400  # 1 January 67514
+far_capsule=''
+for base in "$tmp" /dev/shm; do
+  [[ -d $base && -w $base ]] || continue
+  candidate=$(mktemp -d -p "$base")
+  mkdir -p "$candidate/EVERYDAY"
+  echo message >"$candidate/EVERYDAY/far.txt"
+  if touch -d "@$far" "$candidate/EVERYDAY/far.txt" 2>/dev/null &&
+    [[ $(stat -c %Y "$candidate/EVERYDAY/far.txt") == "$far" ]]; then
+    far_capsule=$candidate
+    break
+  fi
+  rm -rf "$candidate"
+done
+if [[ -n $far_capsule ]]; then
+  : >"$log"
+  run_at "2031-03-12 08:00:00" 0 "$far_capsule" 2>"$tmp/stderr"
+  check "a file of the year 67514 is not opened: $(cat "$log")" test ! -s "$log"
+  check "a file of the year 67514 is reported: $(cat "$tmp/stderr")" \
+    grep -q '^Morrowjar: File "EVERYDAY/far.txt" .*67514' "$tmp/stderr"
+  rm -rf "$far_capsule"
+else
+  echo "note: no file system here holds the year 67514; that case is left out"
+fi
+
+summary
