@@ -1,6 +1,7 @@
 #include "opener/run_window.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QIcon>
 #include <iostream>
@@ -102,6 +103,11 @@ void run_window::open_next_file() {
                                                "). The next run tries again."});
     if (!run_ended_) timer_.start();
   }
+}
+
+void run_window::closeEvent(QCloseEvent* event) {
+  timer_.stop();
+  QWidget::closeEvent(event);
 }
 
 void run_window::finish_run() {

@@ -47,6 +47,11 @@ class run_window : public QWidget {
   // window.
   bool run_ended() const { return run_ended_; }
 
+ protected:
+  // Closing the window ends the run where it is: no further file is handed
+  // over and the day is not marked as done.
+  void closeEvent(QCloseEvent* event) override;
+
  private slots:
   void open_next_file();
 
