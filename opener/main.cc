@@ -9,6 +9,7 @@
 #include "opener/explain.h"
 #include "opener/run_window.h"
 #include "opener/tool_options.h"
+#include "opener/watch.h"
 #include "platform/local_date.h"
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
@@ -67,9 +68,26 @@ int dry_run(const mj::tool_options& options) {
   return 0;
 }
 
-int run_tool(const QStringList& arguments) {
+// Stays running and makes the opener's run at each change of day.
+int watch(int argc, char** argv, const mj::tool_options& options) {
+  mj::platform::use_offscreen_without_display();
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("m_jar");
+  QApplication::setQuitOnLastWindowClosed(false);
+  mj::platform::quit_on_termination_request(0);
+  mj::day_watcher watcher(options.command_line, !options.quiet);
+  watcher.start();
+  return QApplication::exec();
+}
+
+int run_tool(int argc, char** argv, const QStringList& arguments) {
   mj::tool_options_parser parser;
   const mj::tool_options options = parser.parse(arguments, mj::platform::local_date_today());
+  // --watch needs the event loop of a program with windows; the others none.
+  if (options.what == mj::tool_options::action::watch) return watch(argc, argv, options);
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName("m_jar");
+  QCoreApplication::setApplicationVersion(MORROWJAR_VERSION);
   switch (options.what) {
     case mj::tool_options::action::help:
       std::cout << parser.help_text().toStdString();
@@ -86,6 +104,8 @@ int run_tool(const QStringList& arguments) {
       return dry_run(options);
     case mj::tool_options::action::next:
       return next(options);
+    case mj::tool_options::action::watch:
+      break;
   }
   return 2;
 }
@@ -95,17 +115,13 @@ int run_tool(const QStringList& arguments) {
 int main(int argc, char** argv) {
   // Read before Qt sees them: QApplication takes options such as -style away.
   const QStringList arguments = arguments_of(argc, argv);
-  if (mj::is_tool_mode(arguments)) {
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setApplicationName("m_jar");
-    QCoreApplication::setApplicationVersion(MORROWJAR_VERSION);
-    return run_tool(arguments);
-  }
+  if (mj::is_tool_mode(arguments)) return run_tool(argc, argv, arguments);
   mj::platform::use_offscreen_without_display();
   QApplication app(argc, argv);
   QApplication::setApplicationName("m_jar");
   mj::platform::quit_on_termination_request(0);
   mj::run_window window;
+  QObject::connect(&window, &mj::run_window::finished, [] { QApplication::exit(0); });
   switch (window.start_run(command_line_text(arguments))) {
     case mj::run_window::start::skipped:
       return 0;

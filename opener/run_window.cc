@@ -41,12 +41,12 @@ run_window::run_window(QWidget* parent) : QWidget(parent) {
 
 run_window::~run_window() = default;
 
-run_window::start run_window::start_run(const std::string& command_line) {
-  if (platform::insert_key_down()) {
+run_window::start run_window::start_run(const std::string& command_line, bool skip_key) {
+  if (skip_key && platform::insert_key_down()) {
     platform::show_message(QString::fromUtf8("一回休み"), kProgramTitle);
     return start::skipped;
   }
-  const classic_command_line request = split_command_line(command_line, report_by_policy);
+  const classic_command_line request = split_command_line(command_line, report_);
   const platform::capsule_location root = platform::resolve_capsule_root(request.location);
   root_label_ = root_label(root.full_path());
 
@@ -62,8 +62,8 @@ run_window::start run_window::start_run(const std::string& command_line) {
 
   const date today = platform::local_date_today();
   const run_start calendar =
-      run_start_from(platform::read_setting(kSection, kKey).toStdString(), today, report_by_policy);
-  const run_plan plan = plan_run(root, calendar, report_by_policy);
+      run_start_from(platform::read_setting(kSection, kKey).toStdString(), today, report_);
+  const run_plan plan = plan_run(root, calendar, report_);
   if (!plan.scan.root_listed && !request.location.empty()) {
     // Without a location the default capsule may simply not exist yet; a
     // location the user gave that is not there is worth a word. (One that
@@ -73,15 +73,17 @@ run_window::start run_window::start_run(const std::string& command_line) {
     std::error_code error;
     if (!std::filesystem::is_directory(path, error)) {
       const bool something_else = std::filesystem::exists(path, error);
-      report_by_policy(make_failure(failure_code::path_access,
-                                    "Capsule root " + root_label_ + " is not " +
-                                        (something_else ? "a folder" : "there") +
-                                        ". Nothing was opened; the next run tries again."));
+      report_(make_failure(failure_code::path_access,
+                           "Capsule root " + root_label_ + " is not " +
+                               (something_else ? "a folder" : "there") +
+                               ". Nothing was opened; the next run tries again."));
     }
   }
   covers_the_day_ = plan.covers_the_day();
   today_ = format_prev_date(today);
   queue_ = opening_queue(plan.selection.open_queue);
+  for (const queue_entry& e : plan.selection.open_queue)
+    folder_of_.push_back(e.folder ? plan.scan.folders[*e.folder].name : std::string());
   working_folder_ = plan.selection.working_folder.empty() ? QDir::currentPath().toStdString()
                                                           : plan.selection.working_folder;
   timer_.setInterval(request.interval_ms.value_or(kDefaultInterval));
@@ -95,18 +97,26 @@ void run_window::open_next_file() {
     finish_run();
     return;
   }
+  const std::string& folder = folder_of_[queue_.handed_over() - 1];
   if (const auto failed = platform::open_with_desktop(*path, working_folder_)) {
     queue_.mark_failed();
-    // The box waits for the user; no file is handed over meanwhile.
+    // A box waits for the user; no file is handed over meanwhile.
     timer_.stop();
-    report_by_policy(failure{failed->code, failed->description + " (capsule " + root_label_ +
-                                               "). The next run tries again."});
+    report_(failure{failed->code, failed->description + " (capsule " + root_label_ +
+                                      "). The next run tries again."});
     if (!run_ended_) timer_.start();
+  } else {
+    ++came_back_[folder];
   }
 }
 
 void run_window::closeEvent(QCloseEvent* event) {
-  timer_.stop();
+  if (!run_ended_) {
+    timer_.stop();
+    run_ended_ = true;
+    if (lock_) lock_->unlock();
+    emit finished();
+  }
   QWidget::closeEvent(event);
 }
 
@@ -115,10 +125,12 @@ void run_window::finish_run() {
   run_ended_ = true;
   if (covers_the_day_ && queue_.failed() == 0) {
     if (const auto f = platform::write_setting(kSection, kKey, QString::fromStdString(today_)))
-      report_by_policy(
-          failure{f->code, f->description + ". The next run covers these days again."});
+      report_(failure{f->code, f->description + ". The next run covers these days again."});
+    else
+      day_stored_ = true;
   }
-  QApplication::exit(0);
+  lock_->unlock();
+  emit finished();
 }
 
 }  // namespace mj

@@ -11,8 +11,10 @@
 #include <QLockFile>
 #include <QTimer>
 #include <QWidget>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "base/failure.h"
 #include "opener/run_plan.h"
@@ -35,11 +37,24 @@ class run_window : public QWidget {
   explicit run_window(QWidget* parent = nullptr);
   ~run_window() override;
 
+  // Where the run's failures go; report_by_policy unless set before start_run.
+  void set_reporter(failure_sink report) { report_ = std::move(report); }
+
   // Takes the run's lock, plans the run and starts the timer that opens its
-  // files. `skipped` when the skip key ended the run, `busy` when another run
-  // on the same capsule root holds the lock: the program then ends without
-  // showing the window.
-  start start_run(const std::string& command_line);
+  // files. `skipped` when the skip key (looked at only with `skip_key`) ended
+  // the run, `busy` when another run on the same capsule root holds the
+  // lock: no file is opened then, and `finished` is not emitted.
+  start start_run(const std::string& command_line, bool skip_key = true);
+
+  // Whether the run has files to open: a run with none needs no window.
+  bool has_files() const { return queue_.size() > 0; }
+
+  // The files handed over so far, counted by schedule folder ("" for the
+  // capsule root's own files).
+  const std::map<std::string, int>& came_back() const { return came_back_; }
+
+  // Whether the end of the run stored its day as done.
+  bool day_stored() const { return day_stored_; }
 
   // True once the tick after the last file has ended the run. That tick can
   // come while a failure box of the start is still open: the box's own event
@@ -49,8 +64,13 @@ class run_window : public QWidget {
 
  protected:
   // Closing the window ends the run where it is: no further file is handed
-  // over and the day is not marked as done.
+  // over and the day is not marked as done (`finished` is still emitted).
   void closeEvent(QCloseEvent* event) override;
+
+ signals:
+  // The run is over: after its last file (its day stored or not), or when
+  // its window was closed.
+  void finished();
 
  private slots:
   void open_next_file();
@@ -58,9 +78,13 @@ class run_window : public QWidget {
  private:
   void finish_run();
 
+  failure_sink report_ = report_by_policy;
   QTimer timer_;
   std::unique_ptr<QLockFile> lock_;
   opening_queue queue_;
+  std::vector<std::string> folder_of_;  // per queued file, its folder ("" for the root)
+  std::map<std::string, int> came_back_;
+  bool day_stored_ = false;
   std::string working_folder_;
   std::string root_label_;
   std::string today_;  // in its stored form, to write back at the end

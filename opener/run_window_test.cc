@@ -75,7 +75,8 @@ class run_window_test : public QObject {
     window.close();
     QTest::qWait(2500);  // two more ticks' worth: nothing more is handed over
     QCOMPARE(handed_over().size(), 1);
-    QVERIFY(!window.run_ended());
+    QVERIFY(window.run_ended());
+    QVERIFY(!window.day_stored());
     QVERIFY(stored_date().isEmpty());
   }
 

@@ -16,6 +16,11 @@ const QCommandLineOption kDryRun("dry-run",
 const QCommandLineOption kNext("next",
                                "Show the first days on which a file stored today in the folder "
                                "NAME would open, with one run each day.");
+const QCommandLineOption kWatch("watch",
+                                "Stay running without a window and open what comes due at each "
+                                "change of day (midnight, waking from sleep, a new time zone). "
+                                "DELAY and LOCATION follow as for a plain run.");
+const QCommandLineOption kQuiet("quiet", "--watch --quiet: send no desktop notifications.");
 const QCommandLineOption kCount("count", "--next: how many days to show (default 3).", "N");
 const QCommandLineOption kPrev("prev",
                                "--dry-run: the date of the previous run, instead of the "
@@ -47,7 +52,8 @@ tool_options_parser::tool_options_parser() {
       "starts with \"-\" can be given as ./-name).");
   parser_.addHelpOption();
   parser_.addVersionOption();
-  parser_.addOptions({kExplain, kDryRun, kNext, kToday, kPrev, kMissedDays, kCount, kJson});
+  parser_.addOptions(
+      {kExplain, kDryRun, kNext, kWatch, kToday, kPrev, kMissedDays, kCount, kJson, kQuiet});
   parser_.addPositionalArgument(
       "NAME", "--explain, --next: a schedule folder name, such as \"SUNDAY@2=3+-\".");
   parser_.addPositionalArgument("LOCATION", "--dry-run: the capsule root (default ~/Morrowjar).",
@@ -55,6 +61,27 @@ tool_options_parser::tool_options_parser() {
 }
 
 tool_options tool_options_parser::parse(const QStringList& arguments, date current_date) {
+  // --watch (with --quiet) comes first; the classic command line follows it
+  // untouched, dashes and all.
+  qsizetype first_other = 1;
+  bool watch = false, quiet = false;
+  for (; first_other < arguments.size(); ++first_other) {
+    if (arguments[first_other] == "--watch")
+      watch = true;
+    else if (arguments[first_other] == "--quiet")
+      quiet = true;
+    else
+      break;
+  }
+  if (watch) {
+    tool_options o;
+    o.what = tool_options::action::watch;
+    o.quiet = quiet;
+    o.command_line = arguments.mid(first_other).join(' ').toStdString();
+    o.today = current_date;
+    return o;
+  }
+
   if (!parser_.parse(arguments)) return failed(parser_.errorText().toStdString());
   tool_options o;
   if (parser_.isSet("help") || parser_.isSet("help-all")) {
@@ -68,11 +95,13 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
   const bool explain = parser_.isSet(kExplain);
   const bool dry = parser_.isSet(kDryRun);
   const bool next = parser_.isSet(kNext);
+  if (parser_.isSet(kWatch) || parser_.isSet(kQuiet))
+    return failed("--watch comes first: m_jar --watch [--quiet] [DELAY][LOCATION]");
   const int modes = int{explain} + int{dry} + int{next};
   if (modes == 0)
     return failed(
-        "no mode given: use --explain NAME, --next NAME or --dry-run [LOCATION] (see "
-        "--help)");
+        "no mode given: use --explain NAME, --next NAME, --dry-run [LOCATION] or --watch "
+        "[DELAY][LOCATION] (see --help)");
   if (modes > 1) return failed("--explain, --next and --dry-run cannot be combined");
   if (!dry && parser_.isSet(kPrev)) return failed("--prev belongs to --dry-run");
   if (!explain && parser_.isSet(kMissedDays))

@@ -16,7 +16,7 @@ namespace mj {
 bool is_tool_mode(const QStringList& arguments);
 
 struct tool_options {
-  enum class action { explain, dry_run, next, help, version, error };
+  enum class action { explain, dry_run, next, watch, help, version, error };
   action what = action::error;
   std::string error;  // one line, for action::error
 
@@ -28,6 +28,8 @@ struct tool_options {
   int count = 3;  // --next: how many openings
 
   std::string location;      // --dry-run: the location text of the capsule root
+  std::string command_line;  // --watch: the classic command line (delay and location)
+  bool quiet = false;        // --watch: no desktop notifications
   std::optional<date> prev;  // --dry-run: stands in for the stored "prev_date"
 };
 

@@ -88,6 +88,30 @@ TEST(ToolOptions, HelpAndVersion) {
     EXPECT_EQ(parse({version}).what, tool_options::action::version) << version;
 }
 
+TEST(ToolOptions, WatchTakesTheClassicCommandLineAfterIt) {
+  struct Case {
+    QStringList arguments;
+    bool quiet;
+    const char* command_line;
+  };
+  const Case kCases[] = {
+      {{"--watch"}, false, ""},
+      {{"--watch", "5"}, false, "5"},
+      {{"--watch", "--quiet", "5", "/srv/caps"}, true, "5 /srv/caps"},
+      {{"--quiet", "--watch", "--odd"}, true, "--odd"},
+      {{"--watch", "0", "--today", "x"}, false, "0 --today x"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.arguments.join(' ').toStdString());
+    const tool_options o = parse(c.arguments);
+    EXPECT_EQ(o.what, tool_options::action::watch);
+    EXPECT_EQ(o.quiet, c.quiet);
+    EXPECT_EQ(o.command_line, c.command_line);
+  }
+  EXPECT_EQ(parse({"--explain", "A", "--watch"}).what, tool_options::action::error);
+  EXPECT_EQ(parse({"--quiet"}).what, tool_options::action::error);
+}
+
 TEST(ToolOptions, ReadsNextWithItsDefaults) {
   const tool_options plain = parse({"--next", "12-25"});
   EXPECT_EQ(plain.what, tool_options::action::next);

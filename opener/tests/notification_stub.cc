@@ -1,0 +1,44 @@
+// A stand-in notification server for the tests: owns
+// org.freedesktop.Notifications on the session bus and writes each
+// notification it is sent as one line "SUMMARY|BODY" to the file it is given.
+#include <QCoreApplication>
+#include <QDBusConnection>
+#include <QFile>
+#include <QObject>
+#include <QStringList>
+#include <QVariantMap>
+
+class notification_stub : public QObject {
+  Q_OBJECT
+  Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Notifications")
+
+ public:
+  explicit notification_stub(QString log) : log_(std::move(log)) {}
+
+ public slots:
+  uint Notify(const QString& /*app_name*/, uint /*replaces_id*/, const QString& /*app_icon*/,
+              const QString& summary, const QString& body, const QStringList& /*actions*/,
+              const QVariantMap& /*hints*/, int /*expire_timeout*/) {
+    QFile file(log_);
+    if (file.open(QIODevice::Append)) file.write((summary + "|" + body + "\n").toUtf8());
+    return ++last_id_;
+  }
+
+ private:
+  QString log_;
+  uint last_id_ = 0;
+};
+
+int main(int argc, char** argv) {
+  QCoreApplication app(argc, argv);
+  if (argc != 2) return 2;
+  notification_stub stub(QString::fromLocal8Bit(argv[1]));
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  if (!bus.registerObject("/org/freedesktop/Notifications", &stub,
+                          QDBusConnection::ExportAllSlots) ||
+      !bus.registerService("org.freedesktop.Notifications"))
+    return 1;
+  return QCoreApplication::exec();
+}
+
+#include "notification_stub.moc"

@@ -1,0 +1,115 @@
+#!/usr/bin/env bash
+# `m_jar --watch` for real: the built m_jar with its time faked by libfaketime
+# (a time that can be moved while it runs), its own session and system
+# buses (private dbus-daemons), a stand-in notification server and a
+# stand-in xdg-open that records what it is handed.
+set -u
+m_jar=${M_JAR:?set M_JAR to the m_jar binary}
+stub=${NOTIFICATION_STUB:?set NOTIFICATION_STUB to the stand-in notification server}
+source "$(dirname "$0")/../../tests/e2e_lib.sh"
+require_tools dbus-daemon dbus-send
+libfaketime=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n1)
+[[ -n $libfaketime ]] || skip "libfaketime is not installed"
+
+tmp=$(mktemp -d)
+pids=()
+cleanup() {
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  rm -rf "$tmp"
+}
+trap cleanup EXIT
+capsule=$tmp/capsule
+config=$tmp/config
+log=$tmp/opened.log
+notices=$tmp/notices.log
+mkdir -p "$tmp/bin" "$config" "$tmp/runtime" "$capsule/TOMORROW"
+chmod 700 "$tmp/runtime"
+cat >"$tmp/bin/xdg-open" <<STUB
+#!/bin/sh
+printf '%s\n' "\$1" >>"$log"
+STUB
+chmod +x "$tmp/bin/xdg-open"
+: >"$log"
+: >"$notices"
+
+# Two private buses: one stands for the session bus, one for the system bus
+# on which logind announces sleep and wake-up.
+start_bus() {  # NAME
+  dbus-daemon --session --nofork --print-address=1 >"$tmp/$1.address" 2>/dev/null &
+  pids+=($!)
+  for _ in $(seq 50); do [[ -s $tmp/$1.address ]] && break; sleep 0.1; done
+  [[ -s $tmp/$1.address ]] || { echo "FAIL: dbus-daemon did not start"; exit 1; }
+  head -n1 "$tmp/$1.address"
+}
+session_bus=$(start_bus session)
+system_bus=$(start_bus system)
+DBUS_SESSION_BUS_ADDRESS=$session_bus "$stub" "$notices" &
+pids+=($!)
+sleep 0.5
+
+# The faked time, read again at each call, so that a test can move it on.
+set_time() { echo "@$1" >"$tmp/faketime"; }
+stored_prev_date() { sed -n 's/^prev_date=//p' "$config/M_Jar.conf" 2>/dev/null; }
+count_opened() { grep -c -- "$1" "$log"; }
+opened_times() { [[ $(count_opened "$1") == "$2" ]]; }  # FILE COUNT
+stored_is() { [[ $(stored_prev_date) == "$1" ]]; }
+wait_for() {  # SECONDS COMMAND...
+  local seconds=$1
+  shift
+  for _ in $(seq $((seconds * 10))); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
+echo message >"$capsule/root.txt"  # opens at every run
+echo message >"$capsule/TOMORROW/a.txt"
+touch -d "2031-03-12 12:00" "$capsule/TOMORROW/a.txt"
+echo message >"$capsule/TOMORROW/b.txt"
+touch -d "2031-03-13 12:00" "$capsule/TOMORROW/b.txt"
+
+set_time "2031-03-12 23:59:50"
+env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen PATH="$tmp/bin:$PATH" \
+  XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$tmp/runtime" \
+  DBUS_SESSION_BUS_ADDRESS="$session_bus" DBUS_SYSTEM_BUS_ADDRESS="$system_bus" \
+  LD_PRELOAD="$libfaketime" FAKETIME_TIMESTAMP_FILE="$tmp/faketime" FAKETIME_NO_CACHE=1 \
+  NO_FAKE_STAT=1 DONT_FAKE_MONOTONIC=1 \
+  "$m_jar" --watch 0 "$capsule" 2>"$tmp/stderr" &
+watcher=$!
+pids+=($watcher)
+
+# 1. The run at the start: the capsule root's file opens, the day is stored.
+check "the first run opens the root file" wait_for 10 opened_times root.txt 1
+check "the first run stores its day" wait_for 5 stored_is 2031/03/12
+
+# 2. Past midnight, without a restart: the note of the 12th in TOMORROW
+#    opens, and the 13th is stored.
+check "after midnight the TOMORROW note opens" wait_for 25 opened_times TOMORROW/a.txt 1
+check "after midnight the new day is stored" wait_for 5 stored_is 2031/03/13
+check "a notice of what came back" \
+  wait_for 5 grep -qx '2 capsules came back: capsule root (1), TOMORROW (1)|' "$notices"
+
+# 3. Waking from sleep on a later day makes a run; a second wake-up on the
+#    same day makes none.
+set_time "2031-03-14 09:00:00"
+sleep 1
+wake_up() {
+  dbus-send --bus="$system_bus" --type=signal /org/freedesktop/login1 \
+    org.freedesktop.login1.Manager.PrepareForSleep boolean:false
+}
+wake_up
+check "a wake-up on a new day makes a run" wait_for 10 opened_times TOMORROW/b.txt 1
+check "the wake-up's run stores its day" wait_for 5 stored_is 2031/03/14
+wake_up
+sleep 2
+check "a second wake-up the same day makes no run ($(count_opened root.txt) root openings)" \
+  test "$(count_opened root.txt)" == 3
+
+# 4. SIGTERM ends the watch cleanly, with the settings intact.
+kill -TERM "$watcher"
+ended=1
+ended_in_time "$watcher" && ended=0
+check "SIGTERM ends the watch with status 0" test "$ended" == 0
+check "the settings are intact after SIGTERM" test "$(stored_prev_date)" == 2031/03/14
+check "nothing was reported: $(cat "$tmp/stderr")" bash -c '! grep -q "^Morrowjar" "$1"' _ "$tmp/stderr"
+check "one notice a run, none for the second wake-up: $(cat "$notices")" \
+  test "$(wc -l <"$notices")" == 3
+summary

@@ -1,0 +1,57 @@
+// `m_jar --watch`: the opener stays resident without a window and makes its
+// run again whenever the local date has changed since the day last counted
+// as done: at local midnight, after the computer wakes from sleep, and when
+// the time zone changes. Each run is the plain run (same plan, same lock,
+// the day stored at its end), with a window only while it opens files, and
+// one desktop notification of what came back.
+#pragma once
+
+#include <QFileSystemWatcher>
+#include <QObject>
+#include <QTimer>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "opener/run_window.h"
+
+namespace mj {
+
+// The notice after a run: "3 capsules came back: TOMORROW (2), 12-25 (1)",
+// the capsule root's own files as "capsule root". Empty when none came back.
+std::string came_back_summary(const std::map<std::string, int>& came_back);
+
+class day_watcher : public QObject {
+  Q_OBJECT
+
+ public:
+  // `command_line` is the classic one (delay and location); `notify` sends
+  // the desktop notification after each run that had something to tell.
+  day_watcher(std::string command_line, bool notify);
+  ~day_watcher() override;
+
+  // Makes the first run at once (the skip key counts for it), then waits.
+  void start();
+
+ private slots:
+  void on_prepare_for_sleep(bool going_to_sleep);
+  void on_zone_files_changed();
+
+ private:
+  // Makes a run when the stored day is not today and no run is going on.
+  void run_if_new_day(bool first);
+  void on_run_finished();
+  void arm_midnight();
+  void notify_desktop(const std::string& summary, const std::string& body) const;
+
+  std::string command_line_;
+  bool notify_;
+  QTimer midnight_;
+  QFileSystemWatcher zone_watcher_;
+  QByteArray zone_id_;
+  std::unique_ptr<run_window> run_;
+  std::vector<std::string> problems_;  // met by the current run
+};
+
+}  // namespace mj
