@@ -2,15 +2,6 @@
 
 #include <filesystem>
 
-#ifdef _WIN32
-#include <windows.h>
-#else
-#include <pwd.h>
-#include <unistd.h>
-
-#include <cstdlib>
-#endif
-
 namespace mj::platform {
 
 namespace {
@@ -60,33 +51,5 @@ capsule_location resolve_capsule_root_posix(std::string_view location, std::stri
   }
   return {"", with_final_separator(root.lexically_normal().string(), '/')};
 }
-
-#ifdef _WIN32
-
-capsule_location resolve_capsule_root(std::string_view location) {
-  char system_directory[MAX_PATH + 1] = {};
-  GetSystemDirectoryA(system_directory, MAX_PATH);
-  return resolve_capsule_root_windows(location, system_directory);
-}
-
-#else
-
-namespace {
-
-std::string home_directory() {
-  if (const char* home = std::getenv("HOME"); home && *home) return home;
-  if (const passwd* pw = getpwuid(getuid()); pw && pw->pw_dir) return pw->pw_dir;
-  return "/";
-}
-
-}  // namespace
-
-capsule_location resolve_capsule_root(std::string_view location) {
-  std::error_code ignored;
-  const std::filesystem::path current = std::filesystem::current_path(ignored);
-  return resolve_capsule_root_posix(location, home_directory(), current.string());
-}
-
-#endif
 
 }  // namespace mj::platform

@@ -1,7 +1,6 @@
 #include "platform/directory_listing.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <system_error>
 
 #include "platform/file_attributes.h"
@@ -22,13 +21,8 @@ char folded(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' 
 bool listed_as_file(const std::filesystem::directory_entry& entry) {
   std::error_code ignored;
   if (!entry.is_regular_file(ignored)) return false;  // follows a link to its target
-#ifdef _WIN32
-  // System files are left out of the file listing, as the mask 2 says.
-  const result<int> word = attribute_word(entry.path());
-  return word.ok() && (*word & kSystem) == 0;
-#else
-  return true;
-#endif
+  // The file mask (2) takes hidden files but not the system's own.
+  return !is_system_file(entry.path());
 }
 
 }  // namespace

@@ -31,6 +31,11 @@ result<int> attribute_word(const std::filesystem::path& path);
 // kDirectory and a name that does not begin with ".".
 result<bool> is_schedule_folder(const std::filesystem::path& parent, const std::string& name);
 
+// Whether the regular file `path` is one the system keeps for itself and a
+// listing of files leaves out: on Windows one with the system attribute
+// (desktop.ini, Thumbs.db); never on POSIX systems, which have no such mark.
+bool is_system_file(const std::filesystem::path& path);
+
 // The failure for `path` after the system's error `error_number` (errno):
 // not_found for a missing path, path_access otherwise, with the path and the
 // system's own words.

@@ -1,48 +1,37 @@
 #include "platform/file_time.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstring>
-#include <ctime>
-#include <string>
-
-#include "platform/file_attributes.h"
-
 namespace mj::platform {
 
 namespace {
 
-wall_time from_local_fields(const std::tm& local) {
-  using namespace std::chrono;
-  const sys_days day = year{local.tm_year + 1900} / month{static_cast<unsigned>(local.tm_mon + 1)} /
-                       std::chrono::day{static_cast<unsigned>(local.tm_mday)};
-  return day + hours{local.tm_hour} + minutes{local.tm_min} + seconds{local.tm_sec};
+constexpr long long kFirstYear = 100;
+constexpr long long kLastYear = 9999;
+
+failure out_of_range(const std::filesystem::path& path, const std::string& when) {
+  return make_failure(failure_code::invalid_argument,
+                      path.string() + " (dated " + when + ", outside the years " +
+                          std::to_string(kFirstYear) + " to " + std::to_string(kLastYear) + ")");
 }
 
 }  // namespace
 
-#ifdef _WIN32
-
-result<wall_time> last_modified(const std::filesystem::path& path) {
-  struct _stat64 st;
-  if (_wstat64(path.c_str(), &st) != 0) return path_failure(path, errno);
-  std::tm local{};
-  const __time64_t t = st.st_mtime;
-  if (_localtime64_s(&local, &t) != 0) return path_failure(path, EINVAL);
-  return from_local_fields(local);
+result<wall_time> file_wall_time(const std::filesystem::path& path, const local_fields& local) {
+  // std::chrono::year holds -32767..32767 and would wrap a later year into
+  // an early one; the range check comes first.
+  if (local.year < kFirstYear || local.year > kLastYear)
+    return out_of_range(path, "in the year " + std::to_string(local.year));
+  using namespace std::chrono;
+  const sys_days day =
+      year{static_cast<int>(local.year)} / month{local.month} / std::chrono::day{local.day};
+  return day + hours{local.hour} + minutes{local.minute} + seconds{local.second};
 }
 
-#else
-
-result<wall_time> last_modified(const std::filesystem::path& path) {
-  struct stat st;
-  if (::stat(path.c_str(), &st) != 0) return path_failure(path, errno);
-  std::tm local{};
-  if (localtime_r(&st.st_mtime, &local) == nullptr) return path_failure(path, EOVERFLOW);
-  return from_local_fields(local);
+failure file_time_out_of_reach(const std::filesystem::path& path, long long seconds) {
+  // The mean Gregorian year: exact enough for a year that no calendar of the
+  // system can spell out.
+  constexpr long long kSecondsPerYear = 31'556'952;
+  const long long whole_years = seconds / kSecondsPerYear - (seconds % kSecondsPerYear < 0);
+  return out_of_range(path, "about the year " + std::to_string(1970 + whole_years));
 }
-
-#endif
 
 }  // namespace mj::platform

@@ -1,8 +1,10 @@
 // When a file in the capsule was last modified, as the due-file selection
-// compares it with due days.
+// compares it with due days. Its POSIX and Windows halves also give today's
+// local date (local_date.h): both read the system's local calendar.
 #pragma once
 
 #include <filesystem>
+#include <string>
 
 #include "base/date.h"
 #include "base/failure.h"
@@ -10,7 +12,26 @@
 namespace mj::platform {
 
 // The last-modified time of `path` in local time (a link is followed to its
-// target). Fails with not_found when nothing is there.
+// target). Fails with not_found when nothing is there, and with
+// invalid_argument, naming the file and the year, when that time falls
+// outside the years 100..9999: no schedule reaches such a file, and a later
+// year must not wrap around into an early one.
 result<wall_time> last_modified(const std::filesystem::path& path);
+
+// For the two halves of last_modified: a local date and time as the system
+// gives it in fields.
+struct local_fields {
+  long long year;
+  unsigned month, day, hour, minute, second;
+};
+
+// The wall time of `local`, or the failure for `path` when its year lies
+// outside the years 100..9999.
+result<wall_time> file_wall_time(const std::filesystem::path& path, const local_fields& local);
+
+// The failure for `path` when its time, `seconds` since 1970 (UTC), lies
+// beyond what the system's local calendar can express; the year it names is
+// the nearest estimate.
+failure file_time_out_of_reach(const std::filesystem::path& path, long long seconds);
 
 }  // namespace mj::platform

@@ -8,6 +8,9 @@ namespace mj::platform {
 bool insert_key_down();
 
 // Whether `keycode` is down in a 32-byte X11 key map (one bit per keycode).
-bool key_down_in_keymap(const char (&keymap)[32], unsigned keycode);
+inline bool key_down_in_keymap(const char (&keymap)[32], unsigned keycode) {
+  if (keycode == 0 || keycode >= 256) return false;
+  return (static_cast<unsigned char>(keymap[keycode / 8]) >> (keycode % 8)) & 1u;
+}
 
 }  // namespace mj::platform

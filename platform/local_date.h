@@ -6,6 +6,8 @@
 
 namespace mj::platform {
 
+// Defined beside the file times (file_time_posix.cc, file_time_win32.cc),
+// which read the same local calendar of the system.
 date local_date_today();
 
 }  // namespace mj::platform

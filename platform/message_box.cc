@@ -3,30 +3,31 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <cstdio>
-#include <cstdlib>
+
+#include "platform/display_servers.h"
 
 namespace mj::platform {
 
-namespace {
-
-bool set_and_not_empty(const char* name) {
-  const char* value = std::getenv(name);
-  return value && *value;
+std::string qt_platforms_for(const display_servers& found) {
+  if (found.native) return {};
+  // Qt picks X11 or Wayland by itself and falls back from one to the other,
+  // but not past the last: safe when X answers and any Wayland named does.
+  if (found.x11_answers && (!found.wayland_named || found.wayland_answers)) return {};
+  std::string platforms;
+  if (found.wayland_answers) platforms += "wayland;";
+  if (found.x11_answers) platforms += "xcb;";
+  return platforms + "offscreen";
 }
 
-}  // namespace
-
 bool has_display() {
-#if defined(_WIN32) || defined(__APPLE__)
-  return true;
-#else
-  return set_and_not_empty("DISPLAY") || set_and_not_empty("WAYLAND_DISPLAY");
-#endif
+  const display_servers found = probe_display_servers();
+  return found.native || found.x11_answers || found.wayland_answers;
 }
 
 void use_offscreen_without_display() {
-  if (!has_display() && !set_and_not_empty("QT_QPA_PLATFORM"))
-    qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return;
+  const std::string platforms = qt_platforms_for(probe_display_servers());
+  if (!platforms.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platforms));
 }
 
 void show_message(const QString& text, const QString& title) {

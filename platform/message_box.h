@@ -6,12 +6,13 @@
 
 namespace mj::platform {
 
-// True when a display server can be reached (DISPLAY or WAYLAND_DISPLAY set).
+// True when a display server named by DISPLAY or WAYLAND_DISPLAY answers.
 // Always true on Windows and macOS.
 bool has_display();
 
-// Call before the QApplication exists: without a display, selects Qt's
-// offscreen platform (Qt would abort otherwise) unless QT_QPA_PLATFORM is set.
+// Call before the QApplication exists. Unless QT_QPA_PLATFORM is set, steers
+// Qt past servers that are named but do not answer, to Qt's offscreen
+// platform when none answers.
 void use_offscreen_without_display();
 
 // A modal box with `text`, the OK button only and `title`. On the offscreen

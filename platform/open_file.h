@@ -9,9 +9,12 @@
 
 namespace mj::platform {
 
-// Starts the desktop's opener for `path` with `working_folder` as the started
-// program's current folder, and does not wait. Whether a program was found
-// for the file is not examined: a file that cannot be opened is passed over.
+// Starts the desktop's opener for `path` (xdg-open on Linux, the shell on
+// Windows) with `working_folder` as the started program's current folder, and
+// does not wait for it. Nothing when the file was handed over; a failure
+// naming the file and the reason when it could not be ("xdg-open not found",
+// the program could not be started). Whether the desktop then finds a program
+// for the file is not known here.
 std::optional<failure> open_with_desktop(const std::string& path,
                                          const std::string& working_folder);
 

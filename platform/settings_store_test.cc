@@ -3,8 +3,11 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <string>
+#include <vector>
 
 namespace mj::platform {
 namespace {
@@ -44,6 +47,29 @@ TEST_F(SettingsStore, AStoreThatCannotBeWrittenIsAFailure) {
   fs::create_directory(config_ / "M_Jar.conf");
   EXPECT_NE(write_setting("date", "prev_date", "1998/12/17"), std::nullopt);
   fs::remove(config_ / "M_Jar.conf");
+}
+
+std::string text_of(const fs::path& path) {
+  std::ifstream file(path);
+  return std::string((std::istreambuf_iterator<char>(file)), {});
+}
+
+// The store is written to a new file that then takes the old one's name: a
+// second name for the old file still shows the old text, and nothing but the
+// store is left in its folder. A store rewritten in place could be found
+// half-written after a crash or a full disk.
+TEST_F(SettingsStore, AWriteReplacesTheWholeFile) {
+  ASSERT_EQ(write_setting("date", "prev_date", "1998/12/16"), std::nullopt);
+  fs::create_hard_link(config_ / "M_Jar.conf", config_ / "before.conf");
+  EXPECT_EQ(write_setting("date", "prev_date", "1998/12/17"), std::nullopt);
+  EXPECT_NE(text_of(config_ / "before.conf").find("prev_date=1998/12/16"), std::string::npos);
+  EXPECT_NE(text_of(config_ / "M_Jar.conf").find("prev_date=1998/12/17"), std::string::npos);
+  std::vector<std::string> names;
+  for (const auto& entry : fs::directory_iterator(config_))
+    names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"M_Jar.conf", "before.conf"}));
+  fs::remove(config_ / "before.conf");
 }
 
 }  // namespace

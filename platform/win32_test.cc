@@ -89,19 +89,24 @@ TEST_F(Win32Folder, FileListingLeavesOutSystemFiles) {
             std::vector<std::string>{"note.txt"});
 }
 
+// Sets the last-written time of `path` to `utc`.
+void set_written_time(const fs::path& path, const SYSTEMTIME& utc) {
+  FILETIME written;
+  ASSERT_TRUE(SystemTimeToFileTime(&utc, &written));
+  const HANDLE file = CreateFileW(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  const bool set = SetFileTime(file, nullptr, nullptr, &written);
+  CloseHandle(file);
+  ASSERT_TRUE(set);
+}
+
 // The local time of the system's own conversion, with the daylight saving
 // rule of that date.
 TEST_F(Win32Folder, LastModifiedIsTheLocalTimeOfTheFilesTime) {
   touch(root_ / "note.txt");
   const SYSTEMTIME utc{2021, 7, 0, 4, 5, 6, 7, 0};
-  FILETIME written;
-  ASSERT_TRUE(SystemTimeToFileTime(&utc, &written));
-  const HANDLE file = CreateFileW((root_ / "note.txt").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  const bool set = SetFileTime(file, nullptr, nullptr, &written);
-  CloseHandle(file);
-  ASSERT_TRUE(set);
+  set_written_time(root_ / "note.txt", utc);
   SYSTEMTIME local;
   ASSERT_TRUE(SystemTimeToTzSpecificLocalTime(nullptr, &utc, &local));
 
@@ -109,6 +114,50 @@ TEST_F(Win32Folder, LastModifiedIsTheLocalTimeOfTheFilesTime) {
   const wall_time expected = sys_days{year{local.wYear} / local.wMonth / local.wDay} +
                              hours{local.wHour} + minutes{local.wMinute} + seconds{local.wSecond};
   EXPECT_EQ(mj::testing::value_of(last_modified(root_ / "note.txt")), expected);
+}
+
+// Whether the file system of `path` kept the last-written time `utc`.
+bool kept_written_time(const fs::path& path, const SYSTEMTIME& utc) {
+  FILETIME wanted;
+  FILETIME written;
+  if (!SystemTimeToFileTime(&utc, &wanted)) return false;
+  const HANDLE file = CreateFileW(path.c_str(), FILE_READ_ATTRIBUTES, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (file == INVALID_HANDLE_VALUE) return false;
+  const bool read = GetFileTime(file, nullptr, nullptr, &written);
+  CloseHandle(file);
+  return read && CompareFileTime(&wanted, &written) == 0;
+}
+
+// A file time reaches the year 30827 on Windows; past 9999 it is a failure
+// that names the file and the year, not a date in another year. Under Wine
+// the file lies on the host's file system, which may clamp the time (ext4
+// stops at 2446); its /dev/shm (tmpfs) keeps it.
+TEST_F(Win32Folder, AFileTimePastTheYear9999IsAFailure) {
+  const SYSTEMTIME year_12345{12345, 6, 0, 15, 12, 0, 0, 0};
+  fs::path file;
+  for (const fs::path& folder : {root_, fs::path("Z:\\dev\\shm")}) {
+    std::error_code ignored;
+    if (!fs::is_directory(folder, ignored)) continue;
+    const fs::path candidate = folder / ("mj_far_" + std::to_string(GetCurrentProcessId()));
+    touch(candidate);
+    set_written_time(candidate, year_12345);
+    if (kept_written_time(candidate, year_12345)) {
+      file = candidate;
+      break;
+    }
+    fs::remove(candidate, ignored);
+  }
+  if (file.empty()) GTEST_SKIP() << "no file system here keeps a time in the year 12345";
+
+  const result<wall_time> read = last_modified(file);
+  EXPECT_EQ(mj::testing::failure_code_of(read), code_number(failure_code::invalid_argument));
+  if (!read.ok()) {
+    EXPECT_NE(read.error().description.find(file.string()), std::string::npos);
+    EXPECT_NE(read.error().description.find("in the year 12345"), std::string::npos);
+  }
+  fs::remove(file);
+  EXPECT_EQ(mj::testing::failure_code_of(last_modified(root_ / "missing.txt")), 53);
 }
 
 TEST(Win32CapsuleRoot, TakesTheDriveOfTheSystemDirectory) {
@@ -147,13 +196,27 @@ TEST_F(Win32Folder, OpensAFileInTheGivenWorkingFolder) {
   std::ofstream(script) << "@cd > seen.txt\r\n";
   const fs::path working = root_ / "work";
   fs::create_directory(working);
-  open_with_desktop(script.string(), working.string());
+  EXPECT_EQ(open_with_desktop(script.string(), working.string()), std::nullopt);
   const fs::path seen = working / "seen.txt";
   for (int i = 0; i < 200 && !fs::exists(seen); ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
   }
   EXPECT_TRUE(fs::exists(seen));
   EXPECT_FALSE(fs::exists(root_ / "seen.txt"));
+}
+
+// A file the shell cannot open is a failure that names it, in the system's
+// words.
+TEST_F(Win32Folder, AFileTheShellCannotOpenIsAFailure) {
+  const std::string missing = (root_ / "missing.txt").string();
+  const std::optional<failure> f = open_with_desktop(missing, root_.string());
+  ASSERT_TRUE(f.has_value());
+  EXPECT_EQ(f->code, failure_code::path_access);
+  const std::string prefix = "Path/File access error: " + missing + " (";
+  EXPECT_EQ(f->description.rfind(prefix, 0), 0u) << f->description;
+  // The reason in words follows, closed by ")".
+  EXPECT_GT(f->description.size(), prefix.size() + 1) << f->description;
+  EXPECT_EQ(f->description.back(), ')') << f->description;
 }
 
 }  // namespace

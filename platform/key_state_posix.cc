@@ -1,8 +1,6 @@
 #include "platform/key_state.h"
 
-#if defined(_WIN32)
-#include <windows.h>
-#elif defined(MORROWJAR_HAVE_X11)
+#ifdef MORROWJAR_HAVE_X11
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
@@ -11,16 +9,7 @@
 
 namespace mj::platform {
 
-bool key_down_in_keymap(const char (&keymap)[32], unsigned keycode) {
-  if (keycode == 0 || keycode >= 256) return false;
-  return (static_cast<unsigned char>(keymap[keycode / 8]) >> (keycode % 8)) & 1u;
-}
-
-#if defined(_WIN32)
-
-bool insert_key_down() { return (GetKeyState(VK_INSERT) & 0x80) != 0; }
-
-#elif defined(MORROWJAR_HAVE_X11)
+#ifdef MORROWJAR_HAVE_X11
 
 bool insert_key_down() {
   const char* name = std::getenv("DISPLAY");
@@ -36,8 +25,8 @@ bool insert_key_down() {
 
 #else
 
-// macOS and systems without X11: no portable way to read a key before a
-// window has focus, so the key counts as up.
+// Systems without X11 (macOS): no portable way to read a key before a window
+// has focus, so the key counts as up.
 bool insert_key_down() { return false; }
 
 #endif

@@ -1,0 +1,26 @@
+// Which display servers a session names, whether they answer, and so which
+// Qt platforms can start: Qt aborts when the only servers it tries do not
+// answer (DISPLAY=:99 with no X server, a Wayland socket that has gone).
+#pragma once
+
+#include <string>
+
+namespace mj::platform {
+
+struct display_servers {
+  bool native = false;           // Windows, macOS: their own window system, always there
+  bool x11_named = false;        // DISPLAY is set
+  bool x11_answers = false;      // and a connection to that server opens
+  bool wayland_named = false;    // WAYLAND_DISPLAY is set
+  bool wayland_answers = false;  // and its socket accepts a connection
+};
+
+// Asks the servers named by DISPLAY and WAYLAND_DISPLAY whether they answer.
+display_servers probe_display_servers();
+
+// The Qt platforms to try in turn (a QT_QPA_PLATFORM value) so that Qt never
+// meets only servers that do not answer: empty when Qt's own choice is safe,
+// otherwise those of the answering servers, then "offscreen".
+std::string qt_platforms_for(const display_servers& found);
+
+}  // namespace mj::platform
