@@ -143,7 +143,7 @@ check "the run that ends says why" \
 #    as another year. Such a time needs a file system that holds 64-bit
 #    times (tmpfs does, ext4 does not); where there is none the case is left
 #    out.
-far=2068321126400  # 1 January 67514
+far=2068368868800  # 1 January 67514, noon UTC
 far_capsule=''
 for base in "$tmp" /dev/shm; do
   [[ -d $base && -w $base ]] || continue
