@@ -14,7 +14,7 @@ fail() {
 
 check_entry() {  # DESKTOP-FILE PREFIX
   [[ -f $1 ]] || { fail "no autostart entry at $1"; return; }
-  grep -qx "Exec=\"$2/bin/m_jar\"" "$1" || fail "Exec line in $1: $(grep Exec "$1")"
+  grep -qx "Exec=\"$2/bin/m_jar\" --watch" "$1" || fail "Exec line in $1: $(grep Exec "$1")"
   grep -qx 'X-GNOME-Autostart-enabled=true' "$1" || fail "autostart not enabled in $1"
   grep -qx "Icon=$2/share/icons/hicolor/64x64/apps/morrowjar.png" "$1" || fail "Icon line in $1"
   grep -qx 'Type=Application' "$1" || fail "Type line in $1"
