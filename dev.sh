@@ -13,7 +13,7 @@ packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev libx11-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  faketime xvfb xauth xdotool xdg-utils util-linux
+  faketime xvfb xauth xdotool xdg-utils util-linux procps dbus-daemon dbus-bin
   time
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix googletest wine wine64
