@@ -43,7 +43,7 @@ run_window::~run_window() = default;
 
 run_window::start run_window::start_run(const std::string& command_line, bool skip_key) {
   if (skip_key && platform::insert_key_down()) {
-    platform::show_message(QString::fromUtf8("一回休み"), kProgramTitle);
+    platform::show_message(QString::fromUtf8("一回休み"), platform::skip_box_title());
     return start::skipped;
   }
   const classic_command_line request = split_command_line(command_line, report_);
