@@ -7,10 +7,13 @@
 #include <QStringList>
 
 #include "platform/capsule_root.h"
-#include "platform/exit_when_shown.h"
 #include "platform/local_date.h"
 #include "platform/message_box.h"
-#include "writer/form1.h"
+#include "writer/writer_window.h"
+
+#ifdef MORROWJAR_STARTUP_PROBE
+#include "platform/exit_when_shown.h"
+#endif
 
 namespace {
 
@@ -43,9 +46,12 @@ int main(int argc, char** argv) {
 
   const mj::platform::capsule_location root =
       mj::platform::resolve_capsule_root(location.toStdString());
-  mj::writer::Form1 form(QString::fromStdString(root.full_path()),
-                         mj::platform::local_date_today());
-  mj::platform::exit_when_shown_if_asked(&form);
-  form.show();
+  mj::writer::writer_window window(QString::fromStdString(root.full_path()),
+                                   mj::platform::local_date_today());
+#ifdef MORROWJAR_STARTUP_PROBE
+  // Only the benchmark build can end at the first paint (bench/startup.sh).
+  mj::platform::exit_when_shown_if_asked(&window);
+#endif
+  window.show();
   return app.exec();
 }

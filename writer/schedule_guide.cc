@@ -1,4 +1,6 @@
-#include "writer/schedule_choices.h"
+#include "writer/schedule_guide.h"
+
+#include "rules/calendar.h"
 
 namespace mj::writer {
 

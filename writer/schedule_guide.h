@@ -1,9 +1,10 @@
-// The schedule names the writer offers in its schedule box.
+// What the schedule box offers the user: the schedule names proposed in its
+// list.
 #pragma once
 
 #include <QStringList>
 
-#include "rules/calendar.h"
+#include "base/date.h"
 
 namespace mj::writer {
 

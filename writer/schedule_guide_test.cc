@@ -1,4 +1,4 @@
-#include "writer/schedule_choices.h"
+#include "writer/schedule_guide.h"
 
 #include <gtest/gtest.h>
 
