@@ -5,17 +5,23 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateTime>
+#include <QFontMetrics>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <chrono>
+#include <cstdio>
 
 #include "platform/message_box.h"
+#include "writer/capsule_store.h"
 #include "writer/edit_commands.h"
 #include "writer/schedule_guide.h"
 
@@ -67,8 +73,28 @@ void show_failure(const QString& text) {
   platform::show_message(text, QStringLiteral("Morrowjar"));
 }
 
-writer_window::writer_window(QString capsule_root, date today, reporter report)
-    : capsule_root_(std::move(capsule_root)), report_(std::move(report)) {
+bool ask_to_store_anyway(const QString& question) {
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+    QString line = question;
+    line.replace(u'\n', u' ');
+    std::fprintf(stderr, "Morrowjar: %s (not stored: nobody can answer without a display)\n",
+                 qUtf8Printable(line));
+    return false;
+  }
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Morrowjar"), question);
+  QPushButton* store = box.addButton(QStringLiteral("&Store anyway"), QMessageBox::AcceptRole);
+  QPushButton* back =
+      box.addButton(QStringLiteral("&Back to the schedule"), QMessageBox::RejectRole);
+  box.setDefaultButton(back);
+  box.setEscapeButton(back);
+  box.exec();
+  return box.clickedButton() == store;
+}
+
+wall_time local_wall_time_now() { return wall_time_of(QDateTime::currentDateTime()); }
+
+writer_window::writer_window(QString capsule_root, writer_services services)
+    : capsule_root_(std::move(capsule_root)), services_(std::move(services)) {
   setObjectName(QStringLiteral("writer_window"));
   setWindowTitle(QStringLiteral("M_JAR TEXT INPUT"));
   auto* client = new QWidget(this);
@@ -77,7 +103,7 @@ writer_window::writer_window(QString capsule_root, date today, reporter report)
   setCentralWidget(client);
   build_controls(client);
   build_menu();
-  fill_schedule_choices(today);
+  fill_schedule_choices(std::chrono::floor<std::chrono::days>(services_.now()));
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   message_edit_->setFocus();
 }
@@ -102,10 +128,18 @@ void writer_window::build_controls(QWidget* client) {
   const Qt::InputMethodHints latin = Qt::ImhLatinOnly | Qt::ImhNoPredictiveText;
   schedule_box_->setInputMethodHints(latin);
   schedule_box_->lineEdit()->setInputMethodHints(latin);
+  // What the box holds is the folder name, exactly: Qt's default completer
+  // would fill in the first choice that starts with what was typed ("E"
+  // would become "EVERYDAY").
+  schedule_box_->setCompleter(nullptr);
 
   schedule_label_ =
       make_label(QStringLiteral("schedule_label"), QStringLiteral("subfolder"), client);
   schedule_label_->setGeometry(from_twips(240, 1920, 1815, 255));
+
+  // Between the schedule box and the buttons: when a message stored now opens.
+  schedule_reading_ = make_label(QStringLiteral("schedule_reading"), QString(), client);
+  schedule_reading_->setGeometry(from_twips(240, 2610, 5775, 255));
 
   ok_button_ = make_button(QStringLiteral("ok_button"), QStringLiteral("OK"), client);
   ok_button_->setGeometry(from_twips(2640, 2880, 1575, 495));
@@ -151,6 +185,24 @@ void writer_window::fill_schedule_choices(date today) {
   schedule_box_->addItems(schedule_choices(today));
   schedule_box_->setCurrentIndex(-1);
   schedule_box_->setEditText(QString());
+  // Followed from here on: while the list fills, the box holds its first
+  // entry for a moment, and reading it would cost the start-up a forecast.
+  show_reading(QString());
+  connect(schedule_box_, &QComboBox::editTextChanged, this,
+          [this](const QString& schedule) { show_reading(schedule); });
+}
+
+void writer_window::show_reading(const QString& schedule) {
+  const schedule_reading reading = read_schedule(schedule, services_.now());
+  const QFontMetrics metrics(schedule_reading_->font());
+  schedule_reading_->setText(
+      metrics.elidedText(reading.words, Qt::ElideRight, schedule_reading_->width()));
+  // The whole reading, also when the line is too short for it.
+  schedule_reading_->setToolTip(reading.words);
+  QPalette palette = schedule_reading_->parentWidget()->palette();
+  if (reading.outlook != schedule_outlook::opens)
+    palette.setColor(QPalette::WindowText, QColor(0xa0, 0x00, 0x00));
+  schedule_reading_->setPalette(palette);
 }
 
 // Placed when first shown, once the menu bar and the controls have their
@@ -186,12 +238,29 @@ bool writer_window::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void writer_window::store_and_close() {
-  const capsule_message message{capsule_root_, schedule_box_->currentText(),
-                                whole_text(message_edit_)};
-  const store_result result = store_message(message, QDateTime::currentDateTime(), report_);
+  const QString text = whole_text(message_edit_);
+  // An empty message closes the window without a word.
+  if (text.isEmpty()) {
+    close();
+    return;
+  }
+  const QString schedule = schedule_box_->currentText();
+  const schedule_reading reading = read_schedule(schedule, services_.now());
+  if (reading.outlook == schedule_outlook::never_opens &&
+      !services_.ask(QStringLiteral("%1.\n\nStore the message in the folder \"%2\" anyway?")
+                         .arg(reading.words, schedule))) {
+    schedule_box_->setFocus();
+    return;
+  }
+  const result<stored_message> stored =
+      store_message({capsule_root_, schedule, text}, QDateTime::currentDateTime());
   // After a failure the window stays, with the message and the schedule text
   // as they were, so that nothing the user typed is lost.
-  if (result.outcome != store_outcome::failed) close();
+  if (!stored.ok()) {
+    services_.report(QString::fromStdString(stored.error().description));
+    return;
+  }
+  close();
 }
 
 void writer_window::cancel() { close(); }

@@ -24,12 +24,25 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const date kToday{std::chrono::year{1998} / std::chrono::December / std::chrono::day{15}};
+const date kToday{std::chrono::year{2026} / std::chrono::December / std::chrono::day{15}};
+const wall_time kNow = wall_time{kToday} + std::chrono::hours{12};
+
+// Stands in for the question asked before storing under a name that never
+// opens: records each question and gives `answer`.
+struct asker {
+  QStringList asked;
+  bool answer = true;
+  bool operator()(const QString& question) {
+    asked << question;
+    return answer;
+  }
+};
 
 // One writer window on a fresh capsule root, as m_jarin shows it.
 struct open_window {
   testing::capsule_folder folder;
   testing::recorder shown;
+  asker questions;
   std::unique_ptr<writer_window> form;
 
   QString root() const { return folder.path(u"Morrowjar/"_s); }
@@ -41,9 +54,12 @@ struct open_window {
   QAction* action(const char* name) const {
     return form->findChild<QAction*>(QString::fromLatin1(name));
   }
+  // The whole reading under the schedule box (the line itself may be cut short).
+  QString reading() const { return form->findChild<QLabel*>(u"schedule_reading"_s)->toolTip(); }
 
   bool show() {
-    form = std::make_unique<writer_window>(root(), kToday, std::ref(shown));
+    form = std::make_unique<writer_window>(
+        root(), writer_services{std::ref(shown), std::ref(questions), [] { return kNow; }});
     form->show();
     return QTest::qWaitForWindowActive(form.get());
   }
@@ -105,6 +121,13 @@ class WriterWindowTest : public QObject {
   void a_failure_keeps_the_window_and_the_text();
   void mended_faults_through_the_window_data();
   void mended_faults_through_the_window();
+  void typed_schedule_is_the_folder_data();
+  void typed_schedule_is_the_folder();
+  void never_opening_name_asks_first();
+  void refused_schedule_keeps_the_text_data();
+  void refused_schedule_keeps_the_text();
+  void reading_follows_the_typing();
+  void linked_schedule_folder_is_refused();
 };
 
 void WriterWindowTest::lays_out_the_window() {
@@ -120,9 +143,10 @@ void WriterWindowTest::lays_out_the_window() {
     QRect geometry;
   };
   const placed kPlaces[] = {
-      {"message_edit", {16, 32, 385, 89}},  {"message_label", {16, 16, 137, 17}},
-      {"schedule_box", {16, 152, 385, 20}}, {"schedule_label", {16, 128, 121, 17}},
-      {"ok_button", {176, 192, 105, 33}},   {"cancel_button", {296, 192, 105, 33}},
+      {"message_edit", {16, 32, 385, 89}},      {"message_label", {16, 16, 137, 17}},
+      {"schedule_box", {16, 152, 385, 20}},     {"schedule_label", {16, 128, 121, 17}},
+      {"ok_button", {176, 192, 105, 33}},       {"cancel_button", {296, 192, 105, 33}},
+      {"schedule_reading", {16, 174, 385, 17}},
   };
   for (const placed& p : kPlaces) {
     QWidget* control = w.form->findChild<QWidget*>(QString::fromLatin1(p.name));
@@ -167,7 +191,7 @@ void WriterWindowTest::offers_the_schedule_choices() {
   QVERIFY(w.show());
   QComboBox* box = w.schedule();
   QCOMPARE(box->count(), 17);
-  QCOMPARE(box->itemText(0), u"98-12-"_s);
+  QCOMPARE(box->itemText(0), u"26-12-"_s);
   QCOMPARE(box->itemText(12), u"TOMORROW"_s);
   QCOMPARE(box->itemText(16), u"EVERY YEAR"_s);
   QCOMPARE(box->currentIndex(), -1);
@@ -343,8 +367,11 @@ void WriterWindowTest::a_failure_keeps_the_window_and_the_text() {
   QVERIFY(w.form->isVisible());
   QCOMPARE(w.message()->toPlainText(), u"do not lose me"_s);
   QCOMPARE(w.schedule()->currentText(), u"TOMORROW"_s);
-  QCOMPARE(w.shown.shown.size(), 2);
-  QCOMPARE(w.shown.shown[0], u"directory error"_s);
+  // One failure, one box, saying what is wrong and where.
+  QCOMPARE(w.shown.shown.size(), 1);
+  QCOMPARE(w.shown.shown[0], w.root() +
+                                 u"TOMORROW is a file, not a folder, so the message "
+                                 u"cannot be stored there."_s);
 
   // The user changes the schedule and tries again.
   w.schedule()->setEditText(u"EVERYDAY"_s);
@@ -393,6 +420,139 @@ void WriterWindowTest::mended_faults_through_the_window() {
   QCOMPARE(files.size(), 1);
   QVERIFY2(QRegularExpression(file_pattern).match(files[0]).hasMatch(), qPrintable(files[0]));
   QCOMPARE(testing::read_all(w.root() + u"WEEK/"_s + files[0]), (message + u'\n').toUtf8());
+}
+
+// Typed with real key events into the editable box: what is typed is the
+// folder, exactly, whether or not it is the start of a proposed name.
+void WriterWindowTest::typed_schedule_is_the_folder_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<bool>("opens");
+  QTest::newRow("E, the month's end, not EVERYDAY") << u"E"_s << true;
+  QTest::newRow("2, the 2nd of each month, not the date template") << u"2"_s << true;
+  QTest::newRow("T, not TUESDAY or TOMORROW") << u"T"_s << false;
+  QTest::newRow("mon, not MONTH") << u"mon"_s << false;
+  QTest::newRow("tomorrow in lower case") << u"tomorrow"_s << true;
+}
+
+void WriterWindowTest::typed_schedule_is_the_folder() {
+  QFETCH(QString, typed);
+  QFETCH(bool, opens);
+  open_window w;
+  QVERIFY(w.show());
+  QTest::keyClicks(w.message(), u"note"_s);
+  QTest::keyClick(w.message(), Qt::Key_Tab);
+  QTest::keyClicks(QApplication::focusWidget(), typed);
+  QCOMPARE(w.schedule()->currentText(), typed);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+
+  QVERIFY(!w.form->isVisible());
+  // A name that never opens is stored only after the question, answered yes here.
+  QCOMPARE(w.questions.asked.size(), opens ? 0 : 1);
+  QCOMPARE(testing::read_all(w.root() + typed + u"/note.txt"_s), QByteArray("note\n"));
+  QCOMPARE(QDir(w.root()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{typed});
+  QVERIFY(w.shown.shown.isEmpty());
+}
+
+void WriterWindowTest::never_opening_name_asks_first() {
+  open_window w;
+  QVERIFY(w.show());
+  w.message()->setPlainText(u"kept"_s);
+  w.schedule()->setEditText(u"FOO"_s);
+  w.questions.answer = false;
+  QTest::mouseClick(w.button("ok_button"), Qt::LeftButton);
+  QCOMPARE(w.questions.asked.size(), 1);
+  QVERIFY2(w.questions.asked[0].contains(u"would never open"_s), qPrintable(w.questions.asked[0]));
+  QVERIFY(w.questions.asked[0].contains(u"\"FOO\" anyway?"_s));
+  QVERIFY(w.form->isVisible());
+  QCOMPARE(w.message()->toPlainText(), u"kept"_s);
+  QCOMPARE(w.schedule()->currentText(), u"FOO"_s);
+  QVERIFY(QApplication::focusWidget() == w.schedule() ||
+          QApplication::focusWidget() == w.schedule()->lineEdit());
+  QVERIFY(!QFileInfo::exists(w.root()));
+
+  w.questions.answer = true;
+  QTest::keyClick(w.schedule()->lineEdit(), Qt::Key_Return);
+  QCOMPARE(w.questions.asked.size(), 2);
+  QVERIFY(!w.form->isVisible());
+  QCOMPARE(testing::read_all(w.root() + u"FOO/kept.txt"_s), QByteArray("kept\n"));
+}
+
+void WriterWindowTest::refused_schedule_keeps_the_text_data() {
+  QTest::addColumn<QString>("pasted");
+  QTest::addColumn<QString>("refusal");
+  QTest::newRow("the folder above") << u".."_s << u"cannot hold \"..\""_s;
+  QTest::newRow("below the folder above") << u"../x"_s << u"cannot hold \"..\""_s;
+  QTest::newRow("an absolute path") << u"/abs"_s << u"cannot be a full path"_s;
+  QTest::newRow("a trailing line feed") << u"TOMORROW\n"_s << u"cannot hold a line feed"_s;
+  QTest::newRow("a leading tab") << u"\tTOMORROW"_s << u"cannot hold a tab"_s;
+  QTest::newRow("an escape") << u"TOMORROW\x1b"_s << u"cannot hold an escape character"_s;
+}
+
+// Pasted through the Edit menu's Ctrl+V, as a name copied from elsewhere
+// would arrive; the reading warns at once, and OK refuses in one box.
+void WriterWindowTest::refused_schedule_keeps_the_text() {
+  QFETCH(QString, pasted);
+  QFETCH(QString, refusal);
+  open_window w;
+  QVERIFY(w.show());
+  w.message()->setPlainText(u"keep me"_s);
+  w.schedule()->setFocus();
+  QApplication::clipboard()->setText(pasted);
+  QTest::keyClick(w.schedule()->lineEdit(), Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(w.schedule()->currentText(), pasted);
+  QVERIFY2(w.reading().contains(refusal), qPrintable(w.reading()));
+
+  QTest::mouseClick(w.button("ok_button"), Qt::LeftButton);
+  QVERIFY(w.form->isVisible());
+  QCOMPARE(w.shown.shown.size(), 1);
+  QVERIFY2(w.shown.shown[0].contains(refusal), qPrintable(w.shown.shown[0]));
+  QVERIFY(w.questions.asked.isEmpty());
+  QCOMPARE(w.message()->toPlainText(), u"keep me"_s);
+  QCOMPARE(w.schedule()->currentText(), pasted);
+  QVERIFY(!QFileInfo::exists(w.root()));
+  QVERIFY(!QFileInfo::exists(w.folder.path(u"x"_s)));
+}
+
+void WriterWindowTest::reading_follows_the_typing() {
+  open_window w;
+  QVERIFY(w.show());
+  QCOMPARE(w.reading(), u"Opens in the capsule root at every run"_s);
+  w.schedule()->setFocus();
+  struct step {
+    const char* typed;
+    const char* reading;
+  };
+  // Stored on Tuesday 15 December 2026.
+  const step kSteps[] = {
+      {"T", "Not a schedule name: this message would never open"},
+      {"OMORROW", "Opens tomorrow, Wed 16 Dec 2026"},
+      {"=3", "Opens on each of the 3 days after it was stored — next: tomorrow, Wed 16 Dec 2026"},
+  };
+  for (const step& s : kSteps) {
+    QTest::keyClicks(w.schedule()->lineEdit(), QString::fromUtf8(s.typed));
+    QCOMPARE(w.reading(), QString::fromUtf8(s.reading));
+  }
+  w.schedule()->setCurrentIndex(0);  // the proposed date template, picked unchanged
+  QCOMPARE(w.reading(), u"Incomplete date: add a day, such as 26-12-16"_s);
+  w.schedule()->lineEdit()->clear();
+  QCOMPARE(w.reading(), u"Opens in the capsule root at every run"_s);
+}
+
+void WriterWindowTest::linked_schedule_folder_is_refused() {
+  open_window w;
+  QDir().mkpath(w.root() + u"elsewhere"_s);
+  QVERIFY(QFile::link(w.root() + u"elsewhere"_s, w.root() + u"TOMORROW"_s));
+  QVERIFY(w.show());
+  w.message()->setPlainText(u"not into a link"_s);
+  w.schedule()->setEditText(u"TOMORROW"_s);
+  QTest::mouseClick(w.button("ok_button"), Qt::LeftButton);
+  QVERIFY(w.form->isVisible());
+  QCOMPARE(w.shown.shown.size(), 1);
+  QVERIFY2(w.shown.shown[0].startsWith(u"The schedule folder "_s + w.root() +
+                                       u"TOMORROW is a symbolic link."_s),
+           qPrintable(w.shown.shown[0]));
+  QCOMPARE(testing::files_in(w.root() + u"elsewhere"_s), QStringList());
+  QCOMPARE(w.message()->toPlainText(), u"not into a link"_s);
 }
 
 }  // namespace mj::writer
