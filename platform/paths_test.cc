@@ -53,17 +53,5 @@ TEST(Paths, FileNameUnitsAreWhatTheFileSystemCounts) {
   }
 }
 
-TEST(Paths, SeparatorsAndLineBreaksBelongTogether) {
-  EXPECT_TRUE(is_path_separator(u'/'));
-  EXPECT_TRUE(is_path_separator(path_separator()));
-  EXPECT_FALSE(is_path_separator(u':'));
-  if (path_separator() == u'\\') {
-    EXPECT_EQ(text_line_break(), "\r\n");
-  } else {
-    EXPECT_FALSE(is_path_separator(u'\\'));
-    EXPECT_EQ(text_line_break(), "\n");
-  }
-}
-
 }  // namespace
 }  // namespace mj::platform

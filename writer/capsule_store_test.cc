@@ -327,15 +327,6 @@ TEST(RefusalOfSchedule, KeepsTheMessageInsideTheCapsuleAndNamesReadable) {
   }
 }
 
-TEST_F(StoreMessage, ARefusedNameCreatesNothing) {
-  for (const QString& schedule : {u".."_s, u"../outside"_s, u"TOMORROW\n"_s}) {
-    SCOPED_TRACE(schedule.toStdString());
-    EXPECT_TRUE(path_of(store(schedule, u"note"_s)).startsWith(u"failed: A schedule name"_s));
-  }
-  EXPECT_FALSE(QFileInfo::exists(root()));
-  EXPECT_EQ(QDir(folder_.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), QStringList());
-}
-
 // A capsule root that is a link to a folder (a synced folder, say) is that
 // folder, without a word; the files land where the link leads.
 TEST_F(StoreMessage, ALinkedCapsuleRootIsItsFolder) {
@@ -453,33 +444,6 @@ TEST_F(StoreMessage, ConcurrentStoresOfOneNameKeepEveryMessage) {
             (QStringList{u"note (2).txt"_s, u"note (3).txt"_s, u"note (4).txt"_s, u"note.txt"_s}));
   for (const QString& file : files_in(root() + u"TOMORROW"_s))
     EXPECT_EQ(read_all(root() + u"TOMORROW/"_s + file), "note\n");
-}
-
-// The case that lost messages: one writer finds the name free, another
-// stores under it meanwhile; the first must not write over it.
-TEST_F(StoreMessage, AWriterPausedAfterChoosingDoesNotReplaceTheOther) {
-  const QString signals_dir = folder_.path(u"signals/"_s);
-  ASSERT_TRUE(QDir().mkpath(signals_dir));
-  ASSERT_TRUE(QDir().mkpath(root() + u"TOMORROW"_s));
-  const pid_t paused = fork();
-  ASSERT_GE(paused, 0);
-  if (paused == 0) {
-    store_hooks hooks;
-    hooks.before_placing = [&](const QString&) {
-      signal_with_file(signals_dir + u"chosen"_s, "chosen");
-      wait_for_file(signals_dir + u"go"_s);
-    };
-    const result<stored_message> r = store(u"TOMORROW"_s, u"same words"_s, hooks);
-    _exit(r.ok() && r->file_path.endsWith(u"same words (2).txt"_s) ? 0 : 1);
-  }
-  EXPECT_TRUE(wait_for_file(signals_dir + u"chosen"_s));
-  EXPECT_EQ(path_of(store(u"TOMORROW"_s, u"same words."_s)), root() + u"TOMORROW/same words.txt"_s);
-  signal_with_file(signals_dir + u"go"_s, "go");
-  int status = 0;
-  ASSERT_EQ(waitpid(paused, &status, 0), paused);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  EXPECT_EQ(read_all(root() + u"TOMORROW/same words.txt"_s), "same words.\n");
-  EXPECT_EQ(read_all(root() + u"TOMORROW/same words (2).txt"_s), "same words\n");
 }
 
 TEST(ScheduleFolderPath, AppendsTheScheduleTextAsTyped) {

@@ -127,7 +127,6 @@ class WriterWindowTest : public QObject {
   void refused_schedule_keeps_the_text_data();
   void refused_schedule_keeps_the_text();
   void reading_follows_the_typing();
-  void linked_schedule_folder_is_refused();
 };
 
 void WriterWindowTest::lays_out_the_window() {
@@ -536,23 +535,6 @@ void WriterWindowTest::reading_follows_the_typing() {
   QCOMPARE(w.reading(), u"Incomplete date: add a day, such as 26-12-16"_s);
   w.schedule()->lineEdit()->clear();
   QCOMPARE(w.reading(), u"Opens in the capsule root at every run"_s);
-}
-
-void WriterWindowTest::linked_schedule_folder_is_refused() {
-  open_window w;
-  QDir().mkpath(w.root() + u"elsewhere"_s);
-  QVERIFY(QFile::link(w.root() + u"elsewhere"_s, w.root() + u"TOMORROW"_s));
-  QVERIFY(w.show());
-  w.message()->setPlainText(u"not into a link"_s);
-  w.schedule()->setEditText(u"TOMORROW"_s);
-  QTest::mouseClick(w.button("ok_button"), Qt::LeftButton);
-  QVERIFY(w.form->isVisible());
-  QCOMPARE(w.shown.shown.size(), 1);
-  QVERIFY2(w.shown.shown[0].startsWith(u"The schedule folder "_s + w.root() +
-                                       u"TOMORROW is a symbolic link."_s),
-           qPrintable(w.shown.shown[0]));
-  QCOMPARE(testing::files_in(w.root() + u"elsewhere"_s), QStringList());
-  QCOMPARE(w.message()->toPlainText(), u"not into a link"_s);
 }
 
 }  // namespace mj::writer
