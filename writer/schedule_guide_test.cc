@@ -67,7 +67,7 @@ TEST(ScheduleReading, SaysWhenAMessageStoredNowOpens) {
       {u"FOO"_s, never, "Not a schedule name: this message would never open"},
       {u"TOMORROW\\"_s, never, "Not a schedule name: this message would never open"},
       {u"2026-12-01"_s, never, "Never opens: 1 December 2026 has passed"},
-      {u"98-2-30"_s, never, "Never opens: Type mismatch: \"98/2/30\" is not a date"},
+      {u"98-2-30"_s, never, "Never opens: 30 February 1998 does not exist"},
       {u"SUNDAY@6"_s, never, "Never opens: no month has a week 6"},
       {u"9999-12-31"_s, never, "Never opens in the next 100 years (on 31 December 9999)"},
       {u"a/b"_s, never,
