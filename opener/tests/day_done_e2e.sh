@@ -10,7 +10,8 @@ source "$(dirname "$0")/../../tests/e2e_lib.sh"
 require_tools faketime pkill
 
 tmp=$(mktemp -d)
-trap 'pkill -KILL -f "^$m_jar " 2>/dev/null; rm -rf "$tmp"' EXIT
+# Only this script's runs: other tests may run m_jar at the same time.
+trap 'pkill -KILL -f "^$m_jar .*$tmp/" 2>/dev/null; rm -rf "$tmp"' EXIT
 capsule=$tmp/capsule
 config=$tmp/config
 log=$tmp/opened.log
@@ -20,7 +21,7 @@ cat >"$tmp/bin/xdg-open" <<STUB
 #!/bin/sh
 printf '%s\n' "\$1" >>"$log"
 if [ -n "\${END_RUN_WITH:-}" ] && [ "\$(wc -l <"$log")" -eq 1 ]; then
-  pkill -"\$END_RUN_WITH" -f "^$m_jar "
+  pkill -"\$END_RUN_WITH" -f "^$m_jar .*$capsule"
 fi
 STUB
 chmod +x "$tmp/bin/xdg-open"
