@@ -136,6 +136,40 @@ TEST(DueFileRule, AStepBelowOneNeverRepeats) {
   }
 }
 
+TEST(DueFileRule, FirstRepetitionFromADay) {
+  struct Case {
+    const char* name;
+    date_unit unit;
+    int16_t every;
+    wall_time t;
+    const char* from;
+    std::optional<wall_time> first;
+  };
+  const Case kCases[] = {
+      {"never before the first step", date_unit::days, 3, at("1998-12-15", 10), "1998-12-01",
+       at("1998-12-18", 10)},
+      {"on the day itself, early", date_unit::days, 3, at("1998-12-15", 10), "1998-12-21",
+       at("1998-12-21", 10)},
+      {"the day after a repetition", date_unit::days, 3, at("1998-12-15", 10), "1998-12-22",
+       at("1998-12-24", 10)},
+      {"weeks", date_unit::weeks, 2, at("1998-12-01", 0), "1998-12-16", at("1998-12-29", 0)},
+      {"31 January, monthly, in February", date_unit::months, 1, at("1998-01-31", 12), "1998-02-01",
+       at("1998-02-28", 12)},
+      {"31 January, monthly, after 28 February", date_unit::months, 1, at("1998-01-31", 12),
+       "1998-03-01", at("1998-03-31", 12)},
+      {"29 February, yearly", date_unit::years, 1, at("2024-02-29", 8), "2025-01-01",
+       at("2025-02-28", 8)},
+      {"every two years, an odd year", date_unit::years, 2, at("2000-06-01", 0), "2001-01-01",
+       at("2002-06-01", 0)},
+      {"past year 9999", date_unit::years, 32767, at("1990-12-16", 0), "1998-12-16", std::nullopt},
+      {"no step", date_unit::days, 0, at("1998-12-15", 10), "1998-12-16", std::nullopt},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(first_repetition_from(c.t, c.unit, c.every, D(c.from)), c.first);
+  }
+}
+
 TEST(DueFileRule, JumpingGivesTheSameAnswersAsSteppingThroughEveryRepetition) {
   std::mt19937 random(20240229);
   const auto uniform = [&](long long lo, long long hi) {
@@ -170,6 +204,13 @@ TEST(DueFileRule, JumpingGivesTheSameAnswersAsSteppingThroughEveryRepetition) {
     const date_unit unit = kUnits[uniform(0, 3)];
     const int16_t interval = kSteps[uniform(0, std::size(kSteps) - 1)];
     const bool expected = literal_repetition_falls_within(t, unit, interval, from, to, today);
+    std::optional<wall_time> first;
+    for (long long k = 1; !first; ++k) {
+      const std::optional<wall_time> n = repetition_of(t, unit, k * interval);
+      if (!n) break;
+      if (*n >= wall_time{from}) first = n;
+    }
+    ASSERT_EQ(first_repetition_from(t, unit, interval, from), first) << "case " << i;
     ASSERT_EQ(repetition_falls_within(t, unit, interval, from, to, today), expected)
         << "case " << i << ": file " << format_iso_date(floor<days>(t)) << " unit "
         << static_cast<int>(unit) << " every " << interval << ", days " << format_iso_date(from)
