@@ -114,7 +114,8 @@ TEST_F(Upcoming, NamesTheFoldersThatWillNotOpenAgainAndWhy) {
   const bool permissions_hold = geteuid() != 0;
   if (permissions_hold) {
     file("12-24/locked.txt", "2026-12-01 10:00");
-    fs::permissions(root_ / "12-24", fs::perms::none);
+    // Writable, so still a schedule folder, but not listable.
+    fs::permissions(root_ / "12-24", fs::perms::owner_write | fs::perms::owner_exec);
   }
 
   const upcoming_report report =
