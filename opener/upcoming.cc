@@ -167,7 +167,8 @@ std::string never_why(const folder_evaluation& evaluation, date today) {
   return why;
 }
 
-// The last day of the look-ahead, within the years the rules can reach.
+// How many of `day_count` days from `today` on lie within the years the rules
+// can reach.
 int days_within_range(date today, int day_count) {
   const date last_supported{year{9999} / December / 31};
   return static_cast<int>(std::min<long long>(day_count, (last_supported - today).count() + 1));
@@ -250,13 +251,13 @@ upcoming_report look_ahead(std::string_view location, date today, int day_count,
       root, 0, calendars.front(), [&report](const failure& f) { report.failures.push_back(f); });
   if (!scan.root_listed) return report;
 
-  // The capsule root's files open whatever their times; only a time in the
-  // future is worth a word.
-  const auto root_times = platform::list_files_with_times(root);
-  if (root_times.ok())
-    for (const platform::timed_file& file : *root_times)
-      if (file.modified.ok() && floor<days>(*file.modified) > today)
-        report.future_files.push_back({(root / file.name).string(), *file.modified});
+  // The capsule root's files, as the scan listed them, open whatever their
+  // times; only a time in the future is worth a word.
+  for (const std::string& name : scan.root_files) {
+    const result<wall_time> modified = platform::last_modified(root / name);
+    if (modified.ok() && floor<days>(*modified) > today)
+      report.future_files.push_back({(root / name).string(), *modified});
+  }
   if (!scan.root_files.empty())
     for (upcoming_day& day : report.days)
       day.openings.push_back({kCapsuleRootFiles, scan.root_files.size()});

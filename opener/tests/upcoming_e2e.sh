@@ -96,9 +96,4 @@ check "the file dated next year is a future file" grep -q \
   "\"future_files\":\[{\"path\":\"$capsule/TOMORROW/later.txt\",\"modified\":\"2027-06-01 10:00:00\"}\]" \
   "$tmp/upcoming.json"
 
-text=$("$m_jar" --upcoming 3 --today "$start" "$capsule")
-check "the text agenda names the capsule root's files once: $text" \
-  test "$(grep -c 'capsule root itself' <<<"$text")" -eq 1
-check "and lists the day's folders under the day" \
-  grep -qzF $'Tue 8 Dec 2026\n  3  "DAY10"\n' <<<"$text"
 summary
