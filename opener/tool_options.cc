@@ -1,5 +1,7 @@
 #include "opener/tool_options.h"
 
+#include <QRegularExpression>
+
 namespace mj {
 
 namespace {
@@ -21,6 +23,10 @@ const QCommandLineOption kWatch("watch",
                                 "change of day (midnight, waking from sleep, a new time zone). "
                                 "DELAY and LOCATION follow as for a plain run.");
 const QCommandLineOption kQuiet("quiet", "--watch --quiet: send no desktop notifications.");
+const QCommandLineOption kUpcoming("upcoming",
+                                   "Show which folders daily runs would open on each of the next "
+                                   "DAYS days (default 30) in LOCATION, the folders that will not "
+                                   "open again, and files dated in the future.");
 const QCommandLineOption kCount("count", "--next: how many days to show (default 3).", "N");
 const QCommandLineOption kPrev("prev",
                                "--dry-run: the date of the previous run, instead of the "
@@ -53,11 +59,17 @@ tool_options_parser::tool_options_parser() {
   parser_.addHelpOption();
   parser_.addVersionOption();
   parser_.addOptions(
-      {kExplain, kDryRun, kNext, kWatch, kToday, kPrev, kMissedDays, kCount, kJson, kQuiet});
+      {kExplain, kDryRun, kNext, kUpcoming, kWatch, kToday, kPrev, kMissedDays, kCount, kJson,
+       kQuiet});
   parser_.addPositionalArgument(
       "NAME", "--explain, --next: a schedule folder name, such as \"SUNDAY@2=3+-\".");
-  parser_.addPositionalArgument("LOCATION", "--dry-run: the capsule root (default ~/Morrowjar).",
-                                "[LOCATION]");
+  parser_.addPositionalArgument("DAYS",
+                                "--upcoming: how many days, from 1 to " +
+                                    QString::number(kMostUpcomingDays) +
+                                    " (digits only; a LOCATION of digits only is given as ./NAME).",
+                                "[DAYS]");
+  parser_.addPositionalArgument(
+      "LOCATION", "--dry-run, --upcoming: the capsule root (default ~/Morrowjar).", "[LOCATION]");
 }
 
 tool_options tool_options_parser::parse(const QStringList& arguments, date current_date) {
@@ -95,21 +107,34 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
   const bool explain = parser_.isSet(kExplain);
   const bool dry = parser_.isSet(kDryRun);
   const bool next = parser_.isSet(kNext);
+  const bool upcoming = parser_.isSet(kUpcoming);
   if (parser_.isSet(kWatch) || parser_.isSet(kQuiet))
     return failed("--watch comes first: m_jar --watch [--quiet] [DELAY][LOCATION]");
-  const int modes = int{explain} + int{dry} + int{next};
+  const int modes = int{explain} + int{dry} + int{next} + int{upcoming};
   if (modes == 0)
     return failed(
-        "no mode given: use --explain NAME, --next NAME, --dry-run [LOCATION] or --watch "
-        "[DELAY][LOCATION] (see --help)");
-  if (modes > 1) return failed("--explain, --next and --dry-run cannot be combined");
+        "no mode given: use --explain NAME, --next NAME, --dry-run [LOCATION], --upcoming "
+        "[DAYS] [LOCATION] or --watch [DELAY][LOCATION] (see --help)");
+  if (modes > 1) return failed("--explain, --next, --dry-run and --upcoming cannot be combined");
   if (!dry && parser_.isSet(kPrev)) return failed("--prev belongs to --dry-run");
   if (!explain && parser_.isSet(kMissedDays))
     return failed("--missed-days belongs to --explain; --dry-run counts them from --prev");
   if (!next && parser_.isSet(kCount)) return failed("--count belongs to --next");
 
-  const QStringList positional = parser_.positionalArguments();
-  if (dry) {
+  QStringList positional = parser_.positionalArguments();
+  if (upcoming) {
+    // A first argument of digits only is the number of days.
+    static const QRegularExpression kDigits("^[0-9]+$");
+    if (!positional.empty() && kDigits.match(positional.front()).hasMatch()) {
+      bool ok = false;
+      o.days = positional.takeFirst().toInt(&ok);
+      if (!ok || o.days < 1 || o.days > kMostUpcomingDays)
+        return failed("--upcoming: DAYS must be a whole number from 1 to " +
+                      std::to_string(kMostUpcomingDays));
+    }
+    if (positional.size() > 1) return failed("--upcoming takes DAYS and at most one LOCATION");
+    if (!positional.empty()) o.location = positional.front().toStdString();
+  } else if (dry) {
     if (positional.size() > 1) return failed("--dry-run takes at most one LOCATION");
     if (!positional.empty()) o.location = positional.front().toStdString();
   } else {
@@ -146,9 +171,10 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
                     "\" is not a whole number");
   }
   o.json = parser_.isSet(kJson);
-  o.what = explain ? tool_options::action::explain
-           : next  ? tool_options::action::next
-                   : tool_options::action::dry_run;
+  o.what = explain    ? tool_options::action::explain
+           : next     ? tool_options::action::next
+           : upcoming ? tool_options::action::upcoming
+                      : tool_options::action::dry_run;
   return o;
 }
 

@@ -9,7 +9,9 @@
 #include <ctime>
 #include <fstream>
 
+#include "platform/directory_listing.h"
 #include "tests/result_support.h"
+#include "tests/temp_folder.h"
 
 namespace mj::platform {
 namespace {
@@ -128,6 +130,38 @@ TEST(FileTime, AYearOutsideTheSupportedRangeIsAFailureNamingFileAndYear) {
       }
     }
     fs::remove(file);
+  }
+}
+
+TEST(FileTime, ListingWithTimesAgreesWithTheListingAndEachFilesTime) {
+  mj::testing::temp_folder folder{"mj_timed_listing"};
+  const fs::path root = folder.path();
+  ASSERT_FALSE(root.empty());
+  for (const char* name : {"b.txt", "B.txt", "a.txt", ".hidden", "_x"})
+    std::ofstream(root / name) << "x";
+  set_local_mtime(root / "b.txt", 1998, 12, 15, 23, 59, 59);
+  set_local_mtime(root / "_x", 2024, 2, 29, 7, 30, 0);
+  fs::create_directory(root / "sub");
+  std::ofstream(root / "sub" / "inner.txt") << "x";
+  fs::create_symlink(root / "b.txt", root / "link_to_b");
+  fs::create_symlink(root / "sub", root / "link_to_sub");
+  fs::create_symlink(root / "gone", root / "dangling");
+
+  const auto listed = list_files_with_times(root);
+  ASSERT_TRUE(listed.ok());
+  std::vector<std::string> names;
+  for (const timed_file& f : *listed) {
+    SCOPED_TRACE(f.name);
+    names.push_back(f.name);
+    EXPECT_EQ(mj::testing::value_of(f.modified),
+              mj::testing::value_of(last_modified(root / f.name)));
+  }
+  EXPECT_EQ(names, mj::testing::value_of(list_folder(root, listing_mask::files)));
+  EXPECT_EQ(names.size(), 6u);  // the five files and the link to one of them
+
+  for (const fs::path& p : {root / "missing", root / "a.txt"}) {
+    SCOPED_TRACE(p.string());
+    EXPECT_EQ(mj::testing::failure_code_of(list_files_with_times(p)), 53);
   }
 }
 
