@@ -19,8 +19,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono;
 
-// Sets the modification time of `path` to a local date and time.
-void set_local_mtime(const fs::path& path, int y, int mo, int d, int h, int mi, int s) {
+// A local date and time as seconds since 1970.
+std::time_t local_time_t(int y, int mo, int d, int h, int mi, int s) {
   std::tm local{};
   local.tm_year = y - 1900;
   local.tm_mon = mo - 1;
@@ -29,7 +29,12 @@ void set_local_mtime(const fs::path& path, int y, int mo, int d, int h, int mi, 
   local.tm_min = mi;
   local.tm_sec = s;
   local.tm_isdst = -1;
-  const std::time_t t = std::mktime(&local);
+  return std::mktime(&local);
+}
+
+// Sets the modification time of `path` to a local date and time.
+void set_local_mtime(const fs::path& path, int y, int mo, int d, int h, int mi, int s) {
+  const std::time_t t = local_time_t(y, mo, d, h, mi, s);
   const timespec times[2] = {{t, 0}, {t, 0}};
   ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
 }
@@ -54,18 +59,6 @@ TEST(FileTime, GivesTheLocalDateAndTimeOfDay) {
   }
   fs::remove(file);
   EXPECT_EQ(mj::testing::failure_code_of(last_modified(file)), 53);
-}
-
-std::time_t local_time_t(int y, int mo, int d, int h, int mi, int s) {
-  std::tm local{};
-  local.tm_year = y - 1900;
-  local.tm_mon = mo - 1;
-  local.tm_mday = d;
-  local.tm_hour = h;
-  local.tm_min = mi;
-  local.tm_sec = s;
-  local.tm_isdst = -1;
-  return std::mktime(&local);
 }
 
 // A file whose modification time is `t`, in the first of the temporary
