@@ -15,6 +15,7 @@
 
 #include "platform/capsule_root.h"
 #include "platform/message_box.h"
+#include "platform/user_language.h"
 #include "writer/writer_window.h"
 
 #ifdef MORROWJAR_STARTUP_PROBE
@@ -57,6 +58,7 @@ std::optional<int> answer_without_window(QCommandLineParser& parser, int argc, c
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("m_jarin"));
   QCoreApplication::setApplicationVersion(QStringLiteral(MORROWJAR_VERSION));
+  mj::platform::use_user_language();
   if (!understood) {
     std::fprintf(stderr, "m_jarin: %s\nTry 'm_jarin --help' for more information.\n",
                  qUtf8Printable(parser.errorText()));
@@ -91,6 +93,7 @@ int main(int argc, char** argv) {
   int qt_argc = 1;
   QApplication app(qt_argc, argv);
   QApplication::setApplicationName(QStringLiteral("m_jarin"));
+  mj::platform::use_user_language();
   QApplication::setWindowIcon(program_icon());
   const mj::platform::capsule_location root =
       mj::platform::resolve_capsule_root(location.toStdString());
