@@ -30,42 +30,52 @@ QStringList arguments_of(int argc, char** argv) {
   return arguments;
 }
 
-const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
-                               QStringLiteral("Show this help and exit."));
-const QCommandLineOption kVersion(QStringLiteral("version"),
-                                  QStringLiteral("Show the version and exit."));
-
+// The options and the location, described in the language of the
+// translation in use (English without one).
 void set_up(QCommandLineParser& parser) {
   parser.setApplicationDescription(
-      QStringLiteral("Morrowjar's writer: type a message and a schedule name; OK stores the\n"
-                     "message in the schedule folder of that name under the capsule root, to\n"
-                     "open on the days the name says."));
+      QCoreApplication::translate("m_jarin",
+                                  "Morrowjar's writer: type a message and a schedule name; OK "
+                                  "stores the\nmessage in the schedule folder of that name under "
+                                  "the capsule root, to\nopen on the days the name says."));
   parser.addPositionalArgument(
       QStringLiteral("location"),
-      QStringLiteral("The capsule root (default ~/Morrowjar); its words are joined by single "
-                     "spaces. Put \"--\" before a location that begins with \"-\"."),
+      QCoreApplication::translate("m_jarin",
+                                  "The capsule root (default ~/Morrowjar); its words are joined "
+                                  "by single spaces. Put \"--\" before a location that begins "
+                                  "with \"-\"."),
       QStringLiteral("[--] [LOCATION...]"));
-  parser.addOption(kHelp);
-  parser.addOption(kVersion);
+  parser.addOption(
+      QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                         QCoreApplication::translate("m_jarin", "Show this help and exit.")));
+  parser.addOption(
+      QCommandLineOption(QStringLiteral("version"),
+                         QCoreApplication::translate("m_jarin", "Show the version and exit.")));
 }
 
 // Answers --help, --version and mistakes on the command line; the exit
 // status then, or nothing when the window is to open.
 std::optional<int> answer_without_window(QCommandLineParser& parser, int argc, char** argv) {
   const bool understood = parser.parse(arguments_of(argc, argv));
-  if (understood && !parser.isSet(kHelp) && !parser.isSet(kVersion)) return std::nullopt;
+  if (understood && !parser.isSet(QStringLiteral("help")) &&
+      !parser.isSet(QStringLiteral("version")))
+    return std::nullopt;
   // Help needs the program's name and version, and no display.
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("m_jarin"));
   QCoreApplication::setApplicationVersion(QStringLiteral(MORROWJAR_VERSION));
   mj::platform::use_user_language();
   if (!understood) {
-    std::fprintf(stderr, "m_jarin: %s\nTry 'm_jarin --help' for more information.\n",
-                 qUtf8Printable(parser.errorText()));
+    std::fprintf(stderr, "m_jarin: %s\n%s\n", qUtf8Printable(parser.errorText()),
+                 qUtf8Printable(QCoreApplication::translate(
+                     "m_jarin", "Try 'm_jarin --help' for more information.")));
     return 2;
   }
-  if (parser.isSet(kHelp)) {
-    std::fputs(qUtf8Printable(parser.helpText()), stdout);
+  if (parser.isSet(QStringLiteral("help"))) {
+    // Described again, now that the translation is in place.
+    QCommandLineParser translated;
+    set_up(translated);
+    std::fputs(qUtf8Printable(translated.helpText()), stdout);
   } else {
     std::printf("m_jarin %s\n", MORROWJAR_VERSION);
   }

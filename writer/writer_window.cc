@@ -78,19 +78,19 @@ bool ask_to_store_anyway(const QString& question) {
   if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
     QString line = question;
     line.replace(u'\n', u' ');
-    std::fprintf(stderr, "Morrowjar: %s %s\n", qUtf8Printable(line),
-                 qUtf8Printable(QCoreApplication::translate(
-                     "mj::writer::writer_window",
-                     "(not stored: nobody can answer without a display)")));
+    std::fprintf(
+        stderr, "Morrowjar: %s %s\n", qUtf8Printable(line),
+        qUtf8Printable(QCoreApplication::translate(
+            "mj::writer::writer_window", "(not stored: nobody can answer without a display)")));
     return false;
   }
   QMessageBox box(QMessageBox::Question, QStringLiteral("Morrowjar"), question);
-  QPushButton* store = box.addButton(
-      QCoreApplication::translate("mj::writer::writer_window", "&Store anyway"),
-      QMessageBox::AcceptRole);
-  QPushButton* back =
-      box.addButton(QCoreApplication::translate("mj::writer::writer_window", "&Back to the schedule"),
-                    QMessageBox::RejectRole);
+  QPushButton* store =
+      box.addButton(QCoreApplication::translate("mj::writer::writer_window", "&Store anyway"),
+                    QMessageBox::AcceptRole);
+  QPushButton* back = box.addButton(
+      QCoreApplication::translate("mj::writer::writer_window", "&Back to the schedule"),
+      QMessageBox::RejectRole);
   box.setDefaultButton(back);
   box.setEscapeButton(back);
   box.exec();
@@ -139,8 +139,7 @@ void writer_window::build_controls(QWidget* client) {
   // would become "EVERYDAY").
   schedule_box_->setCompleter(nullptr);
 
-  schedule_label_ =
-      make_label(QStringLiteral("schedule_label"), tr("When"), client);
+  schedule_label_ = make_label(QStringLiteral("schedule_label"), tr("When"), client);
   schedule_label_->setGeometry(from_twips(240, 1920, 1815, 255));
 
   // Between the schedule box and the buttons: when a message stored now opens.
@@ -173,12 +172,11 @@ void writer_window::build_menu() {
     connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     return action;
   };
-  select_all_action_ = add_item("select_all_action", tr("Select &All"),
-                                Qt::CTRL | Qt::Key_A, &writer_window::select_all);
-  copy_action_ = add_item("copy_action", tr("&Copy"), Qt::CTRL | Qt::Key_C,
-                          &writer_window::copy);
-  paste_action_ = add_item("paste_action", tr("&Paste"), Qt::CTRL | Qt::Key_V,
-                           &writer_window::paste);
+  select_all_action_ = add_item("select_all_action", tr("Select &All"), Qt::CTRL | Qt::Key_A,
+                                &writer_window::select_all);
+  copy_action_ = add_item("copy_action", tr("&Copy"), Qt::CTRL | Qt::Key_C, &writer_window::copy);
+  paste_action_ =
+      add_item("paste_action", tr("&Paste"), Qt::CTRL | Qt::Key_V, &writer_window::paste);
 
   auto* filter = new edit_shortcut_filter({select_all_action_, copy_action_, paste_action_}, this);
   for (QWidget* control :
