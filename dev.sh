@@ -12,6 +12,7 @@ build_dir=${MORROWJAR_BUILD_DIR:-build}
 packages=(
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-qpa-plugins libgl-dev libx11-dev
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   faketime xvfb xauth xdotool xdg-utils util-linux procps dbus-daemon dbus-bin
   time

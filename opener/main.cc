@@ -9,12 +9,13 @@
 #include "opener/explain.h"
 #include "opener/run_window.h"
 #include "opener/tool_options.h"
-#include "opener/watch.h"
 #include "opener/upcoming.h"
+#include "opener/watch.h"
 #include "platform/local_date.h"
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
 #include "platform/termination.h"
+#include "platform/user_language.h"
 #include "rules/due_tests.h"
 
 namespace {
@@ -86,6 +87,7 @@ int watch(int argc, char** argv, const mj::tool_options& options) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("m_jar");
   QApplication::setQuitOnLastWindowClosed(false);
+  mj::platform::use_user_language();
   mj::platform::quit_on_termination_request(0);
   mj::day_watcher watcher(options.command_line, !options.quiet);
   watcher.start();
@@ -100,6 +102,7 @@ int run_tool(int argc, char** argv, const QStringList& arguments) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("m_jar");
   QCoreApplication::setApplicationVersion(MORROWJAR_VERSION);
+  mj::platform::use_user_language();
   switch (options.what) {
     case mj::tool_options::action::help:
       std::cout << parser.help_text().toStdString();
@@ -133,6 +136,7 @@ int main(int argc, char** argv) {
   mj::platform::use_offscreen_without_display();
   QApplication app(argc, argv);
   QApplication::setApplicationName("m_jar");
+  mj::platform::use_user_language();
   mj::platform::quit_on_termination_request(0);
   mj::run_window window;
   QObject::connect(&window, &mj::run_window::finished, [] { QApplication::exit(0); });

@@ -1,37 +1,56 @@
 #include "opener/tool_options.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace mj {
 
 namespace {
 
-const QCommandLineOption kExplain("explain",
-                                  "Show how the folder name NAME is read and whether it is due.");
-const QCommandLineOption kToday("today", "Judge as on this day instead of today.", "YYYY-MM-DD");
-const QCommandLineOption kMissedDays("missed-days", "Days missed since the last run (default 0).",
-                                     "N");
-const QCommandLineOption kJson("json", "Print one JSON object on one line.");
-const QCommandLineOption kDryRun("dry-run",
+const QCommandLineOption kExplain(
+    "explain", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                                 "Show how the folder name NAME is read and whether it is due."));
+const QCommandLineOption kToday("today",
+                                QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                                                  "Judge as on this day instead of today."),
+                                "YYYY-MM-DD");
+const QCommandLineOption kMissedDays(
+    "missed-days",
+    QT_TRANSLATE_NOOP("mj::tool_options_parser", "Days missed since the last run (default 0)."),
+    "N");
+const QCommandLineOption kJson("json", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                                                         "Print one JSON object on one line."));
+const QCommandLineOption kDryRun(
+    "dry-run", QT_TRANSLATE_NOOP("mj::tool_options_parser",
                                  "Show which files a run on LOCATION would open, and why, "
-                                 "without opening any or storing the run's date.");
-const QCommandLineOption kNext("next",
-                               "Show the first days on which a file stored today in the folder "
-                               "NAME would open, with one run each day.");
-const QCommandLineOption kWatch("watch",
-                                "Stay running without a window and open what comes due at each "
-                                "change of day (midnight, waking from sleep, a new time zone). "
-                                "DELAY and LOCATION follow as for a plain run.");
-const QCommandLineOption kQuiet("quiet", "--watch --quiet: send no desktop notifications.");
-const QCommandLineOption kUpcoming("upcoming",
-                                   "Show which folders daily runs would open on each of the next "
-                                   "DAYS days (default 30) in LOCATION, the folders that will not "
-                                   "open again, and files dated in the future.");
-const QCommandLineOption kCount("count", "--next: how many days to show (default 3).", "N");
-const QCommandLineOption kPrev("prev",
-                               "--dry-run: the date of the previous run, instead of the "
-                               "stored one.",
-                               "YYYY-MM-DD");
+                                 "without opening any or storing the run's date."));
+const QCommandLineOption kNext(
+    "next", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                              "Show the first days on which a file stored today in the folder "
+                              "NAME would open, with one run each day."));
+const QCommandLineOption kWatch(
+    "watch", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                               "Stay running without a window and open what comes due at each "
+                               "change of day (midnight, waking from sleep, a new time zone). "
+                               "DELAY and LOCATION follow as for a plain run."));
+const QCommandLineOption kQuiet(
+    "quiet", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                               "--watch --quiet: send no desktop notifications."));
+const QCommandLineOption kUpcoming(
+    "upcoming", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                                  "Show which folders daily runs would open on each of the next "
+                                  "DAYS days (default 30) in LOCATION, the folders that will not "
+                                  "open again, and files dated in the future."));
+const QCommandLineOption kCount("count",
+                                QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                                                  "--next: how many days to show (default 3)."),
+                                "N");
+const QCommandLineOption kPrev(
+    "prev",
+    QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                      "--dry-run: the date of the previous run, instead of the "
+                      "stored one."),
+    "YYYY-MM-DD");
 
 tool_options failed(std::string why) {
   tool_options o;
@@ -51,25 +70,55 @@ bool is_tool_mode(const QStringList& arguments) {
   return arguments.size() > 1 && arguments[1].startsWith('-');
 }
 
-tool_options_parser::tool_options_parser() {
-  parser_.setApplicationDescription(
+namespace {
+
+QString translated(const char* text) {
+  return QCoreApplication::translate("mj::tool_options_parser", text);
+}
+
+// The options and arguments with their descriptions in the language of the
+// translation in use (English without one).
+void describe(QCommandLineParser& parser) {
+  parser.setApplicationDescription(QCoreApplication::translate(
+      "mj::tool_options_parser",
       "Opens the files of the schedule folders that are due today.\n"
       "Without options: m_jar [DELAY][LOCATION] runs the opener (a LOCATION that\n"
-      "starts with \"-\" can be given as ./-name).");
-  parser_.addHelpOption();
-  parser_.addVersionOption();
-  parser_.addOptions(
-      {kExplain, kDryRun, kNext, kUpcoming, kWatch, kToday, kPrev, kMissedDays, kCount, kJson,
-       kQuiet});
-  parser_.addPositionalArgument(
-      "NAME", "--explain, --next: a schedule folder name, such as \"SUNDAY@2=3+-\".");
-  parser_.addPositionalArgument("DAYS",
-                                "--upcoming: how many days, from 1 to " +
-                                    QString::number(kMostUpcomingDays) +
-                                    " (digits only; a LOCATION of digits only is given as ./NAME).",
-                                "[DAYS]");
-  parser_.addPositionalArgument(
-      "LOCATION", "--dry-run, --upcoming: the capsule root (default ~/Morrowjar).", "[LOCATION]");
+      "starts with \"-\" can be given as ./-name)."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  for (QCommandLineOption option : {kExplain, kDryRun, kNext, kUpcoming, kWatch, kToday, kPrev,
+                                    kMissedDays, kCount, kJson, kQuiet}) {
+    option.setDescription(translated(option.description().toUtf8().constData()));
+    parser.addOption(option);
+  }
+  parser.addPositionalArgument(
+      QStringLiteral("NAME"),
+      QCoreApplication::translate("mj::tool_options_parser",
+                                  "--explain, --next: a schedule folder name, such as "
+                                  "\"SUNDAY@2=3+-\"."));
+  parser.addPositionalArgument(
+      QStringLiteral("DAYS"),
+      QCoreApplication::translate("mj::tool_options_parser",
+                                  "--upcoming: how many days, from 1 to %1 (digits only; a "
+                                  "LOCATION of digits only is given as ./NAME).")
+          .arg(kMostUpcomingDays),
+      QStringLiteral("[DAYS]"));
+  parser.addPositionalArgument(
+      QStringLiteral("LOCATION"),
+      QCoreApplication::translate("mj::tool_options_parser",
+                                  "--dry-run, --upcoming: the capsule root (default "
+                                  "~/Morrowjar)."),
+      QStringLiteral("[LOCATION]"));
+}
+
+}  // namespace
+
+tool_options_parser::tool_options_parser() { describe(parser_); }
+
+QString tool_options_parser::help_text() const {
+  QCommandLineParser parser;
+  describe(parser);
+  return parser.helpText();
 }
 
 tool_options tool_options_parser::parse(const QStringList& arguments, date current_date) {

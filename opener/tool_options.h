@@ -40,7 +40,8 @@ class tool_options_parser {
   tool_options_parser();
   // `current_date` is what --today defaults to.
   tool_options parse(const QStringList& arguments, date current_date);
-  QString help_text() const { return parser_.helpText(); }
+  // The help, in the language of the translation in use.
+  QString help_text() const;
 
  private:
   QCommandLineParser parser_;

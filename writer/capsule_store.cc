@@ -48,21 +48,21 @@ QString without_final_separators(QString path) {
 QString control_character_words(char32_t c) {
   switch (c) {
     case U'\0':
-      return QStringLiteral("a NUL character");
+      return QCoreApplication::translate("mj::writer::capsule_store", "a NUL character");
     case U'\t':
-      return QStringLiteral("a tab");
+      return QCoreApplication::translate("mj::writer::capsule_store", "a tab");
     case U'\n':
-      return QStringLiteral("a line feed");
+      return QCoreApplication::translate("mj::writer::capsule_store", "a line feed");
     case U'\r':
-      return QStringLiteral("a carriage return");
+      return QCoreApplication::translate("mj::writer::capsule_store", "a carriage return");
     case U'\x1b':
-      return QStringLiteral("an escape character");
+      return QCoreApplication::translate("mj::writer::capsule_store", "an escape character");
     case U'\u2028':
-      return QStringLiteral("a line separator");
+      return QCoreApplication::translate("mj::writer::capsule_store", "a line separator");
     case U'\u2029':
-      return QStringLiteral("a paragraph separator");
+      return QCoreApplication::translate("mj::writer::capsule_store", "a paragraph separator");
     default:
-      return QStringLiteral("the control character U+%1")
+      return QCoreApplication::translate("mj::writer::capsule_store", "the control character U+%1")
           .arg(QString::number(static_cast<unsigned>(c), 16).toUpper().rightJustified(4, u'0'));
   }
 }
@@ -83,7 +83,8 @@ result<QString> stage_message(const QString& folder, const QString& message) {
                    .arg(QCoreApplication::applicationPid())
                    .arg(QRandomGenerator::global()->generate64(), 16, 16, QChar(u'0'));
   const auto not_written = [&](const QString& reason) {
-    return path_trouble(QStringLiteral("Cannot store the message in %1: %2")
+    return path_trouble(QCoreApplication::translate("mj::writer::capsule_store",
+                                                    "Cannot store the message in %1: %2")
                             .arg(without_final_separators(folder), reason));
   };
   QSaveFile file(staged);
@@ -116,25 +117,32 @@ std::optional<failure> refusal_of_schedule(const QString& schedule) {
     }
     if (unit.isSurrogate())
       return refusal(
-          QStringLiteral("A schedule name cannot hold a broken character (a lone "
-                         "surrogate): type the name again."));
+          QCoreApplication::translate("mj::writer::capsule_store",
+                                      "A schedule name cannot hold a broken character (a lone "
+                                      "surrogate): type the name again."));
     if (is_control(unit.unicode()))
-      return refusal(
-          QStringLiteral("A schedule name cannot hold %1: remove it from the schedule box.")
-              .arg(control_character_words(unit.unicode())));
+      return refusal(QCoreApplication::translate(
+                         "mj::writer::capsule_store",
+                         "A schedule name cannot hold %1: remove it from the schedule box.")
+                         .arg(control_character_words(unit.unicode())));
   }
   const fs::path path = to_native_path(schedule);
   if (path.has_root_name() || path.has_root_directory())
-    return refusal(QStringLiteral("A schedule name cannot be a full path such as \"%1\": schedule "
-                                  "folders lie inside the capsule.")
+    return refusal(QCoreApplication::translate(
+                       "mj::writer::capsule_store",
+                       "A schedule name cannot be a full path such as \"%1\": schedule "
+                       "folders lie inside the capsule.")
                        .arg(schedule));
   for (const fs::path& part : path) {
     if (part == "..")
-      return refusal(
-          QStringLiteral("A schedule name cannot hold \"..\": it would lead out of the "
-                         "capsule."));
+      return refusal(QCoreApplication::translate(
+          "mj::writer::capsule_store",
+          "A schedule name cannot hold \"..\": it would lead out of the "
+          "capsule."));
     if (part == ".")
-      return refusal(QStringLiteral("A schedule name cannot hold \".\" as a folder of its own."));
+      return refusal(
+          QCoreApplication::translate("mj::writer::capsule_store",
+                                      "A schedule name cannot hold \".\" as a folder of its own."));
   }
   return std::nullopt;
 }
@@ -158,12 +166,15 @@ result<QString> usable_capsule_root(const QString& capsule_root) {
     std::error_code error;
     fs::create_directory(to_native_path(capsule_root), error);
     if (error)
-      return path_trouble(
-          QStringLiteral("Cannot create the capsule root %1: %2").arg(shown, reason_of(error)));
+      return path_trouble(QCoreApplication::translate("mj::writer::capsule_store",
+                                                      "Cannot create the capsule root %1: %2")
+                              .arg(shown, reason_of(error)));
     folder = QFileInfo(shown).canonicalFilePath();
   }
   if (folder.isEmpty() || !QFileInfo(folder).isDir())
-    return path_trouble(QStringLiteral("The capsule root %1 is not a folder.").arg(shown));
+    return path_trouble(QCoreApplication::translate("mj::writer::capsule_store",
+                                                    "The capsule root %1 is not a folder.")
+                            .arg(shown));
   return with_separator(QDir::toNativeSeparators(folder));
 }
 
@@ -176,29 +187,36 @@ std::optional<failure> usable_schedule_folder(const QString& folder) {
     error.clear();
     fs::create_directory(path, error);
     if (!error) return std::nullopt;
-    return path_trouble(
-        QStringLiteral("Cannot create the schedule folder %1: %2").arg(shown, reason_of(error)));
+    return path_trouble(QCoreApplication::translate("mj::writer::capsule_store",
+                                                    "Cannot create the schedule folder %1: %2")
+                            .arg(shown, reason_of(error)));
   }
   if (error)
-    return path_trouble(
-        QStringLiteral("Cannot examine the schedule folder %1: %2").arg(shown, reason_of(error)));
+    return path_trouble(QCoreApplication::translate("mj::writer::capsule_store",
+                                                    "Cannot examine the schedule folder %1: %2")
+                            .arg(shown, reason_of(error)));
   const result<int> word = platform::attribute_word(path);
   if (!word.ok()) return word.error();
   if (*word & platform::kReparsePoint)
     return path_trouble(
-        QStringLiteral("The schedule folder %1 is a symbolic link. The opener never opens files "
-                       "in a linked folder, so the message is not stored there: choose another "
-                       "schedule name, or put a real folder in place of the link.")
+        QCoreApplication::translate(
+            "mj::writer::capsule_store",
+            "The schedule folder %1 is a symbolic link. The opener never opens files "
+            "in a linked folder, so the message is not stored there: choose another "
+            "schedule name, or put a real folder in place of the link.")
             .arg(shown));
   if (!(*word & platform::kDirectory))
-    return path_trouble(
-        QStringLiteral("%1 is a file, not a folder, so the message cannot be stored there.")
-            .arg(shown));
+    return path_trouble(QCoreApplication::translate(
+                            "mj::writer::capsule_store",
+                            "%1 is a file, not a folder, so the message cannot be stored there.")
+                            .arg(shown));
   if (*word & platform::kReadOnly)
     return path_trouble(
-        QStringLiteral("The schedule folder %1 is read-only. The opener passes over read-only "
-                       "folders, so the message would never open: make the folder writable, or "
-                       "choose another schedule name.")
+        QCoreApplication::translate(
+            "mj::writer::capsule_store",
+            "The schedule folder %1 is read-only. The opener passes over read-only "
+            "folders, so the message would never open: make the folder writable, or "
+            "choose another schedule name.")
             .arg(shown));
   return std::nullopt;
 }
@@ -211,14 +229,18 @@ result<free_name> first_free_name(const QString& folder, const QString& name, in
     const fs::file_type type = fs::symlink_status(to_native_path(path), error).type();
     if (type == fs::file_type::not_found) return free_name{path, n};
     if (type == fs::file_type::none)
-      return path_trouble(QStringLiteral("Cannot check whether the name %1 is free: %2")
-                              .arg(path, reason_of(error)));
+      return path_trouble(
+          QCoreApplication::translate("mj::writer::capsule_store",
+                                      "Cannot check whether the name %1 is free: %2")
+              .arg(path, reason_of(error)));
   }
-  return path_trouble(QStringLiteral("The folder %1 already holds messages named \"%2\" up to "
-                                     "\"%3\": store this one under another name or in another "
-                                     "folder.")
-                          .arg(without_final_separators(folder), name + kMessageExtension,
-                               numbered_file_name(name, kNumberedNameLimit) + kMessageExtension));
+  return path_trouble(
+      QCoreApplication::translate("mj::writer::capsule_store",
+                                  "The folder %1 already holds messages named \"%2\" up to "
+                                  "\"%3\": store this one under another name or in another "
+                                  "folder.")
+          .arg(without_final_separators(folder), name + kMessageExtension,
+               numbered_file_name(name, kNumberedNameLimit) + kMessageExtension));
 }
 
 QByteArray message_file_content(const QString& message) {
@@ -255,7 +277,8 @@ result<stored_message> store_message(const capsule_message& message, const QDate
         platform::place_without_replacing(to_native_path(*staged), to_native_path(chosen->path));
     if (!placed.ok()) {
       QFile::remove(*staged);
-      return path_trouble(QStringLiteral("Cannot store the message in %1.\n%2")
+      return path_trouble(QCoreApplication::translate("mj::writer::capsule_store",
+                                                      "Cannot store the message in %1.\n%2")
                               .arg(without_final_separators(folder),
                                    QString::fromStdString(placed.error().description)));
     }

@@ -15,6 +15,7 @@
 
 #include "platform/capsule_root.h"
 #include "platform/message_box.h"
+#include "platform/user_language.h"
 #include "writer/writer_window.h"
 
 #ifdef MORROWJAR_STARTUP_PROBE
@@ -29,41 +30,52 @@ QStringList arguments_of(int argc, char** argv) {
   return arguments;
 }
 
-const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
-                               QStringLiteral("Show this help and exit."));
-const QCommandLineOption kVersion(QStringLiteral("version"),
-                                  QStringLiteral("Show the version and exit."));
-
+// The options and the location, described in the language of the
+// translation in use (English without one).
 void set_up(QCommandLineParser& parser) {
   parser.setApplicationDescription(
-      QStringLiteral("Morrowjar's writer: type a message and a schedule name; OK stores the\n"
-                     "message in the schedule folder of that name under the capsule root, to\n"
-                     "open on the days the name says."));
+      QCoreApplication::translate("m_jarin",
+                                  "Morrowjar's writer: type a message and a schedule name; OK "
+                                  "stores the\nmessage in the schedule folder of that name under "
+                                  "the capsule root, to\nopen on the days the name says."));
   parser.addPositionalArgument(
       QStringLiteral("location"),
-      QStringLiteral("The capsule root (default ~/Morrowjar); its words are joined by single "
-                     "spaces. Put \"--\" before a location that begins with \"-\"."),
+      QCoreApplication::translate("m_jarin",
+                                  "The capsule root (default ~/Morrowjar); its words are joined "
+                                  "by single spaces. Put \"--\" before a location that begins "
+                                  "with \"-\"."),
       QStringLiteral("[--] [LOCATION...]"));
-  parser.addOption(kHelp);
-  parser.addOption(kVersion);
+  parser.addOption(
+      QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                         QCoreApplication::translate("m_jarin", "Show this help and exit.")));
+  parser.addOption(
+      QCommandLineOption(QStringLiteral("version"),
+                         QCoreApplication::translate("m_jarin", "Show the version and exit.")));
 }
 
 // Answers --help, --version and mistakes on the command line; the exit
 // status then, or nothing when the window is to open.
 std::optional<int> answer_without_window(QCommandLineParser& parser, int argc, char** argv) {
   const bool understood = parser.parse(arguments_of(argc, argv));
-  if (understood && !parser.isSet(kHelp) && !parser.isSet(kVersion)) return std::nullopt;
+  if (understood && !parser.isSet(QStringLiteral("help")) &&
+      !parser.isSet(QStringLiteral("version")))
+    return std::nullopt;
   // Help needs the program's name and version, and no display.
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName(QStringLiteral("m_jarin"));
   QCoreApplication::setApplicationVersion(QStringLiteral(MORROWJAR_VERSION));
+  mj::platform::use_user_language();
   if (!understood) {
-    std::fprintf(stderr, "m_jarin: %s\nTry 'm_jarin --help' for more information.\n",
-                 qUtf8Printable(parser.errorText()));
+    std::fprintf(stderr, "m_jarin: %s\n%s\n", qUtf8Printable(parser.errorText()),
+                 qUtf8Printable(QCoreApplication::translate(
+                     "m_jarin", "Try 'm_jarin --help' for more information.")));
     return 2;
   }
-  if (parser.isSet(kHelp)) {
-    std::fputs(qUtf8Printable(parser.helpText()), stdout);
+  if (parser.isSet(QStringLiteral("help"))) {
+    // Described again, now that the translation is in place.
+    QCommandLineParser translated;
+    set_up(translated);
+    std::fputs(qUtf8Printable(translated.helpText()), stdout);
   } else {
     std::printf("m_jarin %s\n", MORROWJAR_VERSION);
   }
@@ -91,6 +103,7 @@ int main(int argc, char** argv) {
   int qt_argc = 1;
   QApplication app(qt_argc, argv);
   QApplication::setApplicationName(QStringLiteral("m_jarin"));
+  mj::platform::use_user_language();
   QApplication::setWindowIcon(program_icon());
   const mj::platform::capsule_location root =
       mj::platform::resolve_capsule_root(location.toStdString());

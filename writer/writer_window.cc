@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QFontMetrics>
 #include <QGuiApplication>
@@ -77,14 +78,19 @@ bool ask_to_store_anyway(const QString& question) {
   if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
     QString line = question;
     line.replace(u'\n', u' ');
-    std::fprintf(stderr, "Morrowjar: %s (not stored: nobody can answer without a display)\n",
-                 qUtf8Printable(line));
+    std::fprintf(
+        stderr, "Morrowjar: %s %s\n", qUtf8Printable(line),
+        qUtf8Printable(QCoreApplication::translate(
+            "mj::writer::writer_window", "(not stored: nobody can answer without a display)")));
     return false;
   }
   QMessageBox box(QMessageBox::Question, QStringLiteral("Morrowjar"), question);
-  QPushButton* store = box.addButton(QStringLiteral("&Store anyway"), QMessageBox::AcceptRole);
-  QPushButton* back =
-      box.addButton(QStringLiteral("&Back to the schedule"), QMessageBox::RejectRole);
+  QPushButton* store =
+      box.addButton(QCoreApplication::translate("mj::writer::writer_window", "&Store anyway"),
+                    QMessageBox::AcceptRole);
+  QPushButton* back = box.addButton(
+      QCoreApplication::translate("mj::writer::writer_window", "&Back to the schedule"),
+      QMessageBox::RejectRole);
   box.setDefaultButton(back);
   box.setEscapeButton(back);
   box.exec();
@@ -96,7 +102,7 @@ wall_time local_wall_time_now() { return wall_time_of(QDateTime::currentDateTime
 writer_window::writer_window(QString capsule_root, writer_services services)
     : capsule_root_(std::move(capsule_root)), services_(std::move(services)) {
   setObjectName(QStringLiteral("writer_window"));
-  setWindowTitle(QStringLiteral("M_JAR TEXT INPUT"));
+  setWindowTitle(tr("Morrowjar Text Input"));
   auto* client = new QWidget(this);
   client->setFixedSize(from_twips(0, 0, 6285, 3540).size());
   use_window_colours(client);
@@ -116,7 +122,7 @@ void writer_window::build_controls(QWidget* client) {
   message_edit_->setTabChangesFocus(true);
   message_edit_->setInputMethodHints(Qt::ImhNone);  // any input method: Japanese messages
 
-  message_label_ = make_label(QStringLiteral("message_label"), QStringLiteral("message"), client);
+  message_label_ = make_label(QStringLiteral("message_label"), tr("Message"), client);
   message_label_->setGeometry(from_twips(240, 240, 2055, 255));
 
   schedule_box_ = new QComboBox(client);
@@ -133,17 +139,16 @@ void writer_window::build_controls(QWidget* client) {
   // would become "EVERYDAY").
   schedule_box_->setCompleter(nullptr);
 
-  schedule_label_ =
-      make_label(QStringLiteral("schedule_label"), QStringLiteral("subfolder"), client);
+  schedule_label_ = make_label(QStringLiteral("schedule_label"), tr("When"), client);
   schedule_label_->setGeometry(from_twips(240, 1920, 1815, 255));
 
   // Between the schedule box and the buttons: when a message stored now opens.
   schedule_reading_ = make_label(QStringLiteral("schedule_reading"), QString(), client);
   schedule_reading_->setGeometry(from_twips(240, 2610, 5775, 255));
 
-  ok_button_ = make_button(QStringLiteral("ok_button"), QStringLiteral("OK"), client);
+  ok_button_ = make_button(QStringLiteral("ok_button"), tr("OK"), client);
   ok_button_->setGeometry(from_twips(2640, 2880, 1575, 495));
-  cancel_button_ = make_button(QStringLiteral("cancel_button"), QStringLiteral("CANCEL"), client);
+  cancel_button_ = make_button(QStringLiteral("cancel_button"), tr("Cancel"), client);
   cancel_button_->setGeometry(from_twips(4440, 2880, 1575, 495));
 
   setTabOrder(message_edit_, schedule_box_);
@@ -157,7 +162,7 @@ void writer_window::build_controls(QWidget* client) {
 }
 
 void writer_window::build_menu() {
-  QMenu* edit_menu = menuBar()->addMenu(QStringLiteral("編集(&E)"));
+  QMenu* edit_menu = menuBar()->addMenu(tr("&Edit"));
   edit_menu->setObjectName(QStringLiteral("edit_menu"));
   const auto add_item = [&](const char* name, const QString& caption, QKeyCombination key,
                             void (writer_window::*handler)()) {
@@ -167,12 +172,11 @@ void writer_window::build_menu() {
     connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
     return action;
   };
-  select_all_action_ = add_item("select_all_action", QStringLiteral("全選択(&A)"),
-                                Qt::CTRL | Qt::Key_A, &writer_window::select_all);
-  copy_action_ = add_item("copy_action", QStringLiteral("コピー(&C)"), Qt::CTRL | Qt::Key_C,
-                          &writer_window::copy);
-  paste_action_ = add_item("paste_action", QStringLiteral("貼り付け(&P)"), Qt::CTRL | Qt::Key_V,
-                           &writer_window::paste);
+  select_all_action_ = add_item("select_all_action", tr("Select &All"), Qt::CTRL | Qt::Key_A,
+                                &writer_window::select_all);
+  copy_action_ = add_item("copy_action", tr("&Copy"), Qt::CTRL | Qt::Key_C, &writer_window::copy);
+  paste_action_ =
+      add_item("paste_action", tr("&Paste"), Qt::CTRL | Qt::Key_V, &writer_window::paste);
 
   auto* filter = new edit_shortcut_filter({select_all_action_, copy_action_, paste_action_}, this);
   for (QWidget* control :
@@ -247,7 +251,7 @@ void writer_window::store_and_close() {
   const QString schedule = schedule_box_->currentText();
   const schedule_reading reading = read_schedule(schedule, services_.now());
   if (reading.outlook == schedule_outlook::never_opens &&
-      !services_.ask(QStringLiteral("%1.\n\nStore the message in the folder \"%2\" anyway?")
+      !services_.ask(tr("%1.\n\nStore the message in the folder \"%2\" anyway?")
                          .arg(reading.words, schedule))) {
     schedule_box_->setFocus();
     return;

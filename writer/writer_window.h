@@ -47,6 +47,8 @@ struct writer_services {
 };
 
 class writer_window : public QMainWindow {
+  Q_OBJECT
+
  public:
   // `capsule_root` ends in a separator. The first schedule choice is dated
   // by the day `services.now` gives when the window opens.

@@ -1,5 +1,5 @@
 // The writer's window as the user meets it: typing, the Edit menu's keys,
-// Enter in the schedule box, OK, CANCEL, and what a failure leaves behind.
+// Enter in the schedule box, OK, Cancel, and what a failure leaves behind.
 #include "writer/writer_window.h"
 
 #include <QAction>
@@ -132,7 +132,7 @@ class WriterWindowTest : public QObject {
 void WriterWindowTest::lays_out_the_window() {
   open_window w;
   QVERIFY(w.show());
-  QCOMPARE(w.form->windowTitle(), u"M_JAR TEXT INPUT"_s);
+  QCOMPARE(w.form->windowTitle(), u"Morrowjar Text Input"_s);
   QVERIFY(!w.form->inherits("QDialog"));
   QCOMPARE(w.form->centralWidget()->size(), QSize(419, 236));
   QCOMPARE(w.form->minimumSize(), w.form->maximumSize());
@@ -152,10 +152,10 @@ void WriterWindowTest::lays_out_the_window() {
     QVERIFY2(control, p.name);
     QCOMPARE(control->geometry(), p.geometry);
   }
-  QCOMPARE(w.form->findChild<QLabel*>(u"message_label"_s)->text(), u"message"_s);
-  QCOMPARE(w.form->findChild<QLabel*>(u"schedule_label"_s)->text(), u"subfolder"_s);
+  QCOMPARE(w.form->findChild<QLabel*>(u"message_label"_s)->text(), u"Message"_s);
+  QCOMPARE(w.form->findChild<QLabel*>(u"schedule_label"_s)->text(), u"When"_s);
   QCOMPARE(w.button("ok_button")->text(), u"OK"_s);
-  QCOMPARE(w.button("cancel_button")->text(), u"CANCEL"_s);
+  QCOMPARE(w.button("cancel_button")->text(), u"Cancel"_s);
   for (const char* name : {"ok_button", "cancel_button"}) {
     QVERIFY(!w.button(name)->isDefault());
     QVERIFY(!w.button(name)->autoDefault());
@@ -163,14 +163,14 @@ void WriterWindowTest::lays_out_the_window() {
 
   const QList<QMenu*> menus = w.form->menuBar()->findChildren<QMenu*>();
   QCOMPARE(menus.size(), 1);
-  QCOMPARE(menus[0]->title(), u"編集(&E)"_s);
+  QCOMPARE(menus[0]->title(), u"&Edit"_s);
   const QList<QAction*> items = menus[0]->actions();
   QCOMPARE(items.size(), 3);
-  QCOMPARE(items[0]->text(), u"全選択(&A)"_s);
+  QCOMPARE(items[0]->text(), u"Select &All"_s);
   QCOMPARE(items[0]->shortcut(), QKeySequence(u"Ctrl+A"_s));
-  QCOMPARE(items[1]->text(), u"コピー(&C)"_s);
+  QCOMPARE(items[1]->text(), u"&Copy"_s);
   QCOMPARE(items[1]->shortcut(), QKeySequence(u"Ctrl+C"_s));
-  QCOMPARE(items[2]->text(), u"貼り付け(&P)"_s);
+  QCOMPARE(items[2]->text(), u"&Paste"_s);
   QCOMPARE(items[2]->shortcut(), QKeySequence(u"Ctrl+V"_s));
 
   QCOMPARE(w.message()->inputMethodHints(), Qt::ImhNone);
@@ -331,14 +331,14 @@ void WriterWindowTest::copy_gives_plain_line_breaks() {
 void WriterWindowTest::edit_commands_ignore_the_buttons() {
   open_window w;
   QVERIFY(w.show());
-  w.message()->setPlainText(u"message"_s);
+  w.message()->setPlainText(u"Message"_s);
   w.schedule()->setEditText(u"TOMORROW"_s);
   w.button("ok_button")->setFocus();
   QApplication::clipboard()->setText(u"clip"_s);
   for (const char* name : {"select_all_action", "copy_action", "paste_action"})
     w.action(name)->trigger();
   QCOMPARE(QApplication::clipboard()->text(), u"clip"_s);
-  QCOMPARE(w.message()->toPlainText(), u"message"_s);
+  QCOMPARE(w.message()->toPlainText(), u"Message"_s);
   QCOMPARE(w.schedule()->currentText(), u"TOMORROW"_s);
   QVERIFY(w.message()->textCursor().selectedText().isEmpty());
 }

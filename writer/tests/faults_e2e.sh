@@ -48,7 +48,7 @@ start_writer() {  # ROOT SETUP
   HOME=$work/home XDG_RUNTIME_DIR=$work/runtime "${as_user[@]}" \
     bash -c "$2"'; exec "$0" "$1"' "$m_jarin" "$1" 2>>"$work/writer.log" &
   writer_pid=$!
-  window=$(timeout 15 xdotool search --sync --onlyvisible --name '^M_JAR TEXT INPUT$' | head -n1)
+  window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Morrowjar Text Input$' | head -n1)
   [[ -n $window ]] && send windowfocus --sync "$window"
 }
 

@@ -23,7 +23,7 @@ start_xvfb "$work"
 start_writer() {  # ARGS...
   "$m_jarin" "$@" 2>>"$work/writer.log" &
   writer_pid=$!
-  window=$(timeout 15 xdotool search --sync --onlyvisible --name '^M_JAR TEXT INPUT$' | head -n1)
+  window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Morrowjar Text Input$' | head -n1)
   [[ -n $window ]] && timeout 10 xdotool windowfocus --sync "$window"
 }
 
@@ -110,7 +110,7 @@ check "an unknown option fails with status 2" test $? = 2
 check "an unknown option is named" grep -q "Unknown option 'no-such-option'" "$work/option.err"
 (cd "$work" && exec "$m_jarin" -- -dashed 2>>"$work/writer.log") &
 writer_pid=$!
-window=$(timeout 15 xdotool search --sync --onlyvisible --name '^M_JAR TEXT INPUT$' | head -n1)
+window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Morrowjar Text Input$' | head -n1)
 [[ -n $window ]] && send windowfocus --sync "$window"
 send type --delay 5 'dashed'
 send key Tab Return
