@@ -10,7 +10,9 @@ source "$(dirname "$0")/../../tests/e2e_lib.sh"
 require_tools faketime pkill
 
 tmp=$(mktemp -d)
-trap 'pkill -KILL -f "^$m_jar " 2>/dev/null; rm -rf "$tmp"' EXIT
+# Only the runs of this test, on its own capsules: other tests may be running
+# the same m_jar at the same time.
+trap 'pkill -KILL -f "^$m_jar .*$tmp/" 2>/dev/null; rm -rf "$tmp"' EXIT
 capsule=$tmp/capsule
 config=$tmp/config
 log=$tmp/opened.log
@@ -20,7 +22,7 @@ cat >"$tmp/bin/xdg-open" <<STUB
 #!/bin/sh
 printf '%s\n' "\$1" >>"$log"
 if [ -n "\${END_RUN_WITH:-}" ] && [ "\$(wc -l <"$log")" -eq 1 ]; then
-  pkill -"\$END_RUN_WITH" -f "^$m_jar "
+  pkill -"\$END_RUN_WITH" -f "^$m_jar .*$capsule"
 fi
 STUB
 chmod +x "$tmp/bin/xdg-open"
