@@ -16,10 +16,12 @@ cd "$(dirname "$0")"
 build_dir=${MORROWJAR_BUILD_DIR:-build}
 package_build_dir=${MORROWJAR_PACKAGE_BUILD_DIR:-build-deb}
 
-# Building m_jar and m_jarin, and running them (xdg-open hands over the files).
+# Building m_jar and m_jarin (with their translations: Qt's Linguist tools),
+# and running them (Qt's own translations; xdg-open hands over the files).
 run_packages=(
   g++ cmake ninja-build
   qt6-base-dev libgl-dev libx11-dev
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   xdg-utils
 )
 # The test suite and the checks after it: GoogleTest, a private X server and

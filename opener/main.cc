@@ -1,5 +1,5 @@
 // m_jar: the opener. With options starting with "--" it answers questions
-// (--explain, --dry-run); otherwise it makes the opener's run.
+// (--explain, --next, --dry-run, --upcoming); otherwise it makes the opener's run.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDateTime>
@@ -9,11 +9,13 @@
 #include "opener/explain.h"
 #include "opener/run_window.h"
 #include "opener/tool_options.h"
+#include "opener/upcoming.h"
 #include "opener/watch.h"
 #include "platform/local_date.h"
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
 #include "platform/termination.h"
+#include "platform/user_language.h"
 #include "rules/due_tests.h"
 
 namespace {
@@ -48,12 +50,16 @@ mj::wall_time local_time_now() {
          minutes{t.minute()} + seconds{t.second()};
 }
 
+// Now, or noon of the day given with --today: when a file stored today counts
+// as stored.
+mj::wall_time moment_of_today(const mj::tool_options& options) {
+  return options.today_given ? mj::wall_time{options.today} + std::chrono::hours{12}
+                             : local_time_now();
+}
+
 int next(const mj::tool_options& options) {
-  // A file stored today: at the current time of day, or at noon of a given day.
-  const mj::wall_time stored_at = options.today_given
-                                      ? mj::wall_time{options.today} + std::chrono::hours{12}
-                                      : local_time_now();
-  const mj::opening_forecast f = mj::forecast_openings(options.name, stored_at, options.count);
+  const mj::opening_forecast f =
+      mj::forecast_openings(options.name, moment_of_today(options), options.count);
   std::cout << (options.json ? mj::next_json(options.name, options.today, f) + "\n"
                              : mj::next_text(options.name, options.today, f));
   return 0;
@@ -68,12 +74,20 @@ int dry_run(const mj::tool_options& options) {
   return 0;
 }
 
+int upcoming(const mj::tool_options& options) {
+  const mj::upcoming_report report =
+      mj::look_ahead(options.location, options.today, options.days, moment_of_today(options));
+  std::cout << (options.json ? mj::upcoming_json(report) + "\n" : mj::upcoming_text(report));
+  return 0;
+}
+
 // Stays running and makes the opener's run at each change of day.
 int watch(int argc, char** argv, const mj::tool_options& options) {
   mj::platform::use_offscreen_without_display();
   QApplication app(argc, argv);
   QApplication::setApplicationName("m_jar");
   QApplication::setQuitOnLastWindowClosed(false);
+  mj::platform::use_user_language();
   mj::platform::quit_on_termination_request(0);
   mj::day_watcher watcher(options.command_line, !options.quiet);
   watcher.start();
@@ -88,6 +102,7 @@ int run_tool(int argc, char** argv, const QStringList& arguments) {
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("m_jar");
   QCoreApplication::setApplicationVersion(MORROWJAR_VERSION);
+  mj::platform::use_user_language();
   switch (options.what) {
     case mj::tool_options::action::help:
       std::cout << parser.help_text().toStdString();
@@ -104,6 +119,8 @@ int run_tool(int argc, char** argv, const QStringList& arguments) {
       return dry_run(options);
     case mj::tool_options::action::next:
       return next(options);
+    case mj::tool_options::action::upcoming:
+      return upcoming(options);
     case mj::tool_options::action::watch:
       break;
   }
@@ -119,6 +136,7 @@ int main(int argc, char** argv) {
   mj::platform::use_offscreen_without_display();
   QApplication app(argc, argv);
   QApplication::setApplicationName("m_jar");
+  mj::platform::use_user_language();
   mj::platform::quit_on_termination_request(0);
   mj::run_window window;
   QObject::connect(&window, &mj::run_window::finished, [] { QApplication::exit(0); });

@@ -27,7 +27,7 @@ void report_by_policy(const failure& f) {
 }
 
 run_window::run_window(QWidget* parent) : QWidget(parent) {
-  setWindowTitle(QString::fromUtf8("Morrowjar処理中"));
+  setWindowTitle(tr("Morrowjar: opening capsules…"));
   setWindowIcon(QIcon(QStringLiteral(":/morrowjar/m_jar.png")));
   setFixedSize(452, 291);
   // A window that comes up at every login must not take the keyboard from
@@ -41,9 +41,11 @@ run_window::run_window(QWidget* parent) : QWidget(parent) {
 
 run_window::~run_window() = default;
 
+QString run_window::skipped_text() { return tr("Skipped this run"); }
+
 run_window::start run_window::start_run(const std::string& command_line, bool skip_key) {
   if (skip_key && platform::insert_key_down()) {
-    platform::show_message(QString::fromUtf8("一回休み"), kProgramTitle);
+    platform::show_message(skipped_text(), platform::skip_box_title());
     return start::skipped;
   }
   const classic_command_line request = split_command_line(command_line, report_);

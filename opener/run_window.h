@@ -46,6 +46,9 @@ class run_window : public QWidget {
   // lock: no file is opened then, and `finished` is not emitted.
   start start_run(const std::string& command_line, bool skip_key = true);
 
+  // What the box says when the skip key skipped the run.
+  static QString skipped_text();
+
   // Whether the run has files to open: a run with none needs no window.
   bool has_files() const { return queue_.size() > 0; }
 

@@ -1,31 +1,56 @@
 #include "opener/tool_options.h"
 
+#include <QCoreApplication>
+#include <QRegularExpression>
+
 namespace mj {
 
 namespace {
 
-const QCommandLineOption kExplain("explain",
-                                  "Show how the folder name NAME is read and whether it is due.");
-const QCommandLineOption kToday("today", "Judge as on this day instead of today.", "YYYY-MM-DD");
-const QCommandLineOption kMissedDays("missed-days", "Days missed since the last run (default 0).",
-                                     "N");
-const QCommandLineOption kJson("json", "Print one JSON object on one line.");
-const QCommandLineOption kDryRun("dry-run",
+const QCommandLineOption kExplain(
+    "explain", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                                 "Show how the folder name NAME is read and whether it is due."));
+const QCommandLineOption kToday("today",
+                                QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                                                  "Judge as on this day instead of today."),
+                                "YYYY-MM-DD");
+const QCommandLineOption kMissedDays(
+    "missed-days",
+    QT_TRANSLATE_NOOP("mj::tool_options_parser", "Days missed since the last run (default 0)."),
+    "N");
+const QCommandLineOption kJson("json", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                                                         "Print one JSON object on one line."));
+const QCommandLineOption kDryRun(
+    "dry-run", QT_TRANSLATE_NOOP("mj::tool_options_parser",
                                  "Show which files a run on LOCATION would open, and why, "
-                                 "without opening any or storing the run's date.");
-const QCommandLineOption kNext("next",
-                               "Show the first days on which a file stored today in the folder "
-                               "NAME would open, with one run each day.");
-const QCommandLineOption kWatch("watch",
-                                "Stay running without a window and open what comes due at each "
-                                "change of day (midnight, waking from sleep, a new time zone). "
-                                "DELAY and LOCATION follow as for a plain run.");
-const QCommandLineOption kQuiet("quiet", "--watch --quiet: send no desktop notifications.");
-const QCommandLineOption kCount("count", "--next: how many days to show (default 3).", "N");
-const QCommandLineOption kPrev("prev",
-                               "--dry-run: the date of the previous run, instead of the "
-                               "stored one.",
-                               "YYYY-MM-DD");
+                                 "without opening any or storing the run's date."));
+const QCommandLineOption kNext(
+    "next", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                              "Show the first days on which a file stored today in the folder "
+                              "NAME would open, with one run each day."));
+const QCommandLineOption kWatch(
+    "watch", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                               "Stay running without a window and open what comes due at each "
+                               "change of day (midnight, waking from sleep, a new time zone). "
+                               "DELAY and LOCATION follow as for a plain run."));
+const QCommandLineOption kQuiet(
+    "quiet", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                               "--watch --quiet: send no desktop notifications."));
+const QCommandLineOption kUpcoming(
+    "upcoming", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                                  "Show which folders daily runs would open on each of the next "
+                                  "DAYS days (default 30) in LOCATION, the folders that will not "
+                                  "open again, and files dated in the future."));
+const QCommandLineOption kCount("count",
+                                QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                                                  "--next: how many days to show (default 3)."),
+                                "N");
+const QCommandLineOption kPrev(
+    "prev",
+    QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                      "--dry-run: the date of the previous run, instead of the "
+                      "stored one."),
+    "YYYY-MM-DD");
 
 tool_options failed(std::string why) {
   tool_options o;
@@ -45,19 +70,55 @@ bool is_tool_mode(const QStringList& arguments) {
   return arguments.size() > 1 && arguments[1].startsWith('-');
 }
 
-tool_options_parser::tool_options_parser() {
-  parser_.setApplicationDescription(
+namespace {
+
+QString translated(const char* text) {
+  return QCoreApplication::translate("mj::tool_options_parser", text);
+}
+
+// The options and arguments with their descriptions in the language of the
+// translation in use (English without one).
+void describe(QCommandLineParser& parser) {
+  parser.setApplicationDescription(QCoreApplication::translate(
+      "mj::tool_options_parser",
       "Opens the files of the schedule folders that are due today.\n"
       "Without options: m_jar [DELAY][LOCATION] runs the opener (a LOCATION that\n"
-      "starts with \"-\" can be given as ./-name).");
-  parser_.addHelpOption();
-  parser_.addVersionOption();
-  parser_.addOptions(
-      {kExplain, kDryRun, kNext, kWatch, kToday, kPrev, kMissedDays, kCount, kJson, kQuiet});
-  parser_.addPositionalArgument(
-      "NAME", "--explain, --next: a schedule folder name, such as \"SUNDAY@2=3+-\".");
-  parser_.addPositionalArgument("LOCATION", "--dry-run: the capsule root (default ~/Morrowjar).",
-                                "[LOCATION]");
+      "starts with \"-\" can be given as ./-name)."));
+  parser.addHelpOption();
+  parser.addVersionOption();
+  for (QCommandLineOption option : {kExplain, kDryRun, kNext, kUpcoming, kWatch, kToday, kPrev,
+                                    kMissedDays, kCount, kJson, kQuiet}) {
+    option.setDescription(translated(option.description().toUtf8().constData()));
+    parser.addOption(option);
+  }
+  parser.addPositionalArgument(
+      QStringLiteral("NAME"),
+      QCoreApplication::translate("mj::tool_options_parser",
+                                  "--explain, --next: a schedule folder name, such as "
+                                  "\"SUNDAY@2=3+-\"."));
+  parser.addPositionalArgument(
+      QStringLiteral("DAYS"),
+      QCoreApplication::translate("mj::tool_options_parser",
+                                  "--upcoming: how many days, from 1 to %1 (digits only; a "
+                                  "LOCATION of digits only is given as ./NAME).")
+          .arg(kMostUpcomingDays),
+      QStringLiteral("[DAYS]"));
+  parser.addPositionalArgument(
+      QStringLiteral("LOCATION"),
+      QCoreApplication::translate("mj::tool_options_parser",
+                                  "--dry-run, --upcoming: the capsule root (default "
+                                  "~/Morrowjar)."),
+      QStringLiteral("[LOCATION]"));
+}
+
+}  // namespace
+
+tool_options_parser::tool_options_parser() { describe(parser_); }
+
+QString tool_options_parser::help_text() const {
+  QCommandLineParser parser;
+  describe(parser);
+  return parser.helpText();
 }
 
 tool_options tool_options_parser::parse(const QStringList& arguments, date current_date) {
@@ -95,21 +156,34 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
   const bool explain = parser_.isSet(kExplain);
   const bool dry = parser_.isSet(kDryRun);
   const bool next = parser_.isSet(kNext);
+  const bool upcoming = parser_.isSet(kUpcoming);
   if (parser_.isSet(kWatch) || parser_.isSet(kQuiet))
     return failed("--watch comes first: m_jar --watch [--quiet] [DELAY][LOCATION]");
-  const int modes = int{explain} + int{dry} + int{next};
+  const int modes = int{explain} + int{dry} + int{next} + int{upcoming};
   if (modes == 0)
     return failed(
-        "no mode given: use --explain NAME, --next NAME, --dry-run [LOCATION] or --watch "
-        "[DELAY][LOCATION] (see --help)");
-  if (modes > 1) return failed("--explain, --next and --dry-run cannot be combined");
+        "no mode given: use --explain NAME, --next NAME, --dry-run [LOCATION], --upcoming "
+        "[DAYS] [LOCATION] or --watch [DELAY][LOCATION] (see --help)");
+  if (modes > 1) return failed("--explain, --next, --dry-run and --upcoming cannot be combined");
   if (!dry && parser_.isSet(kPrev)) return failed("--prev belongs to --dry-run");
   if (!explain && parser_.isSet(kMissedDays))
     return failed("--missed-days belongs to --explain; --dry-run counts them from --prev");
   if (!next && parser_.isSet(kCount)) return failed("--count belongs to --next");
 
-  const QStringList positional = parser_.positionalArguments();
-  if (dry) {
+  QStringList positional = parser_.positionalArguments();
+  if (upcoming) {
+    // A first argument of digits only is the number of days.
+    static const QRegularExpression kDigits("^[0-9]+$");
+    if (!positional.empty() && kDigits.match(positional.front()).hasMatch()) {
+      bool ok = false;
+      o.days = positional.takeFirst().toInt(&ok);
+      if (!ok || o.days < 1 || o.days > kMostUpcomingDays)
+        return failed("--upcoming: DAYS must be a whole number from 1 to " +
+                      std::to_string(kMostUpcomingDays));
+    }
+    if (positional.size() > 1) return failed("--upcoming takes DAYS and at most one LOCATION");
+    if (!positional.empty()) o.location = positional.front().toStdString();
+  } else if (dry) {
     if (positional.size() > 1) return failed("--dry-run takes at most one LOCATION");
     if (!positional.empty()) o.location = positional.front().toStdString();
   } else {
@@ -146,9 +220,10 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
                     "\" is not a whole number");
   }
   o.json = parser_.isSet(kJson);
-  o.what = explain ? tool_options::action::explain
-           : next  ? tool_options::action::next
-                   : tool_options::action::dry_run;
+  o.what = explain    ? tool_options::action::explain
+           : next     ? tool_options::action::next
+           : upcoming ? tool_options::action::upcoming
+                      : tool_options::action::dry_run;
   return o;
 }
 

@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "opener/upcoming.h"
 #include "rules/calendar.h"
 
 namespace mj {
@@ -16,7 +17,7 @@ namespace mj {
 bool is_tool_mode(const QStringList& arguments);
 
 struct tool_options {
-  enum class action { explain, dry_run, next, watch, help, version, error };
+  enum class action { explain, dry_run, next, upcoming, watch, help, version, error };
   action what = action::error;
   std::string error;  // one line, for action::error
 
@@ -27,10 +28,11 @@ struct tool_options {
   bool json = false;
   int count = 3;  // --next: how many openings
 
-  std::string location;      // --dry-run: the location text of the capsule root
-  std::string command_line;  // --watch: the classic command line (delay and location)
-  bool quiet = false;        // --watch: no desktop notifications
-  std::optional<date> prev;  // --dry-run: stands in for the stored "prev_date"
+  std::string location;             // --dry-run, --upcoming: the location text of the capsule root
+  std::optional<date> prev;         // --dry-run: stands in for the stored "prev_date"
+  int days = kDefaultUpcomingDays;  // --upcoming: how many days to look ahead
+  std::string command_line;         // --watch: the classic command line (delay and location)
+  bool quiet = false;               // --watch: no desktop notifications
 };
 
 class tool_options_parser {
@@ -38,7 +40,8 @@ class tool_options_parser {
   tool_options_parser();
   // `current_date` is what --today defaults to.
   tool_options parse(const QStringList& arguments, date current_date);
-  QString help_text() const { return parser_.helpText(); }
+  // The help, in the language of the translation in use.
+  QString help_text() const;
 
  private:
   QCommandLineParser parser_;

@@ -71,6 +71,12 @@ TEST(ToolOptions, BadArgumentsAreOneLineErrors) {
       {"--next", "A", "--missed-days", "2"},
       {"--explain", "A", "--count", "2"},
       {"--next", "--explain", "A"},
+      {"--upcoming", "0"},
+      {"--upcoming", "3661"},
+      {"--upcoming", "30", "/a", "/b"},
+      {"--upcoming", "/a", "30"},
+      {"--upcoming", "--prev", "1998-12-15"},
+      {"--upcoming", "--dry-run"},
   };
   for (const QStringList& args : kBad) {
     SCOPED_TRACE(args.join(' ').toStdString());
@@ -141,6 +147,27 @@ TEST(ToolOptions, ReadsDryRunWithItsDefaults) {
   EXPECT_EQ(full.prev, parse_iso_date("1998-12-13"));
   EXPECT_EQ(full.today, *parse_iso_date("1998-12-16"));
   EXPECT_TRUE(full.json);
+}
+
+TEST(ToolOptions, ReadsUpcomingDaysAndLocation) {
+  struct Case {
+    QStringList arguments;
+    int days;
+    const char* location;
+  };
+  const Case kCases[] = {
+      {{"--upcoming"}, 30, ""},
+      {{"--upcoming", "7", "/srv/caps"}, 7, "/srv/caps"},
+      {{"--upcoming", "./365"}, 30, "./365"},  // a capsule root named with digits
+      {{"--upcoming", "--json", "--today", "1998-12-16", "3660", "caps"}, 3660, "caps"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.arguments.join(' ').toStdString());
+    const tool_options o = parse(c.arguments);
+    ASSERT_EQ(o.what, tool_options::action::upcoming) << o.error;
+    EXPECT_EQ(o.days, c.days);
+    EXPECT_EQ(o.location, c.location);
+  }
 }
 
 }  // namespace

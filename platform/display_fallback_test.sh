@@ -63,11 +63,21 @@ for row in "${sessions[@]}"; do
   check "$label: the opener ends normally" status_is 0 "$label: m_jar"
   check "$label: the opener's report goes to stderr" grep -q 'cannot be written' "$work/stderr"
 
-  # The writer ends by itself once its window is painted, offscreen here.
-  in_session "$x11" "$wayland" env MORROWJAR_EXIT_WHEN_SHOWN=1 "$m_jarin"
-  status=$?
-  check "$label: the writer shows its window offscreen" status_is 0 "$label: m_jarin"
-  check "$label: the writer's window is painted" grep -q '^shown_at_us ' "$work/stderr"
+  # The writer opens its window (offscreen here) and waits for the user: it
+  # must still be running a while later, not aborted at start-up.
+  in_session "$x11" "$wayland" "$m_jarin" &
+  writer_pid=$!
+  sleep 3
+  if kill -0 "$writer_pid" 2>/dev/null; then
+    check "$label: the writer is up with its window" true
+    kill "$writer_pid"
+    wait "$writer_pid" 2>/dev/null
+  else
+    wait "$writer_pid"
+    status=$?
+    check "$label: the writer is up with its window" status_is running "$label: m_jarin"
+  fi
+  writer_pid=''
 done
 
 ((failed == 0)) || { summary; exit; }

@@ -1,8 +1,12 @@
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <ctime>
 
+#include "platform/directory_listing.h"
 #include "platform/file_attributes.h"
 #include "platform/file_time.h"
 #include "platform/local_date.h"
@@ -20,16 +24,44 @@ local_fields fields_of(const std::tm& local) {
           static_cast<unsigned>(local.tm_sec)};
 }
 
+result<wall_time> wall_time_of(const std::filesystem::path& path, std::time_t modified) {
+  std::tm local{};
+  // Fails only for a year that does not fit the int of std::tm.
+  if (localtime_r(&modified, &local) == nullptr)
+    return file_time_out_of_reach(path, static_cast<long long>(modified));
+  return file_wall_time(path, fields_of(local));
+}
+
 }  // namespace
 
 result<wall_time> last_modified(const std::filesystem::path& path) {
   struct stat st;
   if (::stat(path.c_str(), &st) != 0) return path_failure(path, errno);
-  std::tm local{};
-  // Fails only for a year that does not fit the int of std::tm.
-  if (localtime_r(&st.st_mtime, &local) == nullptr)
-    return file_time_out_of_reach(path, static_cast<long long>(st.st_mtime));
-  return file_wall_time(path, fields_of(local));
+  return wall_time_of(path, st.st_mtime);
+}
+
+result<std::vector<timed_file>> list_files_with_times(const std::filesystem::path& folder) {
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return path_failure(folder, errno);
+  std::vector<timed_file> files;
+  // Each file is looked up in the open folder, not along its whole path.
+  const int folder_fd = ::dirfd(dir);
+  errno = 0;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string name = entry->d_name;
+    struct stat st;
+    // A link counts as the file it points to; a dangling one as nothing.
+    if (name != "." && name != ".." && ::fstatat(folder_fd, name.c_str(), &st, 0) == 0 &&
+        S_ISREG(st.st_mode))
+      files.push_back({name, wall_time_of(folder / name, st.st_mtime)});
+    errno = 0;
+  }
+  const int read_error = errno;
+  ::closedir(dir);
+  if (read_error != 0) return path_failure(folder, read_error);
+  std::sort(files.begin(), files.end(),
+            [](const timed_file& a, const timed_file& b) { return listing_order(a.name, b.name); });
+  return files;
 }
 
 date local_date_today() {

@@ -9,7 +9,9 @@
 #include <ctime>
 #include <fstream>
 
+#include "platform/directory_listing.h"
 #include "tests/result_support.h"
+#include "tests/temp_folder.h"
 
 namespace mj::platform {
 namespace {
@@ -17,8 +19,8 @@ namespace {
 namespace fs = std::filesystem;
 using namespace std::chrono;
 
-// Sets the modification time of `path` to a local date and time.
-void set_local_mtime(const fs::path& path, int y, int mo, int d, int h, int mi, int s) {
+// A local date and time as seconds since 1970.
+std::time_t local_time_t(int y, int mo, int d, int h, int mi, int s) {
   std::tm local{};
   local.tm_year = y - 1900;
   local.tm_mon = mo - 1;
@@ -27,7 +29,12 @@ void set_local_mtime(const fs::path& path, int y, int mo, int d, int h, int mi, 
   local.tm_min = mi;
   local.tm_sec = s;
   local.tm_isdst = -1;
-  const std::time_t t = std::mktime(&local);
+  return std::mktime(&local);
+}
+
+// Sets the modification time of `path` to a local date and time.
+void set_local_mtime(const fs::path& path, int y, int mo, int d, int h, int mi, int s) {
+  const std::time_t t = local_time_t(y, mo, d, h, mi, s);
   const timespec times[2] = {{t, 0}, {t, 0}};
   ASSERT_EQ(utimensat(AT_FDCWD, path.c_str(), times, 0), 0);
 }
@@ -52,18 +59,6 @@ TEST(FileTime, GivesTheLocalDateAndTimeOfDay) {
   }
   fs::remove(file);
   EXPECT_EQ(mj::testing::failure_code_of(last_modified(file)), 53);
-}
-
-std::time_t local_time_t(int y, int mo, int d, int h, int mi, int s) {
-  std::tm local{};
-  local.tm_year = y - 1900;
-  local.tm_mon = mo - 1;
-  local.tm_mday = d;
-  local.tm_hour = h;
-  local.tm_min = mi;
-  local.tm_sec = s;
-  local.tm_isdst = -1;
-  return std::mktime(&local);
 }
 
 // A file whose modification time is `t`, in the first of the temporary
@@ -128,6 +123,38 @@ TEST(FileTime, AYearOutsideTheSupportedRangeIsAFailureNamingFileAndYear) {
       }
     }
     fs::remove(file);
+  }
+}
+
+TEST(FileTime, ListingWithTimesAgreesWithTheListingAndEachFilesTime) {
+  mj::testing::temp_folder folder{"mj_timed_listing"};
+  const fs::path root = folder.path();
+  ASSERT_FALSE(root.empty());
+  for (const char* name : {"b.txt", "B.txt", "a.txt", ".hidden", "_x"})
+    std::ofstream(root / name) << "x";
+  set_local_mtime(root / "b.txt", 1998, 12, 15, 23, 59, 59);
+  set_local_mtime(root / "_x", 2024, 2, 29, 7, 30, 0);
+  fs::create_directory(root / "sub");
+  std::ofstream(root / "sub" / "inner.txt") << "x";
+  fs::create_symlink(root / "b.txt", root / "link_to_b");
+  fs::create_symlink(root / "sub", root / "link_to_sub");
+  fs::create_symlink(root / "gone", root / "dangling");
+
+  const auto listed = list_files_with_times(root);
+  ASSERT_TRUE(listed.ok());
+  std::vector<std::string> names;
+  for (const timed_file& f : *listed) {
+    SCOPED_TRACE(f.name);
+    names.push_back(f.name);
+    EXPECT_EQ(mj::testing::value_of(f.modified),
+              mj::testing::value_of(last_modified(root / f.name)));
+  }
+  EXPECT_EQ(names, mj::testing::value_of(list_folder(root, listing_mask::files)));
+  EXPECT_EQ(names.size(), 6u);  // the five files and the link to one of them
+
+  for (const fs::path& p : {root / "missing", root / "a.txt"}) {
+    SCOPED_TRACE(p.string());
+    EXPECT_EQ(mj::testing::failure_code_of(list_files_with_times(p)), 53);
   }
 }
 

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include "platform/directory_listing.h"
 #include "platform/file_time.h"
 #include "platform/local_date.h"
 #include "platform/win32_errors.h"
@@ -48,6 +49,14 @@ date local_date_today() {
   GetLocalTime(&local);
   return date{std::chrono::year{local.wYear} / std::chrono::month{local.wMonth} /
               std::chrono::day{local.wDay}};
+}
+
+result<std::vector<timed_file>> list_files_with_times(const std::filesystem::path& folder) {
+  result<std::vector<std::string>> names = list_folder(folder, listing_mask::files);
+  if (!names.ok()) return names.error();
+  std::vector<timed_file> files;
+  for (const std::string& name : *names) files.push_back({name, last_modified(folder / name)});
+  return files;
 }
 
 }  // namespace mj::platform

@@ -42,4 +42,12 @@ void show_message(const QString& text, const QString& title) {
   box.exec();
 }
 
+QString skip_box_title() {
+#ifdef _WIN32
+  return QStringLiteral("morrowjar for Windows32");
+#else
+  return QStringLiteral("Morrowjar");
+#endif
+}
+
 }  // namespace mj::platform

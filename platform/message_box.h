@@ -19,4 +19,8 @@ void use_offscreen_without_display();
 // platform nobody could click it, so the text goes to stderr as one line.
 void show_message(const QString& text, const QString& title);
 
+// The title of the box that says the skip key skipped a run: "Morrowjar",
+// and on Windows the title that users of its first Windows release know.
+QString skip_box_title();
+
 }  // namespace mj::platform

@@ -65,6 +65,12 @@ bool repetition_falls_within(wall_time t, date_unit unit, int16_t every, date fr
   return before && *before <= start_of(today);
 }
 
+std::optional<wall_time> first_repetition_from(wall_time t, date_unit unit, int16_t every,
+                                               date from) {
+  if (every < 1) return std::nullopt;
+  return repetition_of(t, unit, first_reaching(t, unit, every, from) * every);
+}
+
 bool file_is_due(const due_verdict& verdict, std::optional<date_unit> repeat_unit, wall_time t,
                  date today) {
   switch (verdict.kind) {

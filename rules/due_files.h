@@ -25,6 +25,12 @@ std::optional<wall_time> repetition_of(wall_time t, date_unit unit, long long st
 bool repetition_falls_within(wall_time t, date_unit unit, int16_t every, date from, date to,
                              date today);
 
+// The first repetition of `t` (every `every` units, the first one `every`
+// units after it) at or after the start of the day `from`; nullopt when
+// `every` is below 1 or the repetitions leave the years 100..9999 before.
+std::optional<wall_time> first_repetition_from(wall_time t, date_unit unit, int16_t every,
+                                               date from);
+
 // Whether a file last modified at `t` opens for a folder with `verdict`.
 // `repeat_unit` is the unit of the folder's repeating keyword (due kind 3).
 bool file_is_due(const due_verdict& verdict, std::optional<date_unit> repeat_unit, wall_time t,

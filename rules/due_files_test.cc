@@ -133,6 +133,9 @@ TEST(DueFileRule, AStepBelowOneNeverRepeats) {
                                          D("1998-12-16"), D("1998-12-16"), D("1998-12-16")));
     EXPECT_FALSE(file_is_due(verdict(3, "1998-12-16", "1998-12-16", interval), date_unit::days,
                              at("1998-12-15", 10), D("1998-12-16")));
+    EXPECT_EQ(
+        first_repetition_from(at("1998-12-15", 10), date_unit::days, interval, D("1998-12-16")),
+        std::nullopt);
   }
 }
 
@@ -170,6 +173,13 @@ TEST(DueFileRule, JumpingGivesTheSameAnswersAsSteppingThroughEveryRepetition) {
     const date_unit unit = kUnits[uniform(0, 3)];
     const int16_t interval = kSteps[uniform(0, std::size(kSteps) - 1)];
     const bool expected = literal_repetition_falls_within(t, unit, interval, from, to, today);
+    std::optional<wall_time> first;
+    for (long long k = 1; !first; ++k) {
+      const std::optional<wall_time> n = repetition_of(t, unit, k * interval);
+      if (!n) break;
+      if (*n >= wall_time{from}) first = n;
+    }
+    ASSERT_EQ(first_repetition_from(t, unit, interval, from), first) << "case " << i;
     ASSERT_EQ(repetition_falls_within(t, unit, interval, from, to, today), expected)
         << "case " << i << ": file " << format_iso_date(floor<days>(t)) << " unit "
         << static_cast<int>(unit) << " every " << interval << ", days " << format_iso_date(from)

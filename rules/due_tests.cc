@@ -210,13 +210,16 @@ due_verdict due_from_day_on(const schedule_name& name, const run_calendar& calen
   return judged(judge_from_day_on, name, calendar);
 }
 
+due_verdict due_on_run(const schedule_name& name, const run_calendar& calendar) {
+  return name.stays_due ? due_from_day_on(name, calendar) : due_on_day(name, calendar);
+}
+
 folder_evaluation evaluate_folder(std::string_view folder_name, long long missed_days,
                                   const run_calendar& calendar) {
   folder_evaluation e;
   e.name = split_schedule_name(folder_name, missed_days, e.failures);
   e.test = e.name.stays_due ? due_test::from_day_on : due_test::on_day;
-  e.verdict = e.test == due_test::from_day_on ? due_from_day_on(e.name, calendar)
-                                              : due_on_day(e.name, calendar);
+  e.verdict = due_on_run(e.name, calendar);
   if (e.verdict.ended_by) e.failures.push_back(*e.verdict.ended_by);
   return e;
 }

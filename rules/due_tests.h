@@ -46,6 +46,10 @@ due_verdict due_from_day_on(const schedule_name& name, const run_calendar& calen
 
 enum class due_test { on_day, from_day_on };
 
+// The test a split name asks for on the run of `calendar`: the due-from-day-on
+// test for a name with the final "-", the due-on-day test otherwise.
+due_verdict due_on_run(const schedule_name& name, const run_calendar& calendar);
+
 // One schedule folder judged on one run.
 struct folder_evaluation {
   schedule_name name;

@@ -17,6 +17,10 @@ using namespace std::chrono;
 // end counts as "every run": longer than any cycle of the names but 100 years.
 constexpr int kStreakCheckDays = 400;
 
+due_verdict verdict_on_day(const schedule_name& name, date day) {
+  return due_on_run(name, make_run_calendar(day));
+}
+
 // One folder judged day after day, as daily runs without missed days judge
 // it: the name is split once, since its window then does not depend on the
 // day.
@@ -37,18 +41,13 @@ class daily_runs {
     if (day_form_ && name_.window_days > 0) return window_holds_match(day);
     if (never_) return false;
     if (skip_until_ && day < *skip_until_) return false;
-    const due_verdict v = verdict_on(name_, day);
+    const due_verdict v = verdict_on_day(name_, day);
     if (v.ended_by && v.kind == due_kind::not_due) remember_failure(*v.ended_by, day);
     if (v.kind == due_kind::repeating && (!unit_ || v.repeat_every < 1)) return false;
     return file_is_due(v, unit_, stored_at_, day);
   }
 
  private:
-  static due_verdict verdict_on(const schedule_name& name, date day) {
-    const run_calendar calendar = make_run_calendar(day);
-    return name.stays_due ? due_from_day_on(name, calendar) : due_on_day(name, calendar);
-  }
-
   // A failure that is the same on every day saves judging the next ones: a
   // number that overflows is read the same way every day, and a date that
   // does not exist stays so for the rest of the year it was read in.
@@ -74,7 +73,7 @@ class daily_runs {
       const date d = matches_start_ + days{static_cast<long long>(matches_.size())};
       bool match = false;
       if (!(never_ || (skip_until_ && d < *skip_until_))) {
-        const due_verdict v = verdict_on(single_day_, d);
+        const due_verdict v = verdict_on_day(single_day_, d);
         if (v.ended_by && v.kind == due_kind::not_due) remember_failure(*v.ended_by, d);
         match = v.kind == due_kind::all_files;
       }
@@ -106,6 +105,113 @@ date forecast_end(date first) {
   return date{end};
 }
 
+// Files up to a day ("YEAR1", "TOMORROW-"): that day only moves on with the
+// day of the run, so the last run of the forecast takes every file that an
+// earlier run takes, and a file stored now before one stored later.
+bool up_to_opens(const due_verdict& at_end, date last, std::span<const wall_time> times,
+                 wall_time now) {
+  if (file_is_due(at_end, std::nullopt, now, last)) return true;
+  return !times.empty() && file_is_due(at_end, std::nullopt, times.front(), last);
+}
+
+// Whether a run whose days reach the day of `t` takes it. Both ends of the
+// days move on with the day of the run, but not always by one: a month back
+// from 29, 30 and 31 March is 28 February, and in a common year 29 to 31
+// January are no run's. So the first run whose days end on or after that day is found by
+// halving, then the runs after it are judged until their days begin after it.
+bool a_run_takes(const schedule_name& name, wall_time t, date first, date last) {
+  const date t_day = floor<days>(t);
+  date low = first;
+  date high = last;
+  while (low < high) {
+    const date middle = low + (high - low) / 2;
+    const due_verdict v = verdict_on_day(name, middle);
+    if (v.kind == due_kind::files_within && v.to >= t_day)
+      high = middle;
+    else
+      low = middle + days{1};
+  }
+  for (date d = low; d <= last; d += days{1}) {
+    const due_verdict v = verdict_on_day(name, d);
+    if (v.kind != due_kind::files_within || v.from > t_day) return false;
+    if (file_is_due(v, std::nullopt, t, d)) return true;
+  }
+  return false;
+}
+
+// Files within a range of days ("TOMORROW", "MONTH6=3").
+bool within_opens(const schedule_name& name, const due_verdict& at_end, date today, date last,
+                  std::span<const wall_time> times, wall_time now) {
+  // "=0" and below leave the range empty at every run.
+  if (at_end.from > at_end.to) return false;
+  // A file stored from now on, on a day that the last run takes.
+  const wall_time stored = std::max(now, wall_time{at_end.from});
+  if (floor<days>(stored) <= last && file_is_due(at_end, std::nullopt, stored, last)) return true;
+  // Files older than the first run's days are taken by no later run.
+  const due_verdict at_start = verdict_on_day(name, today);
+  auto it = times.begin();
+  if (at_start.kind == due_kind::files_within)
+    it = std::lower_bound(times.begin(), times.end(), wall_time{at_start.from});
+  for (; it != times.end() && floor<days>(*it) <= at_end.to; ++it)
+    if (a_run_takes(name, *it, today, last)) return true;
+  return false;
+}
+
+// Files that repeat ("EVERY MONTH"): the days of a run end on the day of the
+// run, so the run on the day of a file's first repetition from today on takes
+// it; a file stored later than now repeats no earlier than one stored now.
+bool repeating_opens(const schedule_name& name, const due_verdict& at_end, date today, date last,
+                     std::span<const wall_time> times, wall_time now) {
+  const std::optional<date_unit> unit = repeat_unit_of(name.rule);
+  if (!unit || at_end.repeat_every < 1 || at_end.from > at_end.to) return false;
+  const auto taken = [&](wall_time t) {
+    const std::optional<wall_time> r = first_repetition_from(t, *unit, at_end.repeat_every, today);
+    if (!r) return false;
+    const date day = floor<days>(*r);
+    return day <= last && file_is_due(verdict_on_day(name, day), unit, t, day);
+  };
+  return taken(now) || std::any_of(times.begin(), times.end(), taken);
+}
+
+// Names that open the whole folder on their days ("12-25", "SUNDAY@2", "E3"),
+// judged by the due-on-day test. A run after missed days looks back over them
+// all, as "+" makes it; a day form reads its day with the run's year (one-
+// and two-digit years, "2-E"), so one such run per calendar year covers
+// every run of that year.
+bool due_on_a_day_within(const schedule_name& name, date first, date last) {
+  if (name.window_days < 0) return false;  // "=0": no day to be due on
+  // The widest window whose day count the due test can still count.
+  constexpr long long kWidestWindow = 32765;
+  for (date start = first; start <= last;) {
+    const date end = std::min(date{year_month_day{start}.year() / December / 31}, last);
+    const long long span = (end - start).count();
+    if (name.window_days + span <= kWidestWindow) {
+      schedule_name catching_up = name;
+      catching_up.window_days = static_cast<int16_t>(name.window_days + span);
+      if (due_on_day(catching_up, make_run_calendar(end)).kind == due_kind::all_files) return true;
+    } else {
+      // A window longer than the year: the runs on its first and last day
+      // between them look back over every day the others do.
+      for (const date d : {start, end})
+        if (due_on_day(name, make_run_calendar(d)).kind == due_kind::all_files) return true;
+    }
+    start = end + days{1};
+  }
+  return false;
+}
+
+// Names with the final "-" that open the whole folder: due from their day to
+// the end of its cycle (a month, a year, or for ever), so a month with a due
+// day is due on its last day.
+bool due_from_a_day_within(const schedule_name& name, date first, date last) {
+  for (date d = first;; d += days{1}) {
+    const year_month_day ymd{d};
+    d = std::min(date{ymd.year() / ymd.month() / std::chrono::last}, last);
+    if (due_from_day_on(name, make_run_calendar(d)).kind == due_kind::all_files) return true;
+    if (d == last) return false;
+  }
+}
+
 }  // namespace
 
 opening_forecast forecast_openings(std::string_view folder_name, wall_time stored_at, int count) {
@@ -132,6 +238,33 @@ opening_forecast forecast_openings(std::string_view folder_name, wall_time store
     std::erase_if(forecast.openings, [&](date d) { return d > *streak_start; });
   }
   return forecast;
+}
+
+bool opens_within_forecast(std::string_view folder_name, std::span<const wall_time> file_times,
+                           wall_time now) {
+  if (folder_name.empty()) return true;  // the capsule root's files open at every run
+  const date today = floor<days>(now);
+  const date last = forecast_end(today);
+  std::vector<failure> ignored;  // the daily evaluation reports them
+  const schedule_name name = split_schedule_name(folder_name, 0, ignored);
+  // The kind of verdict follows from the name's form: "TOMORROW", the
+  // repeating and the age forms select files at every run; a day form takes
+  // the whole folder or nothing, and so does a name that cannot be read.
+  const due_verdict at_end = verdict_on_day(name, last);
+  switch (at_end.kind) {
+    case due_kind::all_files:
+      return true;
+    case due_kind::files_up_to:
+      return up_to_opens(at_end, last, file_times, now);
+    case due_kind::files_within:
+      return within_opens(name, at_end, today, last, file_times, now);
+    case due_kind::repeating:
+      return repeating_opens(name, at_end, today, last, file_times, now);
+    case due_kind::not_due:
+      break;
+  }
+  return name.stays_due ? due_from_a_day_within(name, today, last)
+                        : due_on_a_day_within(name, today, last);
 }
 
 }  // namespace mj

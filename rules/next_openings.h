@@ -5,6 +5,7 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string_view>
 #include <vector>
 
@@ -29,5 +30,13 @@ struct opening_forecast {
 // `folder_name` (an empty name is the capsule root, whose files open at every
 // run): at most `count` openings, looking `kForecastYears` years ahead.
 opening_forecast forecast_openings(std::string_view folder_name, wall_time stored_at, int count);
+
+// Whether daily runs from the day of `now` to the end of the forecast
+// (`kForecastYears` years) would open any file of the schedule folder
+// `folder_name`: one last modified at one of `file_times` (in ascending
+// order), or one stored from `now` on. Decided from the due tests of a few
+// days chosen by the kind of verdict the name gives, not of every day.
+bool opens_within_forecast(std::string_view folder_name, std::span<const wall_time> file_times,
+                           wall_time now);
 
 }  // namespace mj

@@ -5,6 +5,11 @@
 
 passed=0 failed=0
 
+# The programs speak the language of the user's locale; the scripts look for
+# their English window titles and texts, whatever the locale of the machine.
+unset LANGUAGE LC_MESSAGES
+export LC_ALL=C.UTF-8
+
 check() {  # DESCRIPTION COMMAND...
   local what=$1
   shift

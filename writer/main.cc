@@ -1,25 +1,85 @@
-// m_jarin: the writer. Its whole command line is the location of the capsule
-// root (empty for the default), resolved by the same rule as the opener's.
+// m_jarin: the writer. Its command line is the location of the capsule root
+// (empty for the default), resolved by the same rule as the opener's; the
+// words are joined by single spaces, so a location with spaces needs no
+// quotes. --help and --version answer as GNU tools do, and "--" ends the
+// options, so that a location may begin with "-".
 #include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QImageReader>
 #include <QPixmap>
 #include <QStringList>
+#include <cstdio>
+#include <optional>
 
 #include "platform/capsule_root.h"
-#include "platform/exit_when_shown.h"
-#include "platform/local_date.h"
 #include "platform/message_box.h"
-#include "writer/form1.h"
+#include "platform/user_language.h"
+#include "writer/writer_window.h"
+
+#ifdef MORROWJAR_STARTUP_PROBE
+#include "platform/exit_when_shown.h"
+#endif
 
 namespace {
 
-// The arguments joined by single spaces, blanks kept: a location with spaces
-// needs no quotes.
-QString location_text(int argc, char** argv) {
+QStringList arguments_of(int argc, char** argv) {
   QStringList arguments;
-  for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
-  return arguments.join(u' ');
+  for (int i = 0; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+  return arguments;
+}
+
+// The options and the location, described in the language of the
+// translation in use (English without one).
+void set_up(QCommandLineParser& parser) {
+  parser.setApplicationDescription(
+      QCoreApplication::translate("m_jarin",
+                                  "Morrowjar's writer: type a message and a schedule name; OK "
+                                  "stores the\nmessage in the schedule folder of that name under "
+                                  "the capsule root, to\nopen on the days the name says."));
+  parser.addPositionalArgument(
+      QStringLiteral("location"),
+      QCoreApplication::translate("m_jarin",
+                                  "The capsule root (default ~/Morrowjar); its words are joined "
+                                  "by single spaces. Put \"--\" before a location that begins "
+                                  "with \"-\"."),
+      QStringLiteral("[--] [LOCATION...]"));
+  parser.addOption(
+      QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                         QCoreApplication::translate("m_jarin", "Show this help and exit.")));
+  parser.addOption(
+      QCommandLineOption(QStringLiteral("version"),
+                         QCoreApplication::translate("m_jarin", "Show the version and exit.")));
+}
+
+// Answers --help, --version and mistakes on the command line; the exit
+// status then, or nothing when the window is to open.
+std::optional<int> answer_without_window(QCommandLineParser& parser, int argc, char** argv) {
+  const bool understood = parser.parse(arguments_of(argc, argv));
+  if (understood && !parser.isSet(QStringLiteral("help")) &&
+      !parser.isSet(QStringLiteral("version")))
+    return std::nullopt;
+  // Help needs the program's name and version, and no display.
+  QCoreApplication app(argc, argv);
+  QCoreApplication::setApplicationName(QStringLiteral("m_jarin"));
+  QCoreApplication::setApplicationVersion(QStringLiteral(MORROWJAR_VERSION));
+  mj::platform::use_user_language();
+  if (!understood) {
+    std::fprintf(stderr, "m_jarin: %s\n%s\n", qUtf8Printable(parser.errorText()),
+                 qUtf8Printable(QCoreApplication::translate(
+                     "m_jarin", "Try 'm_jarin --help' for more information.")));
+    return 2;
+  }
+  if (parser.isSet(QStringLiteral("help"))) {
+    // Described again, now that the translation is in place.
+    QCommandLineParser translated;
+    set_up(translated);
+    std::fputs(qUtf8Printable(translated.helpText()), stdout);
+  } else {
+    std::printf("m_jarin %s\n", MORROWJAR_VERSION);
+  }
+  return 0;
 }
 
 // Read as PNG straight away: left to guess, Qt would load every image
@@ -33,19 +93,25 @@ QIcon program_icon() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const QString location = location_text(argc, argv);
+  QCommandLineParser parser;
+  set_up(parser);
+  if (const std::optional<int> status = answer_without_window(parser, argc, argv)) return *status;
+  const QString location = parser.positionalArguments().join(u' ');
+
   mj::platform::use_offscreen_without_display();
   // Qt sees no arguments: every word of the command line belongs to the location.
   int qt_argc = 1;
   QApplication app(qt_argc, argv);
   QApplication::setApplicationName(QStringLiteral("m_jarin"));
+  mj::platform::use_user_language();
   QApplication::setWindowIcon(program_icon());
-
   const mj::platform::capsule_location root =
       mj::platform::resolve_capsule_root(location.toStdString());
-  mj::writer::Form1 form(QString::fromStdString(root.full_path()),
-                         mj::platform::local_date_today());
-  mj::platform::exit_when_shown_if_asked(&form);
-  form.show();
+  mj::writer::writer_window window(QString::fromStdString(root.full_path()));
+#ifdef MORROWJAR_STARTUP_PROBE
+  // Only the benchmark build can end at the first paint (bench/startup.sh).
+  mj::platform::exit_when_shown_if_asked(&window);
+#endif
+  window.show();
   return app.exec();
 }

@@ -10,8 +10,7 @@ source "$(dirname "$0")/../../tests/e2e_lib.sh"
 require_tools faketime pkill
 
 tmp=$(mktemp -d)
-# Only the runs of this test, on its own capsules: other tests may be running
-# the same m_jar at the same time.
+# Only this script's runs: other tests may run m_jar at the same time.
 trap 'pkill -KILL -f "^$m_jar .*$tmp/" 2>/dev/null; rm -rf "$tmp"' EXIT
 capsule=$tmp/capsule
 config=$tmp/config

@@ -7,7 +7,8 @@
 #
 #   faults_e2e.sh plain        a full disk (the file size limit, SIGXFSZ ignored)
 #   faults_e2e.sh permissions  a capsule root and a schedule folder the user may
-#                              not write; as root they run as the user nobody
+#                              not write, a schedule folder the user may not
+#                              search; as root they run as the user nobody
 #
 # Exit status 77 means the part could not be run here (the reason is printed).
 set -u
@@ -47,7 +48,7 @@ start_writer() {  # ROOT SETUP
   HOME=$work/home XDG_RUNTIME_DIR=$work/runtime "${as_user[@]}" \
     bash -c "$2"'; exec "$0" "$1"' "$m_jarin" "$1" 2>>"$work/writer.log" &
   writer_pid=$!
-  window=$(timeout 15 xdotool search --sync --onlyvisible --name '^M_JAR TEXT INPUT$' | head -n1)
+  window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Morrowjar Text Input$' | head -n1)
   [[ -n $window ]] && send windowfocus --sync "$window"
 }
 
@@ -119,16 +120,24 @@ permissions() {
   mkdir -p "$root"
   own "$root"
   chmod 0555 "$root"
-  # The capsule root is not writable (directory error), the schedule folder
-  # cannot be made in it, and so the message cannot be stored.
-  fault_case "read-only capsule root" "$root" : TOMORROW 3 'chmod 0755 "$root"'
+  # The capsule root is not writable: the schedule folder cannot be made in
+  # it, which one box says.
+  fault_case "read-only capsule root" "$root" : TOMORROW 1 'chmod 0755 "$root"'
   root=$work/ro_folder
   mkdir -p "$root/EVERYDAY"
   own "$root"
   chmod 0555 "$root/EVERYDAY"
-  # The schedule folder is there but not writable (directory error), and the
-  # message cannot be stored in it.
-  fault_case "read-only schedule folder" "$root" : EVERYDAY 2 'chmod 0755 "$root/EVERYDAY"'
+  # The schedule folder is there but read-only, so the opener would pass it
+  # over: refused, in one box.
+  fault_case "read-only schedule folder" "$root" : EVERYDAY 1 'chmod 0755 "$root/EVERYDAY"'
+  root=$work/unsearchable
+  mkdir -p "$root/TOMORROW"
+  own "$root"
+  chmod 0666 "$root/TOMORROW"
+  # No name in the schedule folder can be looked up: one box naming the path
+  # and the reason, not a search that never ends.
+  fault_case "schedule folder without search permission" "$root" : TOMORROW 1 \
+    'chmod 0755 "$root/TOMORROW"'
 }
 
 case $mode in

@@ -23,7 +23,7 @@ start_xvfb "$work"
 start_writer() {  # ARGS...
   "$m_jarin" "$@" 2>>"$work/writer.log" &
   writer_pid=$!
-  window=$(timeout 15 xdotool search --sync --onlyvisible --name '^M_JAR TEXT INPUT$' | head -n1)
+  window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Morrowjar Text Input$' | head -n1)
   [[ -n $window ]] && timeout 10 xdotool windowfocus --sync "$window"
 }
 
@@ -67,7 +67,57 @@ send key Tab Tab Tab space
 check "CANCEL ends the writer" writer_ended
 check "CANCEL stores nothing" test ! -e "$work/cancelled"
 
-# 4. The opener finds what the writer stored: at a run on the next day the
+# 4. Real key presses in the schedule box: "E" stays "E" (the month's end),
+#    with nothing filled in from the proposed names.
+start_writer "$work/typed"
+send type --delay 5 'month end'
+send key Tab
+send type --delay 5 'E'
+send key Return
+check "E in the schedule box: stored and ended" writer_ended
+check "E in the schedule box: stored in E, not EVERYDAY" test -f "$work/typed/E/month end.txt"
+check "E in the schedule box: no other folder" test "$(ls "$work/typed")" = E
+
+# 5. A name that never opens asks first; the default answer goes back with
+#    the text kept, Alt+S stores anyway.
+question_shown() {
+  timeout 5 xdotool search --sync --onlyvisible --name '^Morrowjar$' >/dev/null
+}
+start_writer "$work/asked"
+send type --delay 5 'never back'
+send key Tab
+send type --delay 5 'T'
+send key Return
+check "T: the question comes up" question_shown
+send key Return
+check "T: going back keeps the window" still_running
+check "T: going back stores nothing" test ! -e "$work/asked/T"
+send windowfocus --sync "$window" key Return
+check "T: asked again" question_shown
+send key alt+s
+check "T: stored anyway and ended" writer_ended
+check "T: the text typed before the question" \
+  cmp -s "$work/asked/T/never back.txt" <(printf 'never back\n')
+
+# 6. The command line as GNU tools have it: --help, --version, a mistake,
+#    and "--" before a location that begins with "-".
+help=$("$m_jarin" --help)
+check "--help ends at once with status 0" test $? = 0
+check "--help shows the usage" grep -q '^Usage: .*\[--\] \[LOCATION\.\.\.\]' <<<"$help"
+check "--version names the program" grep -qx 'm_jarin [0-9.]*' <<<"$("$m_jarin" --version)"
+"$m_jarin" --no-such-option >/dev/null 2>"$work/option.err"
+check "an unknown option fails with status 2" test $? = 2
+check "an unknown option is named" grep -q "Unknown option 'no-such-option'" "$work/option.err"
+(cd "$work" && exec "$m_jarin" -- -dashed 2>>"$work/writer.log") &
+writer_pid=$!
+window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Morrowjar Text Input$' | head -n1)
+[[ -n $window ]] && send windowfocus --sync "$window"
+send type --delay 5 'dashed'
+send key Tab Return
+check "-- -dashed: stored and ended" writer_ended
+check "-- -dashed: the capsule root is the folder -dashed" test -f "$work/-dashed/dashed.txt"
+
+# 7. The opener finds what the writer stored: at a run on the next day the
 #    message in TOMORROW is queued, by the same scan and selection as a real run.
 if [[ -n $m_jar && -f $message ]]; then
   stored=$(date -r "$message" +%F)

@@ -5,8 +5,11 @@
 // clipboard removes the selection.
 #pragma once
 
+#include <QList>
+#include <QObject>
 #include <QString>
 
+class QAction;
 class QClipboard;
 class QWidget;
 
@@ -22,5 +25,21 @@ bool paste_text(QWidget* control, QClipboard* clipboard);
 // field keeps paragraph and line separators of its own). Non-breaking spaces
 // and other characters stay as typed.
 QString whole_text(QWidget* control);
+
+// Lets the Edit menu's shortcuts reach the menu while a text control has the
+// focus. A focused QPlainTextEdit or QLineEdit claims Ctrl+A, Ctrl+C and
+// Ctrl+V for its own editing (by accepting the ShortcutOverride event), and
+// the window's actions would never fire.
+class edit_shortcut_filter : public QObject {
+ public:
+  // Routes the shortcuts of `actions` to them; install on each text control.
+  edit_shortcut_filter(QList<QAction*> actions, QObject* parent);
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  QList<QAction*> actions_;
+};
 
 }  // namespace mj::writer

@@ -1,4 +1,4 @@
-#include "writer/file_name.h"
+#include "writer/message_file_name.h"
 
 #include <gtest/gtest.h>
 
@@ -31,7 +31,7 @@ TEST(FileNameRule, DropsRefusedCharactersAndKeepsTheRest) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
-    EXPECT_EQ(utf8(m_jar_makefilename(c.message)), utf8(c.file_name));
+    EXPECT_EQ(utf8(file_name_from_message(c.message)), utf8(c.file_name));
   }
 }
 
@@ -57,7 +57,7 @@ TEST(FileNameRule, KeepsTheFirstHundredCharactersThatFit) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
-    const QString name = m_jar_makefilename(c.message);
+    const QString name = file_name_from_message(c.message);
     EXPECT_EQ(utf8(name), utf8(c.file_name));
     EXPECT_TRUE(fits_file_system(name));
   }

@@ -7,9 +7,6 @@
 
 namespace mj::writer {
 
-// The longest file name the file system takes, counted in its own units:
-// bytes of UTF-8 on POSIX systems, UTF-16 code units on Windows.
-inline constexpr int kFileNameLimit = 255;
 inline constexpr int kNameCharacters = 100;
 inline const QString kMessageExtension = QStringLiteral(".txt");
 
@@ -22,7 +19,7 @@ bool is_refused_in_file_name(char32_t character);
 // refused ones, at most the first 100 characters, and cut further at a
 // character boundary until the name with ".txt" fits the file system.
 // Empty when the message has no character that may stand in a name.
-QString m_jar_makefilename(const QString& message);
+QString file_name_from_message(const QString& message);
 
 // `name` with " (n)" for the n-th message stored under the same name (n >= 2;
 // n <= 1 gives `name` itself), shortened at a character boundary so that the

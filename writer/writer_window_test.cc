@@ -1,6 +1,6 @@
 // The writer's window as the user meets it: typing, the Edit menu's keys,
-// Enter in the schedule box, OK, CANCEL, and what a failure leaves behind.
-#include "writer/form1.h"
+// Enter in the schedule box, OK, Cancel, and what a failure leaves behind.
+#include "writer/writer_window.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -17,7 +17,6 @@
 #include <fstream>
 #include <memory>
 
-#include "writer/window_placement.h"
 #include "writer/writer_test_support.h"
 
 namespace mj::writer {
@@ -25,26 +24,42 @@ namespace {
 
 using namespace Qt::StringLiterals;
 
-const date kToday{std::chrono::year{1998} / std::chrono::December / std::chrono::day{15}};
+const date kToday{std::chrono::year{2026} / std::chrono::December / std::chrono::day{15}};
+const wall_time kNow = wall_time{kToday} + std::chrono::hours{12};
+
+// Stands in for the question asked before storing under a name that never
+// opens: records each question and gives `answer`.
+struct asker {
+  QStringList asked;
+  bool answer = true;
+  bool operator()(const QString& question) {
+    asked << question;
+    return answer;
+  }
+};
 
 // One writer window on a fresh capsule root, as m_jarin shows it.
 struct open_window {
   testing::capsule_folder folder;
   testing::recorder shown;
-  std::unique_ptr<Form1> form;
+  asker questions;
+  std::unique_ptr<writer_window> form;
 
   QString root() const { return folder.path(u"Morrowjar/"_s); }
-  QPlainTextEdit* message() const { return form->findChild<QPlainTextEdit*>(u"TB_COMMENT"_s); }
-  QComboBox* schedule() const { return form->findChild<QComboBox*>(u"CB_DIRECTORY"_s); }
+  QPlainTextEdit* message() const { return form->findChild<QPlainTextEdit*>(u"message_edit"_s); }
+  QComboBox* schedule() const { return form->findChild<QComboBox*>(u"schedule_box"_s); }
   QPushButton* button(const char* name) const {
     return form->findChild<QPushButton*>(QString::fromLatin1(name));
   }
   QAction* action(const char* name) const {
     return form->findChild<QAction*>(QString::fromLatin1(name));
   }
+  // The whole reading under the schedule box (the line itself may be cut short).
+  QString reading() const { return form->findChild<QLabel*>(u"schedule_reading"_s)->toolTip(); }
 
   bool show() {
-    form = std::make_unique<Form1>(root(), kToday, std::ref(shown));
+    form = std::make_unique<writer_window>(
+        root(), writer_services{std::ref(shown), std::ref(questions), [] { return kNow; }});
     form->show();
     return QTest::qWaitForWindowActive(form.get());
   }
@@ -52,12 +67,12 @@ struct open_window {
 
 // The control that receives the keys typed into `name`'s text.
 QWidget* typing_target(const open_window& w, const QString& name) {
-  if (name == u"TB_COMMENT") return w.message();
+  if (name == u"message_edit") return w.message();
   return w.schedule();
 }
 
 void set_text(const open_window& w, const QString& name, const QString& text) {
-  if (name == u"TB_COMMENT") {
+  if (name == u"message_edit") {
     w.message()->setPlainText(text);
   } else {
     w.schedule()->setEditText(text);
@@ -65,17 +80,17 @@ void set_text(const open_window& w, const QString& name, const QString& text) {
 }
 
 QString text_of(const open_window& w, const QString& name) {
-  if (name == u"TB_COMMENT") return w.message()->toPlainText();
+  if (name == u"message_edit") return w.message()->toPlainText();
   return w.schedule()->currentText();
 }
 
 QString selection_of(const open_window& w, const QString& name) {
-  if (name == u"TB_COMMENT") return w.message()->textCursor().selectedText();
+  if (name == u"message_edit") return w.message()->textCursor().selectedText();
   return w.schedule()->lineEdit()->selectedText();
 }
 
 void select(const open_window& w, const QString& name, int from, int to) {
-  if (name == u"TB_COMMENT") {
+  if (name == u"message_edit") {
     QTextCursor cursor(w.message()->document());
     cursor.setPosition(from);
     cursor.setPosition(to, QTextCursor::KeepAnchor);
@@ -87,7 +102,7 @@ void select(const open_window& w, const QString& name, int from, int to) {
 
 }  // namespace
 
-class Form1Test : public QObject {
+class WriterWindowTest : public QObject {
   Q_OBJECT
 
  private slots:
@@ -106,12 +121,18 @@ class Form1Test : public QObject {
   void a_failure_keeps_the_window_and_the_text();
   void mended_faults_through_the_window_data();
   void mended_faults_through_the_window();
+  void typed_schedule_is_the_folder_data();
+  void typed_schedule_is_the_folder();
+  void never_opening_name_asks_first();
+  void refused_schedule_keeps_the_text_data();
+  void refused_schedule_keeps_the_text();
+  void reading_follows_the_typing();
 };
 
-void Form1Test::lays_out_the_window() {
+void WriterWindowTest::lays_out_the_window() {
   open_window w;
   QVERIFY(w.show());
-  QCOMPARE(w.form->windowTitle(), u"M_JAR TEXT INPUT"_s);
+  QCOMPARE(w.form->windowTitle(), u"Morrowjar Text Input"_s);
   QVERIFY(!w.form->inherits("QDialog"));
   QCOMPARE(w.form->centralWidget()->size(), QSize(419, 236));
   QCOMPARE(w.form->minimumSize(), w.form->maximumSize());
@@ -121,34 +142,35 @@ void Form1Test::lays_out_the_window() {
     QRect geometry;
   };
   const placed kPlaces[] = {
-      {"TB_COMMENT", {16, 32, 385, 89}},    {"Label2", {16, 16, 137, 17}},
-      {"CB_DIRECTORY", {16, 152, 385, 20}}, {"Label3", {16, 128, 121, 17}},
-      {"MB_OK", {176, 192, 105, 33}},       {"MB_CANCEL", {296, 192, 105, 33}},
+      {"message_edit", {16, 32, 385, 89}},      {"message_label", {16, 16, 137, 17}},
+      {"schedule_box", {16, 152, 385, 20}},     {"schedule_label", {16, 128, 121, 17}},
+      {"ok_button", {176, 192, 105, 33}},       {"cancel_button", {296, 192, 105, 33}},
+      {"schedule_reading", {16, 174, 385, 17}},
   };
   for (const placed& p : kPlaces) {
     QWidget* control = w.form->findChild<QWidget*>(QString::fromLatin1(p.name));
     QVERIFY2(control, p.name);
     QCOMPARE(control->geometry(), p.geometry);
   }
-  QCOMPARE(w.form->findChild<QLabel*>(u"Label2"_s)->text(), u"message"_s);
-  QCOMPARE(w.form->findChild<QLabel*>(u"Label3"_s)->text(), u"subfolder"_s);
-  QCOMPARE(w.button("MB_OK")->text(), u"OK"_s);
-  QCOMPARE(w.button("MB_CANCEL")->text(), u"CANCEL"_s);
-  for (const char* name : {"MB_OK", "MB_CANCEL"}) {
+  QCOMPARE(w.form->findChild<QLabel*>(u"message_label"_s)->text(), u"Message"_s);
+  QCOMPARE(w.form->findChild<QLabel*>(u"schedule_label"_s)->text(), u"When"_s);
+  QCOMPARE(w.button("ok_button")->text(), u"OK"_s);
+  QCOMPARE(w.button("cancel_button")->text(), u"Cancel"_s);
+  for (const char* name : {"ok_button", "cancel_button"}) {
     QVERIFY(!w.button(name)->isDefault());
     QVERIFY(!w.button(name)->autoDefault());
   }
 
   const QList<QMenu*> menus = w.form->menuBar()->findChildren<QMenu*>();
   QCOMPARE(menus.size(), 1);
-  QCOMPARE(menus[0]->title(), u"編集(&E)"_s);
+  QCOMPARE(menus[0]->title(), u"&Edit"_s);
   const QList<QAction*> items = menus[0]->actions();
   QCOMPARE(items.size(), 3);
-  QCOMPARE(items[0]->text(), u"全選択(&A)"_s);
+  QCOMPARE(items[0]->text(), u"Select &All"_s);
   QCOMPARE(items[0]->shortcut(), QKeySequence(u"Ctrl+A"_s));
-  QCOMPARE(items[1]->text(), u"コピー(&C)"_s);
+  QCOMPARE(items[1]->text(), u"&Copy"_s);
   QCOMPARE(items[1]->shortcut(), QKeySequence(u"Ctrl+C"_s));
-  QCOMPARE(items[2]->text(), u"貼り付け(&P)"_s);
+  QCOMPARE(items[2]->text(), u"&Paste"_s);
   QCOMPARE(items[2]->shortcut(), QKeySequence(u"Ctrl+V"_s));
 
   QCOMPARE(w.message()->inputMethodHints(), Qt::ImhNone);
@@ -163,12 +185,12 @@ void Form1Test::lays_out_the_window() {
   QCOMPARE(centred_top_left(QSize(427, 284), QRect(0, 0, 800, 600)), QPoint(186, 158));
 }
 
-void Form1Test::offers_the_schedule_choices() {
+void WriterWindowTest::offers_the_schedule_choices() {
   open_window w;
   QVERIFY(w.show());
   QComboBox* box = w.schedule();
   QCOMPARE(box->count(), 17);
-  QCOMPARE(box->itemText(0), u"98-12-"_s);
+  QCOMPARE(box->itemText(0), u"26-12-"_s);
   QCOMPARE(box->itemText(12), u"TOMORROW"_s);
   QCOMPARE(box->itemText(16), u"EVERY YEAR"_s);
   QCOMPARE(box->currentIndex(), -1);
@@ -177,33 +199,33 @@ void Form1Test::offers_the_schedule_choices() {
   QCOMPARE(QApplication::focusWidget(), w.message());
 }
 
-void Form1Test::tab_visits_the_controls_in_order() {
+void WriterWindowTest::tab_visits_the_controls_in_order() {
   open_window w;
   QVERIFY(w.show());
   QTest::keyClick(w.message(), Qt::Key_Tab);
   QVERIFY(QApplication::focusWidget() == w.schedule() ||
           QApplication::focusWidget() == w.schedule()->lineEdit());
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), w.button("MB_OK"));
+  QCOMPARE(QApplication::focusWidget(), w.button("ok_button"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-  QCOMPARE(QApplication::focusWidget(), w.button("MB_CANCEL"));
+  QCOMPARE(QApplication::focusWidget(), w.button("cancel_button"));
   QVERIFY(w.message()->toPlainText().isEmpty());
 }
 
-void Form1Test::ok_stores_the_message_and_closes() {
+void WriterWindowTest::ok_stores_the_message_and_closes() {
   open_window w;
   QVERIFY(w.show());
   QTest::keyClicks(w.message(), u"Meet at 10:30, OK?"_s);
   w.schedule()->setFocus();
   QTest::keyClicks(w.schedule(), u"TOMORROW"_s);
-  QTest::mouseClick(w.button("MB_OK"), Qt::LeftButton);
+  QTest::mouseClick(w.button("ok_button"), Qt::LeftButton);
   QVERIFY(!w.form->isVisible());
   QCOMPARE(testing::read_all(w.root() + u"TOMORROW/Meet at 1030 OK.txt"_s),
            QByteArray("Meet at 10:30, OK?\n"));
   QVERIFY(w.shown.shown.isEmpty());
 }
 
-void Form1Test::enter_in_the_schedule_box_data() {
+void WriterWindowTest::enter_in_the_schedule_box_data() {
   QTest::addColumn<QString>("message");
   QTest::addColumn<int>("key");
   QTest::addColumn<int>("modifiers");
@@ -218,7 +240,7 @@ void Form1Test::enter_in_the_schedule_box_data() {
       << u"note"_s << int(Qt::Key_Return) << int(Qt::ShiftModifier) << true;
 }
 
-void Form1Test::enter_in_the_schedule_box() {
+void WriterWindowTest::enter_in_the_schedule_box() {
   QFETCH(QString, message);
   QFETCH(int, key);
   QFETCH(int, modifiers);
@@ -238,7 +260,7 @@ void Form1Test::enter_in_the_schedule_box() {
   }
 }
 
-void Form1Test::enter_and_escape_in_the_message_field() {
+void WriterWindowTest::enter_and_escape_in_the_message_field() {
   open_window w;
   QVERIFY(w.show());
   QTest::keyClicks(w.message(), u"one"_s);
@@ -250,15 +272,15 @@ void Form1Test::enter_and_escape_in_the_message_field() {
   QVERIFY(!QFileInfo::exists(w.root()));
 }
 
-void Form1Test::edit_keys_act_through_the_menu_data() {
+void WriterWindowTest::edit_keys_act_through_the_menu_data() {
   QTest::addColumn<QString>("control");
-  QTest::newRow("message field") << u"TB_COMMENT"_s;
-  QTest::newRow("schedule box") << u"CB_DIRECTORY"_s;
+  QTest::newRow("message field") << u"message_edit"_s;
+  QTest::newRow("schedule box") << u"schedule_box"_s;
 }
 
 // The controls' own editing keys would copy nothing without a selection and
 // paste nothing from an empty clipboard; the window's commands do otherwise.
-void Form1Test::edit_keys_act_through_the_menu() {
+void WriterWindowTest::edit_keys_act_through_the_menu() {
   QFETCH(QString, control);
   open_window w;
   QVERIFY(w.show());
@@ -292,7 +314,7 @@ void Form1Test::edit_keys_act_through_the_menu() {
   QVERIFY(w.form->isVisible());
 }
 
-void Form1Test::copy_gives_plain_line_breaks() {
+void WriterWindowTest::copy_gives_plain_line_breaks() {
   open_window w;
   QVERIFY(w.show());
   w.message()->setFocus();
@@ -301,36 +323,37 @@ void Form1Test::copy_gives_plain_line_breaks() {
   QTest::keyClicks(w.message(), u"line two"_s);
   QTest::keyClick(w.message(), Qt::Key_C, Qt::ControlModifier);
   QCOMPARE(QApplication::clipboard()->text(), u"line one\nline two"_s);
-  select(w, u"TB_COMMENT"_s, 5, 13);
+  select(w, u"message_edit"_s, 5, 13);
   QTest::keyClick(w.message(), Qt::Key_C, Qt::ControlModifier);
   QCOMPARE(QApplication::clipboard()->text(), u"one\nline"_s);
 }
 
-void Form1Test::edit_commands_ignore_the_buttons() {
+void WriterWindowTest::edit_commands_ignore_the_buttons() {
   open_window w;
   QVERIFY(w.show());
-  w.message()->setPlainText(u"message"_s);
+  w.message()->setPlainText(u"Message"_s);
   w.schedule()->setEditText(u"TOMORROW"_s);
-  w.button("MB_OK")->setFocus();
+  w.button("ok_button")->setFocus();
   QApplication::clipboard()->setText(u"clip"_s);
-  for (const char* name : {"EDIT_ALLSEL", "EDIT_COPY", "EDIT_PASTE"}) w.action(name)->trigger();
+  for (const char* name : {"select_all_action", "copy_action", "paste_action"})
+    w.action(name)->trigger();
   QCOMPARE(QApplication::clipboard()->text(), u"clip"_s);
-  QCOMPARE(w.message()->toPlainText(), u"message"_s);
+  QCOMPARE(w.message()->toPlainText(), u"Message"_s);
   QCOMPARE(w.schedule()->currentText(), u"TOMORROW"_s);
   QVERIFY(w.message()->textCursor().selectedText().isEmpty());
 }
 
-void Form1Test::cancel_stores_nothing() {
+void WriterWindowTest::cancel_stores_nothing() {
   open_window w;
   QVERIFY(w.show());
   QTest::keyClicks(w.message(), u"typed but cancelled"_s);
-  QTest::mouseClick(w.button("MB_CANCEL"), Qt::LeftButton);
+  QTest::mouseClick(w.button("cancel_button"), Qt::LeftButton);
   QVERIFY(!w.form->isVisible());
   QVERIFY(!QFileInfo::exists(w.root()));
   QVERIFY(w.shown.shown.isEmpty());
 }
 
-void Form1Test::a_failure_keeps_the_window_and_the_text() {
+void WriterWindowTest::a_failure_keeps_the_window_and_the_text() {
   open_window w;
   QDir().mkpath(w.root());
   std::ofstream((w.root() + u"TOMORROW"_s).toStdString()) << "a file, not a folder";
@@ -338,23 +361,26 @@ void Form1Test::a_failure_keeps_the_window_and_the_text() {
   QTest::keyClicks(w.message(), u"do not lose me"_s);
   w.schedule()->setFocus();
   QTest::keyClicks(w.schedule(), u"TOMORROW"_s);
-  QTest::mouseClick(w.button("MB_OK"), Qt::LeftButton);
+  QTest::mouseClick(w.button("ok_button"), Qt::LeftButton);
 
   QVERIFY(w.form->isVisible());
   QCOMPARE(w.message()->toPlainText(), u"do not lose me"_s);
   QCOMPARE(w.schedule()->currentText(), u"TOMORROW"_s);
-  QCOMPARE(w.shown.shown.size(), 2);
-  QCOMPARE(w.shown.shown[0], u"directory error"_s);
+  // One failure, one box, saying what is wrong and where.
+  QCOMPARE(w.shown.shown.size(), 1);
+  QCOMPARE(w.shown.shown[0], w.root() +
+                                 u"TOMORROW is a file, not a folder, so the message "
+                                 u"cannot be stored there."_s);
 
   // The user changes the schedule and tries again.
   w.schedule()->setEditText(u"EVERYDAY"_s);
-  QTest::mouseClick(w.button("MB_OK"), Qt::LeftButton);
+  QTest::mouseClick(w.button("ok_button"), Qt::LeftButton);
   QVERIFY(!w.form->isVisible());
   QCOMPARE(testing::read_all(w.root() + u"EVERYDAY/do not lose me.txt"_s),
            QByteArray("do not lose me\n"));
 }
 
-void Form1Test::mended_faults_through_the_window_data() {
+void WriterWindowTest::mended_faults_through_the_window_data() {
   QTest::addColumn<QString>("message");
   QTest::addColumn<QString>("existing");
   QTest::addColumn<QString>("file_pattern");
@@ -369,7 +395,7 @@ void Form1Test::mended_faults_through_the_window_data() {
   QTest::newRow("control characters left out") << u"a\tb\x1b"_s << QString() << u"^ab\\.txt$"_s;
 }
 
-void Form1Test::mended_faults_through_the_window() {
+void WriterWindowTest::mended_faults_through_the_window() {
   QFETCH(QString, message);
   QFETCH(QString, existing);
   QFETCH(QString, file_pattern);
@@ -381,7 +407,7 @@ void Form1Test::mended_faults_through_the_window() {
   QVERIFY(w.show());
   w.message()->setPlainText(message);
   w.schedule()->setEditText(u"WEEK"_s);
-  QTest::mouseClick(w.button("MB_OK"), Qt::LeftButton);
+  QTest::mouseClick(w.button("ok_button"), Qt::LeftButton);
   QVERIFY(!w.form->isVisible());
   QVERIFY(w.shown.shown.isEmpty());
 
@@ -395,7 +421,123 @@ void Form1Test::mended_faults_through_the_window() {
   QCOMPARE(testing::read_all(w.root() + u"WEEK/"_s + files[0]), (message + u'\n').toUtf8());
 }
 
+// Typed with real key events into the editable box: what is typed is the
+// folder, exactly, whether or not it is the start of a proposed name.
+void WriterWindowTest::typed_schedule_is_the_folder_data() {
+  QTest::addColumn<QString>("typed");
+  QTest::addColumn<bool>("opens");
+  QTest::newRow("E, the month's end, not EVERYDAY") << u"E"_s << true;
+  QTest::newRow("2, the 2nd of each month, not the date template") << u"2"_s << true;
+  QTest::newRow("T, not TUESDAY or TOMORROW") << u"T"_s << false;
+  QTest::newRow("mon, not MONTH") << u"mon"_s << false;
+  QTest::newRow("tomorrow in lower case") << u"tomorrow"_s << true;
+}
+
+void WriterWindowTest::typed_schedule_is_the_folder() {
+  QFETCH(QString, typed);
+  QFETCH(bool, opens);
+  open_window w;
+  QVERIFY(w.show());
+  QTest::keyClicks(w.message(), u"note"_s);
+  QTest::keyClick(w.message(), Qt::Key_Tab);
+  QTest::keyClicks(QApplication::focusWidget(), typed);
+  QCOMPARE(w.schedule()->currentText(), typed);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+
+  QVERIFY(!w.form->isVisible());
+  // A name that never opens is stored only after the question, answered yes here.
+  QCOMPARE(w.questions.asked.size(), opens ? 0 : 1);
+  QCOMPARE(testing::read_all(w.root() + typed + u"/note.txt"_s), QByteArray("note\n"));
+  QCOMPARE(QDir(w.root()).entryList(QDir::Dirs | QDir::NoDotAndDotDot), QStringList{typed});
+  QVERIFY(w.shown.shown.isEmpty());
+}
+
+void WriterWindowTest::never_opening_name_asks_first() {
+  open_window w;
+  QVERIFY(w.show());
+  w.message()->setPlainText(u"kept"_s);
+  w.schedule()->setEditText(u"FOO"_s);
+  w.questions.answer = false;
+  QTest::mouseClick(w.button("ok_button"), Qt::LeftButton);
+  QCOMPARE(w.questions.asked.size(), 1);
+  QVERIFY2(w.questions.asked[0].contains(u"would never open"_s), qPrintable(w.questions.asked[0]));
+  QVERIFY(w.questions.asked[0].contains(u"\"FOO\" anyway?"_s));
+  QVERIFY(w.form->isVisible());
+  QCOMPARE(w.message()->toPlainText(), u"kept"_s);
+  QCOMPARE(w.schedule()->currentText(), u"FOO"_s);
+  QVERIFY(QApplication::focusWidget() == w.schedule() ||
+          QApplication::focusWidget() == w.schedule()->lineEdit());
+  QVERIFY(!QFileInfo::exists(w.root()));
+
+  w.questions.answer = true;
+  QTest::keyClick(w.schedule()->lineEdit(), Qt::Key_Return);
+  QCOMPARE(w.questions.asked.size(), 2);
+  QVERIFY(!w.form->isVisible());
+  QCOMPARE(testing::read_all(w.root() + u"FOO/kept.txt"_s), QByteArray("kept\n"));
+}
+
+void WriterWindowTest::refused_schedule_keeps_the_text_data() {
+  QTest::addColumn<QString>("pasted");
+  QTest::addColumn<QString>("refusal");
+  QTest::newRow("the folder above") << u".."_s << u"cannot hold \"..\""_s;
+  QTest::newRow("below the folder above") << u"../x"_s << u"cannot hold \"..\""_s;
+  QTest::newRow("an absolute path") << u"/abs"_s << u"cannot be a full path"_s;
+  QTest::newRow("a trailing line feed") << u"TOMORROW\n"_s << u"cannot hold a line feed"_s;
+  QTest::newRow("a leading tab") << u"\tTOMORROW"_s << u"cannot hold a tab"_s;
+  QTest::newRow("an escape") << u"TOMORROW\x1b"_s << u"cannot hold an escape character"_s;
+}
+
+// Pasted through the Edit menu's Ctrl+V, as a name copied from elsewhere
+// would arrive; the reading warns at once, and OK refuses in one box.
+void WriterWindowTest::refused_schedule_keeps_the_text() {
+  QFETCH(QString, pasted);
+  QFETCH(QString, refusal);
+  open_window w;
+  QVERIFY(w.show());
+  w.message()->setPlainText(u"keep me"_s);
+  w.schedule()->setFocus();
+  QApplication::clipboard()->setText(pasted);
+  QTest::keyClick(w.schedule()->lineEdit(), Qt::Key_V, Qt::ControlModifier);
+  QCOMPARE(w.schedule()->currentText(), pasted);
+  QVERIFY2(w.reading().contains(refusal), qPrintable(w.reading()));
+
+  QTest::mouseClick(w.button("ok_button"), Qt::LeftButton);
+  QVERIFY(w.form->isVisible());
+  QCOMPARE(w.shown.shown.size(), 1);
+  QVERIFY2(w.shown.shown[0].contains(refusal), qPrintable(w.shown.shown[0]));
+  QVERIFY(w.questions.asked.isEmpty());
+  QCOMPARE(w.message()->toPlainText(), u"keep me"_s);
+  QCOMPARE(w.schedule()->currentText(), pasted);
+  QVERIFY(!QFileInfo::exists(w.root()));
+  QVERIFY(!QFileInfo::exists(w.folder.path(u"x"_s)));
+}
+
+void WriterWindowTest::reading_follows_the_typing() {
+  open_window w;
+  QVERIFY(w.show());
+  QCOMPARE(w.reading(), u"Opens in the capsule root at every run"_s);
+  w.schedule()->setFocus();
+  struct step {
+    const char* typed;
+    const char* reading;
+  };
+  // Stored on Tuesday 15 December 2026.
+  const step kSteps[] = {
+      {"T", "Not a schedule name: this message would never open"},
+      {"OMORROW", "Opens tomorrow, Wed 16 Dec 2026"},
+      {"=3", "Opens on each of the 3 days after it was stored — next: tomorrow, Wed 16 Dec 2026"},
+  };
+  for (const step& s : kSteps) {
+    QTest::keyClicks(w.schedule()->lineEdit(), QString::fromUtf8(s.typed));
+    QCOMPARE(w.reading(), QString::fromUtf8(s.reading));
+  }
+  w.schedule()->setCurrentIndex(0);  // the proposed date template, picked unchanged
+  QCOMPARE(w.reading(), u"Incomplete date: add a day, such as 26-12-16"_s);
+  w.schedule()->lineEdit()->clear();
+  QCOMPARE(w.reading(), u"Opens in the capsule root at every run"_s);
+}
+
 }  // namespace mj::writer
 
-QTEST_MAIN(mj::writer::Form1Test)
-#include "form1_test.moc"
+QTEST_MAIN(mj::writer::WriterWindowTest)
+#include "writer_window_test.moc"

@@ -1,9 +1,11 @@
-#include "writer/file_name.h"
+#include "writer/message_file_name.h"
 
 #include <QStringView>
 #include <QTextBoundaryFinder>
 #include <algorithm>
 #include <string_view>
+
+#include "platform/paths.h"
 
 namespace mj::writer {
 
@@ -14,15 +16,7 @@ constexpr std::u32string_view kRefusedPunctuation = U"\\/;:,.*?<>|\"";
 // Only the first characters of a message can reach its name: the limit allows
 // at most 255 units, so a longer kept prefix never changes the result, and
 // looking no further keeps huge messages cheap.
-constexpr qsizetype kKeptUnitsConsidered = 2 * kFileNameLimit + 2;
-
-qsizetype file_system_units(QStringView text) {
-#ifdef _WIN32
-  return text.size();
-#else
-  return text.toUtf8().size();
-#endif
-}
+constexpr auto kKeptUnitsConsidered = static_cast<qsizetype>(2 * platform::kFileNameLimit + 2);
 
 QString kept_characters(const QString& message) {
   QString kept;
@@ -63,10 +57,11 @@ bool is_refused_in_file_name(char32_t character) {
 }
 
 bool fits_file_system(const QString& name) {
-  return file_system_units(name) + file_system_units(kMessageExtension) <= kFileNameLimit;
+  return platform::file_name_units((name + kMessageExtension).toStdU16String()) <=
+         platform::kFileNameLimit;
 }
 
-QString m_jar_makefilename(const QString& message) {
+QString file_name_from_message(const QString& message) {
   return fitting_prefix(kept_characters(message), kNameCharacters, QString());
 }
 

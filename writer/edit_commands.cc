@@ -1,6 +1,9 @@
-#include "writer/text_controls.h"
+#include "writer/edit_commands.h"
 
+#include <QAction>
 #include <QClipboard>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextCursor>
@@ -67,6 +70,22 @@ bool paste_text(QWidget* control, QClipboard* clipboard) {
     return true;
   }
   return false;
+}
+
+edit_shortcut_filter::edit_shortcut_filter(QList<QAction*> actions, QObject* parent)
+    : QObject(parent), actions_(std::move(actions)) {}
+
+bool edit_shortcut_filter::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::ShortcutOverride) return QObject::eventFilter(watched, event);
+  const QKeySequence typed(static_cast<QKeyEvent*>(event)->keyCombination());
+  for (const QAction* action : actions_) {
+    if (action->shortcut() == typed) {
+      // Left ignored, the key goes on to the shortcut map and so to the action.
+      event->ignore();
+      return true;
+    }
+  }
+  return QObject::eventFilter(watched, event);
 }
 
 }  // namespace mj::writer

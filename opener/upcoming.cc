@@ -1,0 +1,354 @@
+#include "opener/upcoming.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <set>
+#include <sstream>
+#include <utility>
+
+#include "opener/capsule_scan.h"
+#include "opener/dry_run.h"
+#include "opener/explain.h"
+#include "platform/capsule_root.h"
+#include "platform/file_time.h"
+#include "rules/due_files.h"
+#include "rules/next_openings.h"
+#include "rules/schedule_words.h"
+
+namespace mj {
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace std::chrono;
+
+// A schedule folder's files as read once: how many its listing holds (a run
+// that takes the whole folder opens them all, whatever their times) and the
+// times that could be read, in ascending order.
+struct folder_files {
+  bool listed = false;
+  size_t count = 0;
+  std::vector<wall_time> times;
+  std::string listing_problem;
+};
+
+failure about(const failure& f, const std::string& what, const fs::path& root) {
+  return failure{f.code, what + " in " + root_label(root) + ": " + f.description + "."};
+}
+
+std::string quoted(const std::string& name) { return "\"" + name + "\""; }
+
+// Lists a folder's files with their times, in one pass; files dated after
+// today go to the report.
+folder_files read_folder(const fs::path& root, const std::string& name, upcoming_report& report) {
+  folder_files files;
+  const fs::path folder = root / name;
+  result<std::vector<platform::timed_file>> listed = platform::list_files_with_times(folder);
+  if (!listed.ok()) {
+    files.listing_problem = listed.error().description;
+    report.failures.push_back(about(listed.error(), "Folder " + quoted(name), root));
+    return files;
+  }
+  files.listed = true;
+  files.count = listed->size();
+  files.times.reserve(listed->size());
+  for (const platform::timed_file& file : *listed) {
+    if (file.modified.ok()) {
+      files.times.push_back(*file.modified);
+      if (floor<days>(*file.modified) > report.today)
+        report.future_files.push_back({(folder / file.name).string(), *file.modified});
+    } else if (file.modified.error().code != failure_code::not_found) {
+      report.failures.push_back(
+          about(file.modified.error(), "File " + quoted(name + "/" + file.name), root));
+    }
+  }
+  std::sort(files.times.begin(), files.times.end());
+  return files;
+}
+
+// How many files of one folder each day's run opens, counted from the times
+// read once instead of file by file: the same files as select_due_files
+// queues with file_is_due.
+class due_file_counter {
+ public:
+  due_file_counter(const folder_files& files, std::optional<date_unit> unit,
+                   const std::vector<due_verdict>& verdicts)
+      : files_(files), unit_(unit) {
+    index_repetitions(verdicts);
+  }
+
+  size_t count(const due_verdict& v, date day) {
+    const std::vector<wall_time>& times = files_.times;
+    switch (v.kind) {
+      case due_kind::not_due:
+        return 0;
+      case due_kind::all_files:
+        return files_.count;
+      case due_kind::files_up_to:
+        return before(wall_time{v.from + days{1}});
+      case due_kind::files_within:
+        return v.from > v.to ? 0 : before(wall_time{v.to + days{1}}) - before(wall_time{v.from});
+      case due_kind::repeating:
+        break;
+    }
+    // Without a unit or a step of at least 1 no file can repeat.
+    if (!unit_ || v.repeat_every < 1) return 0;
+    size_t count = 0;
+    const auto judge = [&](size_t file) {
+      if (counted_on_[file] == day) return;
+      counted_on_[file] = day;
+      if (file_is_due(v, unit_, times[file], day)) ++count;
+    };
+    if (v.repeat_every != indexed_every_ || v.from < indexed_from_ || v.to > indexed_to_) {
+      for (size_t file = 0; file < times.size(); ++file) judge(file);
+      return count;
+    }
+    // Only a file with a repetition within the days can be due.
+    auto it = std::lower_bound(repetitions_.begin(), repetitions_.end(),
+                               std::pair<date, size_t>{v.from, 0});
+    for (; it != repetitions_.end() && it->first <= v.to; ++it) judge(it->second);
+    return count;
+  }
+
+ private:
+  size_t before(wall_time t) const {
+    return static_cast<size_t>(std::lower_bound(files_.times.begin(), files_.times.end(), t) -
+                               files_.times.begin());
+  }
+
+  // The repetitions of every file that fall within the days the repeating
+  // verdicts reach, by day: each day then looks only at those within its own.
+  void index_repetitions(const std::vector<due_verdict>& verdicts) {
+    counted_on_.assign(files_.times.size(), date::min());
+    bool any = false;
+    for (const due_verdict& v : verdicts) {
+      if (v.kind != due_kind::repeating || v.repeat_every < 1 || v.from > v.to) continue;
+      if (!any) indexed_every_ = v.repeat_every;
+      indexed_from_ = any ? std::min(indexed_from_, v.from) : v.from;
+      indexed_to_ = any ? std::max(indexed_to_, v.to) : v.to;
+      any = true;
+    }
+    if (!any || !unit_) return;
+    for (size_t file = 0; file < files_.times.size(); ++file) {
+      const wall_time t = files_.times[file];
+      for (auto r = first_repetition_from(t, *unit_, indexed_every_, indexed_from_);
+           r && floor<days>(*r) <= indexed_to_;
+           r = first_repetition_from(t, *unit_, indexed_every_, floor<days>(*r) + days{1}))
+        repetitions_.emplace_back(floor<days>(*r), file);
+    }
+    std::sort(repetitions_.begin(), repetitions_.end());
+  }
+
+  const folder_files& files_;
+  std::optional<date_unit> unit_;
+  int16_t indexed_every_ = 0;
+  date indexed_from_{};
+  date indexed_to_{};
+  std::vector<std::pair<date, size_t>> repetitions_;
+  std::vector<date> counted_on_;  // per file: the day it was last judged
+};
+
+// Why a folder will not open again, in the words of `m_jar --explain`.
+std::string never_why(const folder_evaluation& evaluation, date today) {
+  std::string why = describe_schedule(evaluation.name, year_number(today));
+  // Names that can never be due say so themselves.
+  if (why.find("never") == std::string::npos) {
+    const due_kind kind = evaluation.verdict.kind;
+    const bool by_date = kind == due_kind::files_up_to || kind == due_kind::files_within ||
+                         kind == due_kind::repeating;
+    why += by_date ? ": none of its files, nor one stored from now on, comes due within the next "
+                   : ": not due on any day of the next ";
+    why += std::to_string(kForecastYears) + " years";
+  }
+  for (const failure& f : evaluation.failures) why += "; " + f.description;
+  return why;
+}
+
+// How many of `day_count` days from `today` on lie within the years the rules
+// can reach.
+int days_within_range(date today, int day_count) {
+  const date last_supported{year{9999} / December / 31};
+  return static_cast<int>(std::min<long long>(day_count, (last_supported - today).count() + 1));
+}
+
+// Judges one folder on every day and adds its openings to the days.
+void look_ahead_at_folder(const fs::path& root, int index, const scanned_folder& scanned,
+                          const folder_files& files, const std::vector<run_calendar>& calendars,
+                          wall_time now, upcoming_report& report) {
+  const folder_evaluation& evaluation = scanned.evaluation;
+  std::vector<due_verdict> verdicts;
+  verdicts.reserve(calendars.size());
+  // Today's verdict is the scan's own; the split, made without missed days,
+  // is the same for every later day.
+  verdicts.push_back(evaluation.verdict);
+  std::set<std::string> reported;
+  for (const failure& f : evaluation.failures) reported.insert(f.description);
+  for (size_t i = 1; i < calendars.size(); ++i) {
+    verdicts.push_back(due_on_run(evaluation.name, calendars[i]));
+    const std::optional<failure>& ended = verdicts.back().ended_by;
+    if (ended && reported.insert(ended->description).second)
+      report.failures.push_back(about(
+          *ended,
+          "Folder " + quoted(scanned.name) + ", judged on " + format_day(calendars[i].today) + ",",
+          root));
+  }
+
+  size_t total = 0;
+  if (files.listed) {
+    due_file_counter counter(files, repeat_unit_of(evaluation.name.rule), verdicts);
+    for (size_t i = 0; i < verdicts.size(); ++i) {
+      const size_t opened = counter.count(verdicts[i], calendars[i].today);
+      if (opened > 0) report.days[i].openings.push_back({index, opened});
+      total += opened;
+    }
+  }
+  // A folder that opens something in the days judged opens within the forecast.
+  if (total > 0) return;
+  if (!files.listed)
+    report.never.push_back({scanned.name, "its files cannot be listed: " + files.listing_problem});
+  else if (!opens_within_forecast(scanned.name, files.times, now))
+    report.never.push_back({scanned.name, never_why(evaluation, report.today)});
+}
+
+std::string format_moment(wall_time t) {
+  const date day = floor<days>(t);
+  const hh_mm_ss<seconds> time{t - day};
+  char clock[16];
+  std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", static_cast<int>(time.hours().count()),
+                static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count()));
+  return format_iso_date(day) + " " + clock;
+}
+
+// `value` as compact JSON text, escaped as the other JSON outputs escape it.
+std::string json_text(const QJsonValue& value) {
+  const QByteArray text = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+  return text.mid(1, text.size() - 2).toStdString();
+}
+
+std::string json_string(std::string_view text) { return json_text(from_utf8(text)); }
+
+}  // namespace
+
+upcoming_report look_ahead(std::string_view location, date today, int day_count, wall_time now) {
+  upcoming_report report;
+  report.today = today;
+  const platform::capsule_location where =
+      platform::resolve_capsule_root(platform::trim_blanks(location));
+  report.root = where.full_path();
+  const fs::path root = report.root;
+
+  std::vector<run_calendar> calendars;
+  for (int i = 0; i < days_within_range(today, day_count); ++i)
+    calendars.push_back(make_run_calendar(today + days{i}));
+  for (const run_calendar& c : calendars) report.days.push_back({c.today, {}});
+  if (calendars.empty()) return report;
+
+  // The run's own scan, as the run of today makes it: daily runs miss no day.
+  const capsule_scan scan = scan_capsule(
+      root, 0, calendars.front(), [&report](const failure& f) { report.failures.push_back(f); });
+  if (!scan.root_listed) return report;
+
+  // The capsule root's files, as the scan listed them, open whatever their
+  // times; only a time in the future is worth a word.
+  for (const std::string& name : scan.root_files) {
+    const result<wall_time> modified = platform::last_modified(root / name);
+    if (modified.ok() && floor<days>(*modified) > today)
+      report.future_files.push_back({(root / name).string(), *modified});
+  }
+  if (!scan.root_files.empty())
+    for (upcoming_day& day : report.days)
+      day.openings.push_back({kCapsuleRootFiles, scan.root_files.size()});
+
+  for (size_t i = 0; i < scan.folders.size(); ++i) {
+    const scanned_folder& scanned = scan.folders[i];
+    report.folders.push_back(scanned.name);
+    const folder_files files = read_folder(root, scanned.name, report);
+    look_ahead_at_folder(root, static_cast<int>(i), scanned, files, calendars, now, report);
+  }
+  return report;
+}
+
+std::string upcoming_text(const upcoming_report& report) {
+  std::ostringstream out;
+  out << "Capsule root " << printable(report.root);
+  if (report.days.empty()) {
+    out << ": no day to judge.\n";
+  } else {
+    out << ", " << report.days.size() << " day" << (report.days.size() == 1 ? "" : "s") << " from "
+        << format_day(report.days.front().day) << " to " << format_day(report.days.back().day)
+        << ", one run each day:\n";
+  }
+  // The capsule root's own files open at every run: said once, not every day.
+  if (!report.days.empty() && !report.days.front().openings.empty() &&
+      report.days.front().openings.front().folder == kCapsuleRootFiles) {
+    const size_t files = report.days.front().openings.front().files;
+    out << "Every day: " << files << " file" << (files == 1 ? "" : "s")
+        << " of the capsule root itself.\n";
+  }
+  bool any = false;
+  for (const upcoming_day& day : report.days) {
+    bool dated = false;
+    for (const folder_openings& o : day.openings) {
+      if (o.folder == kCapsuleRootFiles) continue;
+      if (!dated) out << format_day(day.day) << "\n";
+      dated = any = true;
+      out << "  " << o.files << "  " << quoted(printable(report.folders[o.folder])) << "\n";
+    }
+  }
+  out << (any ? "No other day opens a schedule folder's files.\n"
+              : "No schedule folder opens files on these days.\n");
+  if (!report.never.empty()) {
+    out << "\nNot opening again within " << kForecastYears << " years:\n";
+    for (const closed_folder& c : report.never)
+      out << "  " << quoted(printable(c.name)) << ": " << printable(c.why) << "\n";
+  }
+  if (!report.future_files.empty()) {
+    out << "\nDated after today:\n";
+    for (const future_file& f : report.future_files)
+      out << "  " << printable(f.path) << "  " << format_moment(f.modified) << "\n";
+  }
+  if (!report.failures.empty()) {
+    out << "\nProblems:\n";
+    for (const failure& f : report.failures) out << "  " << printable(f.description) << "\n";
+  }
+  return out.str();
+}
+
+std::string upcoming_json(const upcoming_report& report) {
+  // Written piece by piece: a year ahead over a large capsule holds hundreds
+  // of thousands of counts, each name escaped once.
+  std::vector<std::string> names;
+  names.reserve(report.folders.size());
+  for (const std::string& name : report.folders) names.push_back(json_string(name));
+  const std::string root_name = json_string("");
+
+  std::string out = "{\"root\":" + json_string(report.root) + ",\"today\":\"" +
+                    format_iso_date(report.today) + "\",\"days\":[";
+  for (size_t d = 0; d < report.days.size(); ++d) {
+    const upcoming_day& day = report.days[d];
+    out += d == 0 ? "" : ",";
+    out += "{\"date\":\"" + format_iso_date(day.day) + "\",\"folders\":[";
+    for (size_t i = 0; i < day.openings.size(); ++i) {
+      const folder_openings& o = day.openings[i];
+      out += i == 0 ? "{\"name\":" : ",{\"name\":";
+      out += o.folder == kCapsuleRootFiles ? root_name : names[o.folder];
+      out += ",\"files\":" + std::to_string(o.files) + "}";
+    }
+    out += "]}";
+  }
+  out += "],\"never\":[";
+  for (size_t i = 0; i < report.never.size(); ++i)
+    out += (i == 0 ? "{\"name\":" : ",{\"name\":") + json_string(report.never[i].name) +
+           ",\"why\":" + json_string(report.never[i].why) + "}";
+  out += "],\"future_files\":[";
+  for (size_t i = 0; i < report.future_files.size(); ++i)
+    out += (i == 0 ? "{\"path\":" : ",{\"path\":") + json_string(report.future_files[i].path) +
+           ",\"modified\":\"" + format_moment(report.future_files[i].modified) + "\"}";
+  out += "],\"failures\":" + json_text(json_failures(report.failures)) + "}";
+  return out;
+}
+
+}  // namespace mj

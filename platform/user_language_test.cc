@@ -1,0 +1,179 @@
+// Both programs' windows, menus and fixed messages in the language the
+// locale chooses: English as written, Japanese from the embedded translation,
+// English again for a locale without one; Qt's own texts follow along.
+#include "platform/user_language.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "opener/run_window.h"
+#include "writer/capsule_store.h"
+#include "writer/writer_window.h"
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct window_texts {
+  QString opener_title, skipped, writer_title, message_label, schedule_label, ok, cancel, edit,
+      select_all, copy, paste, dot_dot_refusal, question_end;
+};
+
+const window_texts kEnglish{
+    u"Morrowjar: opening capsules…"_s,
+    u"Skipped this run"_s,
+    u"Morrowjar Text Input"_s,
+    u"Message"_s,
+    u"When"_s,
+    u"OK"_s,
+    u"Cancel"_s,
+    u"&Edit"_s,
+    u"Select &All"_s,
+    u"&Copy"_s,
+    u"&Paste"_s,
+    u"A schedule name cannot hold \"..\": it would lead out of the capsule."_s,
+    u"Store the message in the folder \"FOO\" anyway?"_s};
+
+const window_texts kJapanese{u"Morrowjar処理中"_s,
+                             u"一回休み"_s,
+                             u"Morrowjar テキスト入力"_s,
+                             u"メッセージ"_s,
+                             u"開く日"_s,
+                             u"OK"_s,
+                             u"キャンセル"_s,
+                             u"編集(&E)"_s,
+                             u"全選択(&A)"_s,
+                             u"コピー(&C)"_s,
+                             u"貼り付け(&P)"_s,
+                             u"予定名に \"..\" は使えません。カプセルの外を指してしまいます。"_s,
+                             u"それでもフォルダー \"FOO\" にメッセージを保存しますか?"_s};
+
+// The texts of a writer window, its Edit menu and its question about a name
+// that never opens.
+window_texts writer_texts_of(const mj::writer::writer_window& form, const QString& question) {
+  window_texts t;
+  t.writer_title = form.windowTitle();
+  t.message_label = form.findChild<QLabel*>(u"message_label"_s)->text();
+  t.schedule_label = form.findChild<QLabel*>(u"schedule_label"_s)->text();
+  t.ok = form.findChild<QPushButton*>(u"ok_button"_s)->text();
+  t.cancel = form.findChild<QPushButton*>(u"cancel_button"_s)->text();
+  const QList<QMenu*> menus = form.menuBar()->findChildren<QMenu*>();
+  if (menus.size() == 1) {
+    t.edit = menus[0]->title();
+    const QList<QAction*> items = menus[0]->actions();
+    if (items.size() == 3) {
+      t.select_all = items[0]->text();
+      t.copy = items[1]->text();
+      t.paste = items[2]->text();
+    }
+  }
+  t.question_end = question.section(u'\n', -1);
+  return t;
+}
+
+}  // namespace
+
+class UserLanguageTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void cleanup() { mj::platform::use_user_language(QLocale::c()); }
+  void windows_speak_the_locale_data();
+  void windows_speak_the_locale();
+  void qt_texts_follow_data();
+  void qt_texts_follow();
+  void a_later_choice_replaces_the_earlier();
+};
+
+void UserLanguageTest::windows_speak_the_locale_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QString>("language");
+  QTest::addColumn<bool>("japanese");
+  QTest::newRow("C") << u"C"_s << QString() << false;
+  QTest::newRow("en_US") << u"en_US"_s << QString() << false;
+  QTest::newRow("de_DE, no translation") << u"de_DE"_s << QString() << false;
+  QTest::newRow("ja_JP") << u"ja_JP"_s << u"ja_JP"_s << true;
+  QTest::newRow("ja") << u"ja"_s << u"ja_JP"_s << true;
+}
+
+void UserLanguageTest::windows_speak_the_locale() {
+  QFETCH(QString, locale);
+  QFETCH(QString, language);
+  QFETCH(bool, japanese);
+  const mj::platform::user_language chosen = mj::platform::use_user_language(QLocale(locale));
+  QCOMPARE(chosen.language, language);
+  const window_texts& expected = japanese ? kJapanese : kEnglish;
+
+  mj::run_window opener;
+  QCOMPARE(opener.windowTitle(), expected.opener_title);
+  QCOMPARE(mj::run_window::skipped_text(), expected.skipped);
+
+  QTemporaryDir root;
+  QVERIFY(root.isValid());
+  QString question;
+  mj::writer::writer_window form(
+      root.path() + u'/',
+      mj::writer::writer_services{[](const QString&) {},
+                                  [&question](const QString& asked) {
+                                    question = asked;
+                                    return false;
+                                  },
+                                  [] { return mj::writer::local_wall_time_now(); }});
+  form.findChild<QPlainTextEdit*>(u"message_edit"_s)->setPlainText(u"hello"_s);
+  form.findChild<QComboBox*>(u"schedule_box"_s)->setEditText(u"FOO"_s);
+  form.findChild<QPushButton*>(u"ok_button"_s)->click();
+  QVERIFY2(!question.isEmpty(), "a name that never opens was stored without a question");
+
+  const window_texts got = writer_texts_of(form, question);
+  QCOMPARE(got.writer_title, expected.writer_title);
+  QCOMPARE(got.message_label, expected.message_label);
+  QCOMPARE(got.schedule_label, expected.schedule_label);
+  QCOMPARE(got.ok, expected.ok);
+  QCOMPARE(got.cancel, expected.cancel);
+  QCOMPARE(got.edit, expected.edit);
+  QCOMPARE(got.select_all, expected.select_all);
+  QCOMPARE(got.copy, expected.copy);
+  QCOMPARE(got.paste, expected.paste);
+  QCOMPARE(got.question_end, expected.question_end);
+
+  const std::optional<mj::failure> refused = mj::writer::refusal_of_schedule(u"a/../b"_s);
+  QVERIFY(refused);
+  QCOMPARE(QString::fromStdString(refused->description), expected.dot_dot_refusal);
+}
+
+// Qt's own translation (qtbase_ja.qm) comes with the program's: the text
+// fields' context menu and the dialog buttons match the windows.
+void UserLanguageTest::qt_texts_follow_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<bool>("qt_translation");
+  QTest::addColumn<QString>("select_all");
+  QTest::newRow("en_US") << u"en_US"_s << false << u"Select All"_s;
+  QTest::newRow("ja_JP") << u"ja_JP"_s << true << u"すべてを選択"_s;
+}
+
+void UserLanguageTest::qt_texts_follow() {
+  QFETCH(QString, locale);
+  QFETCH(bool, qt_translation);
+  QFETCH(QString, select_all);
+  QCOMPARE(mj::platform::use_user_language(QLocale(locale)).qt_translation, qt_translation);
+  QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "Select All"), select_all);
+}
+
+void UserLanguageTest::a_later_choice_replaces_the_earlier() {
+  mj::platform::use_user_language(QLocale(u"ja_JP"_s));
+  QCOMPARE(mj::run_window::skipped_text(), kJapanese.skipped);
+  mj::platform::use_user_language(QLocale(u"en_GB"_s));
+  QCOMPARE(mj::run_window::skipped_text(), kEnglish.skipped);
+  QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "Select All"), u"Select All"_s);
+}
+
+QTEST_MAIN(UserLanguageTest)
+#include "user_language_test.moc"

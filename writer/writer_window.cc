@@ -1,0 +1,290 @@
+#include "writer/writer_window.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <chrono>
+#include <cstdio>
+
+#include "platform/message_box.h"
+#include "writer/capsule_store.h"
+#include "writer/edit_commands.h"
+#include "writer/schedule_guide.h"
+
+namespace mj::writer {
+
+namespace {
+
+// The window was designed in twips, 15 to a device-independent pixel.
+constexpr int kTwipsPerPixel = 15;
+
+QRect from_twips(int left, int top, int width, int height) {
+  return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
+          height / kTwipsPerPixel};
+}
+
+// The client area shows in the system's window colour (usually white), not
+// the dialog colour, with the labels in the matching text colour.
+void use_window_colours(QWidget* client) {
+  QPalette palette = client->palette();
+  palette.setColor(QPalette::Window, palette.color(QPalette::Base));
+  palette.setColor(QPalette::WindowText, palette.color(QPalette::Text));
+  client->setPalette(palette);
+  client->setAutoFillBackground(true);
+}
+
+QPushButton* make_button(const QString& name, const QString& caption, QWidget* client) {
+  auto* button = new QPushButton(caption, client);
+  button->setObjectName(name);
+  // Neither button answers Enter or Esc on the window's behalf.
+  button->setAutoDefault(false);
+  button->setDefault(false);
+  return button;
+}
+
+QLabel* make_label(const QString& name, const QString& caption, QWidget* client) {
+  auto* label = new QLabel(caption, client);
+  label->setObjectName(name);
+  return label;
+}
+
+}  // namespace
+
+QPoint centred_top_left(QSize window, QRect screen) {
+  return {screen.left() + (screen.width() - window.width()) / 2,
+          screen.top() + (screen.height() - window.height()) / 2};
+}
+
+void show_failure(const QString& text) {
+  platform::show_message(text, QStringLiteral("Morrowjar"));
+}
+
+bool ask_to_store_anyway(const QString& question) {
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+    QString line = question;
+    line.replace(u'\n', u' ');
+    std::fprintf(
+        stderr, "Morrowjar: %s %s\n", qUtf8Printable(line),
+        qUtf8Printable(QCoreApplication::translate(
+            "mj::writer::writer_window", "(not stored: nobody can answer without a display)")));
+    return false;
+  }
+  QMessageBox box(QMessageBox::Question, QStringLiteral("Morrowjar"), question);
+  QPushButton* store =
+      box.addButton(QCoreApplication::translate("mj::writer::writer_window", "&Store anyway"),
+                    QMessageBox::AcceptRole);
+  QPushButton* back = box.addButton(
+      QCoreApplication::translate("mj::writer::writer_window", "&Back to the schedule"),
+      QMessageBox::RejectRole);
+  box.setDefaultButton(back);
+  box.setEscapeButton(back);
+  box.exec();
+  return box.clickedButton() == store;
+}
+
+wall_time local_wall_time_now() { return wall_time_of(QDateTime::currentDateTime()); }
+
+writer_window::writer_window(QString capsule_root, writer_services services)
+    : capsule_root_(std::move(capsule_root)), services_(std::move(services)) {
+  setObjectName(QStringLiteral("writer_window"));
+  setWindowTitle(tr("Morrowjar Text Input"));
+  auto* client = new QWidget(this);
+  client->setFixedSize(from_twips(0, 0, 6285, 3540).size());
+  use_window_colours(client);
+  setCentralWidget(client);
+  build_controls(client);
+  build_menu();
+  fill_schedule_choices(std::chrono::floor<std::chrono::days>(services_.now()));
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  message_edit_->setFocus();
+}
+
+void writer_window::build_controls(QWidget* client) {
+  message_edit_ = new QPlainTextEdit(client);
+  message_edit_->setObjectName(QStringLiteral("message_edit"));
+  message_edit_->setGeometry(from_twips(240, 480, 5775, 1335));
+  message_edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  message_edit_->setTabChangesFocus(true);
+  message_edit_->setInputMethodHints(Qt::ImhNone);  // any input method: Japanese messages
+
+  message_label_ = make_label(QStringLiteral("message_label"), tr("Message"), client);
+  message_label_->setGeometry(from_twips(240, 240, 2055, 255));
+
+  schedule_box_ = new QComboBox(client);
+  schedule_box_->setObjectName(QStringLiteral("schedule_box"));
+  schedule_box_->setEditable(true);
+  schedule_box_->setInsertPolicy(QComboBox::NoInsert);
+  schedule_box_->setGeometry(from_twips(240, 2280, 5775, 300));
+  // Schedule names are ASCII keywords and digits: ask for Latin input.
+  const Qt::InputMethodHints latin = Qt::ImhLatinOnly | Qt::ImhNoPredictiveText;
+  schedule_box_->setInputMethodHints(latin);
+  schedule_box_->lineEdit()->setInputMethodHints(latin);
+  // What the box holds is the folder name, exactly: Qt's default completer
+  // would fill in the first choice that starts with what was typed ("E"
+  // would become "EVERYDAY").
+  schedule_box_->setCompleter(nullptr);
+
+  schedule_label_ = make_label(QStringLiteral("schedule_label"), tr("When"), client);
+  schedule_label_->setGeometry(from_twips(240, 1920, 1815, 255));
+
+  // Between the schedule box and the buttons: when a message stored now opens.
+  schedule_reading_ = make_label(QStringLiteral("schedule_reading"), QString(), client);
+  schedule_reading_->setGeometry(from_twips(240, 2610, 5775, 255));
+
+  ok_button_ = make_button(QStringLiteral("ok_button"), tr("OK"), client);
+  ok_button_->setGeometry(from_twips(2640, 2880, 1575, 495));
+  cancel_button_ = make_button(QStringLiteral("cancel_button"), tr("Cancel"), client);
+  cancel_button_->setGeometry(from_twips(4440, 2880, 1575, 495));
+
+  setTabOrder(message_edit_, schedule_box_);
+  setTabOrder(schedule_box_, ok_button_);
+  setTabOrder(ok_button_, cancel_button_);
+
+  connect(ok_button_, &QPushButton::clicked, this, [this] { store_and_close(); });
+  connect(cancel_button_, &QPushButton::clicked, this, [this] { cancel(); });
+  schedule_box_->installEventFilter(this);
+  schedule_box_->lineEdit()->installEventFilter(this);
+}
+
+void writer_window::build_menu() {
+  QMenu* edit_menu = menuBar()->addMenu(tr("&Edit"));
+  edit_menu->setObjectName(QStringLiteral("edit_menu"));
+  const auto add_item = [&](const char* name, const QString& caption, QKeyCombination key,
+                            void (writer_window::*handler)()) {
+    QAction* action = edit_menu->addAction(caption);
+    action->setObjectName(QString::fromLatin1(name));
+    action->setShortcut(QKeySequence(key));
+    connect(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    return action;
+  };
+  select_all_action_ = add_item("select_all_action", tr("Select &All"), Qt::CTRL | Qt::Key_A,
+                                &writer_window::select_all);
+  copy_action_ = add_item("copy_action", tr("&Copy"), Qt::CTRL | Qt::Key_C, &writer_window::copy);
+  paste_action_ =
+      add_item("paste_action", tr("&Paste"), Qt::CTRL | Qt::Key_V, &writer_window::paste);
+
+  auto* filter = new edit_shortcut_filter({select_all_action_, copy_action_, paste_action_}, this);
+  for (QWidget* control :
+       {static_cast<QWidget*>(message_edit_), static_cast<QWidget*>(schedule_box_),
+        static_cast<QWidget*>(schedule_box_->lineEdit())})
+    control->installEventFilter(filter);
+}
+
+void writer_window::fill_schedule_choices(date today) {
+  schedule_box_->addItems(schedule_choices(today));
+  schedule_box_->setCurrentIndex(-1);
+  schedule_box_->setEditText(QString());
+  // Followed from here on: while the list fills, the box holds its first
+  // entry for a moment, and reading it would cost the start-up a forecast.
+  show_reading(QString());
+  connect(schedule_box_, &QComboBox::editTextChanged, this,
+          [this](const QString& schedule) { show_reading(schedule); });
+}
+
+void writer_window::show_reading(const QString& schedule) {
+  const schedule_reading reading = read_schedule(schedule, services_.now());
+  const QFontMetrics metrics(schedule_reading_->font());
+  schedule_reading_->setText(
+      metrics.elidedText(reading.words, Qt::ElideRight, schedule_reading_->width()));
+  // The whole reading, also when the line is too short for it.
+  schedule_reading_->setToolTip(reading.words);
+  QPalette palette = schedule_reading_->parentWidget()->palette();
+  if (reading.outlook != schedule_outlook::opens)
+    palette.setColor(QPalette::WindowText, QColor(0xa0, 0x00, 0x00));
+  schedule_reading_->setPalette(palette);
+}
+
+// Placed when first shown, once the menu bar and the controls have their
+// final sizes, and before the window reaches the screen.
+void writer_window::showEvent(QShowEvent* event) {
+  if (!centred_) {
+    centred_ = true;
+    centre_on_screen();
+  }
+  QMainWindow::showEvent(event);
+}
+
+void writer_window::centre_on_screen() {
+  adjustSize();
+  const QScreen* where = screen();
+  if (!where) return;
+  move(centred_top_left(frameGeometry().size(), where->geometry()));
+}
+
+QWidget* writer_window::active_text_control() const {
+  QWidget* focused = focusWidget();
+  if (focused == message_edit_) return message_edit_;
+  if (focused == schedule_box_ || focused == schedule_box_->lineEdit())
+    return schedule_box_->lineEdit();
+  return nullptr;
+}
+
+bool writer_window::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress &&
+      (watched == schedule_box_ || watched == schedule_box_->lineEdit()))
+    return enter_in_schedule_box(*static_cast<QKeyEvent*>(event));
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void writer_window::store_and_close() {
+  const QString text = whole_text(message_edit_);
+  // An empty message closes the window without a word.
+  if (text.isEmpty()) {
+    close();
+    return;
+  }
+  const QString schedule = schedule_box_->currentText();
+  const schedule_reading reading = read_schedule(schedule, services_.now());
+  if (reading.outlook == schedule_outlook::never_opens &&
+      !services_.ask(tr("%1.\n\nStore the message in the folder \"%2\" anyway?")
+                         .arg(reading.words, schedule))) {
+    schedule_box_->setFocus();
+    return;
+  }
+  const result<stored_message> stored =
+      store_message({capsule_root_, schedule, text}, QDateTime::currentDateTime());
+  // After a failure the window stays, with the message and the schedule text
+  // as they were, so that nothing the user typed is lost.
+  if (!stored.ok()) {
+    services_.report(QString::fromStdString(stored.error().description));
+    return;
+  }
+  close();
+}
+
+void writer_window::cancel() { close(); }
+
+// Enter stores the message as OK does; with no message yet it sends the user
+// back to the message field. Modifiers do not matter.
+bool writer_window::enter_in_schedule_box(const QKeyEvent& key) {
+  if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) return false;
+  if (whole_text(message_edit_).isEmpty()) {
+    message_edit_->setFocus();
+  } else {
+    store_and_close();
+  }
+  return true;
+}
+
+void writer_window::select_all() { select_all_text(active_text_control()); }
+
+void writer_window::copy() { copy_text(active_text_control(), QApplication::clipboard()); }
+
+void writer_window::paste() { paste_text(active_text_control(), QApplication::clipboard()); }
+
+}  // namespace mj::writer
