@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # The man pages: no warning from man at the widths of a terminal and of
-# lintian's check; m_jar(1) names every option of `m_jar --help`; morrowjar(5)
-# holds every schedule name of the README's table.
+# lintian's check; m_jar(1) and m_jarin(1) name every option of the programs'
+# --help; morrowjar(5) holds every schedule name of the README's table.
 set -u
-: "${MAN_PAGES:?}" "${M_JAR:?}" "${README:?}"
+: "${MAN_PAGES:?}" "${M_JAR:?}" "${M_JARIN:?}" "${README:?}"
 command -v man >/dev/null || { echo "SKIP: man (man-db) is not installed"; exit 77; }
 export LC_ALL=C.UTF-8
 failed=0
@@ -29,16 +29,18 @@ for page in "${pages[@]}"; do
   [[ $(page_text "$page" | head -1) == *"("[158]")"* ]] || fail "${page##*/}: no title line"
 done
 
-m_jar_page=$(printf '%s\n' "${pages[@]}" | grep '/m_jar\.1$')
-morrowjar_page=$(printf '%s\n' "${pages[@]}" | grep '/morrowjar\.5$')
-m_jar_text=$(page_text "$m_jar_page")
-schedule_text=$(page_text "$morrowjar_page")
+page_named() { printf '%s\n' "${pages[@]}" | grep "/$1\$"; }
+schedule_text=$(page_text "$(page_named 'morrowjar\.5')")
 
-# Each option m_jar offers is described.
-options=$("$M_JAR" --help | grep -oE -- '(^|[ ,])--?[a-z][a-z-]*' | tr -d ' ,' | sort -u)
-[[ $options == *--explain* ]] || fail "no options read from m_jar --help: $options"
-for option in $options; do
-  grep -qE -- "(^|[^a-z-])$option([^a-z-]|$)" <<<"$m_jar_text" || fail "m_jar(1) lacks $option"
+# Each option the programs offer is described (their --help in English).
+for program in "$M_JAR" "$M_JARIN"; do
+  name=${program##*/}
+  text=$(page_text "$(page_named "$name\\.1")")
+  options=$(LC_ALL=C "$program" --help | grep -oE -- '(^|[ ,])--?[a-z][a-z-]*' | tr -d ' ,' | sort -u)
+  [[ $options == *--help* ]] || fail "no options read from $name --help: $options"
+  for option in $options; do
+    grep -qE -- "(^|[^a-z-])$option([^a-z-]|\$)" <<<"$text" || fail "$name(1) lacks $option"
+  done
 done
 
 # Each example name of the README's table of schedule names.

@@ -78,7 +78,7 @@ run_cases() {
   check "--quiet after --watch" '--quiet' 2 m_jar --watch -
   check "a location after --watch --quiet" 'Capsules|Cellar' 3 m_jar --watch --quiet C
 
-  check "m_jarin's options" '--|--help|--version' 1 m_jarin -
+  check "m_jarin's options" '--|--help|--version|-h' 1 m_jarin -
   check "m_jarin's capsule root" 'Capsules|Cellar' 1 m_jarin C
   check "m_jarin's capsule root after --" 'Capsules|Cellar' 2 m_jarin -- C
 }
@@ -123,7 +123,7 @@ fi
   COMP_WORDS=(m_jar -)
   COMP_CWORD=1
   _m_jar m_jar - m_jar
-  for option in $("$m_jar" --help | grep -oE -- '(^|[ ,])--?[a-z][a-z-]*' | tr -d ' ,' | sort -u); do
+  for option in $(LC_ALL=C "$m_jar" --help | grep -oE -- '(^|[ ,])--?[a-z][a-z-]*' | tr -d ' ,' | sort -u); do
     [[ " ${COMPREPLY[*]} " == *" $option "* ]] ||
       { echo "FAIL: m_jar --help has $option, the completion does not"; exit 1; }
   done

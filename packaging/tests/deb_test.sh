@@ -34,7 +34,7 @@ for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus
   [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] ||
     fail "Depends lacks $package: $depends"
 done
-[[ $(field Recommends) == "fonts-noto-cjk | fonts-ipafont-gothic, xdg-utils" ]] ||
+[[ $(field Recommends) == "fonts-noto-cjk | fonts-ipafont-gothic, qt6-translations-l10n, xdg-utils" ]] ||
   fail "Recommends: $(field Recommends)"
 dpkg-deb --ctrl-tarfile "$deb" | tar -xO ./conffiles >"$tmp/conffiles" 2>/dev/null
 [[ $(cat "$tmp/conffiles") == "/etc/xdg/autostart/$id.Opener.desktop" ]] ||
