@@ -26,14 +26,16 @@ run_packages=(
 )
 # The test suite and the checks after it: GoogleTest, a private X server and
 # the tools the end-to-end tests drive, the checkers of the man pages, desktop
-# entries, metainfo, icons and package, clang with its sanitizer runtimes for
-# the fuzzer and the sanitizer build, MinGW-w64 and Wine for the Windows check.
+# entries, metainfo, icons and package, clang with its sanitizer runtimes and
+# llvm-symbolizer (package llvm, which names the functions in the sanitizers'
+# reports) for the fuzzer and the sanitizer build, MinGW-w64 and Wine for the
+# Windows check.
 test_packages=(
   pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-qpa-plugins
   faketime xvfb xauth xdotool util-linux procps dbus-daemon dbus-bin time
   man-db desktop-file-utils appstream librsvg2-bin bash-completion
   dpkg-dev file lintian
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev llvm
   g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 # cpack's DEB generator (dpkg-shlibdeps finds the libraries with file), and lintian.
