@@ -16,7 +16,7 @@ function(full_install_dir dir out)
 endfunction()
 
 # A value of a desktop entry: backslashes doubled (the string escaping of the
-# Desktop Entry Specification); a line break cannot be part of a path there.
+# freedesktop.org desktop entry format); a line break cannot be part of a path there.
 function(entry_string text out)
   if(text MATCHES "[\r\n]")
     message(FATAL_ERROR "A desktop entry cannot name a path with a line break: ${text}")
@@ -72,8 +72,8 @@ else()
   entry_string("${datadir}/icons/hicolor/256x256/apps/${id}.Opener.png" opener_icon)
 endif()
 
-# The writer by its name where every session's PATH has it (not ~/.local/bin,
-# which many sessions leave out), else by its full path.
+# The writer by its name where every login's PATH has it (not ~/.local/bin,
+# which many desktops leave out), else by its full path.
 if(bindir STREQUAL "/usr/bin" OR bindir STREQUAL "/usr/local/bin")
   set(writer_exec "m_jarin")
 else()

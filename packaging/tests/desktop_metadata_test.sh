@@ -20,7 +20,7 @@ fail() {
   failed=1
 }
 
-# The program an Exec value starts, read as the Desktop Entry Specification
+# The program an Exec value starts, read as the freedesktop.org desktop entry format
 # says: the string escapes first, then the quoting of the first argument.
 exec_program() {
   local value=$1 text= i c
