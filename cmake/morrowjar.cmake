@@ -49,3 +49,15 @@ function(morrowjar_add_script_test name)
     COMMAND ${CMAKE_COMMAND} -E env ${ARG_ENV} bash ${ARG_SCRIPT} ${ARG_ARGS})
   set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} SKIP_RETURN_CODE 77)
 endfunction()
+
+# morrowjar_gzip(INPUT OUTPUT): compresses a file at configure time, as Debian
+# keeps man pages and changelogs (-9, and -n: no name or time in the header,
+# so the same input gives the same bytes).
+function(morrowjar_gzip input output)
+  find_program(MORROWJAR_GZIP gzip REQUIRED)
+  execute_process(COMMAND ${MORROWJAR_GZIP} -9 -n -c ${input} OUTPUT_FILE ${output}
+                  RESULT_VARIABLE failed)
+  if(failed)
+    message(FATAL_ERROR "gzip ${input}: ${failed}")
+  endif()
+endfunction()

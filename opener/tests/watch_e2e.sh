@@ -33,16 +33,18 @@ chmod +x "$tmp/bin/xdg-open"
 : >"$notices"
 
 # Two private buses: one stands for the session bus, one for the system bus
-# on which logind announces sleep and wake-up.
-start_bus() {  # NAME
+# on which logind announces sleep and wake-up. Started in this shell (not in
+# a $(...) subshell), so that the cleanup knows their pids and ends them.
+start_bus() {  # NAME: the address goes to $tmp/NAME.address
   dbus-daemon --session --nofork --print-address=1 >"$tmp/$1.address" 2>/dev/null &
   pids+=($!)
   for _ in $(seq 50); do [[ -s $tmp/$1.address ]] && break; sleep 0.1; done
   [[ -s $tmp/$1.address ]] || { echo "FAIL: dbus-daemon did not start"; exit 1; }
-  head -n1 "$tmp/$1.address"
 }
-session_bus=$(start_bus session)
-system_bus=$(start_bus system)
+start_bus session
+start_bus system
+session_bus=$(head -n1 "$tmp/session.address")
+system_bus=$(head -n1 "$tmp/system.address")
 DBUS_SESSION_BUS_ADDRESS=$session_bus "$stub" "$notices" &
 pids+=($!)
 sleep 0.5
