@@ -87,6 +87,7 @@ int watch(int argc, char** argv, const mj::tool_options& options) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("m_jar");
   QApplication::setQuitOnLastWindowClosed(false);
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.morrowjar.Morrowjar.Opener"));
   mj::platform::use_user_language();
   mj::platform::quit_on_termination_request(0);
   mj::day_watcher watcher(options.command_line, !options.quiet);
@@ -136,6 +137,8 @@ int main(int argc, char** argv) {
   mj::platform::use_offscreen_without_display();
   QApplication app(argc, argv);
   QApplication::setApplicationName("m_jar");
+  // Wayland desktops match the window to its desktop entry by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.morrowjar.Morrowjar.Opener"));
   mj::platform::use_user_language();
   mj::platform::quit_on_termination_request(0);
   mj::run_window window;

@@ -103,6 +103,8 @@ int main(int argc, char** argv) {
   int qt_argc = 1;
   QApplication app(qt_argc, argv);
   QApplication::setApplicationName(QStringLiteral("m_jarin"));
+  // Wayland desktops match the window to its menu entry by this name.
+  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.morrowjar.Morrowjar"));
   mj::platform::use_user_language();
   QApplication::setWindowIcon(program_icon());
   const mj::platform::capsule_location root =
