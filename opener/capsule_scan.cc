@@ -160,13 +160,16 @@ opening_selection select_due_files(const std::filesystem::path& root, const caps
   return selection;
 }
 
+std::string without_final_separators(std::string path) {
+  while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();
+  return path;
+}
+
 std::string root_label(const std::filesystem::path& root) {
-  std::string text = root.string();
-  while (text.size() > 1 && (text.back() == '/' || text.back() == '\\')) text.pop_back();
+  const std::string text = without_final_separators(root.string());
   const char* home = std::getenv("HOME");
   if (home != nullptr && *home != '\0') {
-    std::string prefix = home;
-    while (prefix.size() > 1 && prefix.back() == '/') prefix.pop_back();
+    const std::string prefix = without_final_separators(home);
     if (text == prefix) return "~";
     if (text.starts_with(prefix + "/")) return "~" + text.substr(prefix.size());
   }

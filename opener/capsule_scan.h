@@ -58,6 +58,9 @@ struct opening_selection {
 opening_selection select_due_files(const std::filesystem::path& root, const capsule_scan& scan,
                                    date today, const failure_sink& report);
 
+// `path` without its final separators (a lone "/" stays).
+std::string without_final_separators(std::string path);
+
 // How the capsule root is named to the user: its path, with the home folder
 // as "~" and without the final separator.
 std::string root_label(const std::filesystem::path& root);

@@ -13,10 +13,8 @@ namespace mj {
 
 namespace {
 
-// Why an entry of the queue opens, in the words of `m_jar --explain`.
-std::string why_due(const dry_run_report& report, const queue_entry& entry) {
-  if (!entry.folder) return "in the capsule root: opens at every run";
-  const scanned_folder& folder = report.plan.scan.folders[*entry.folder];
+// Why the files of a folder open, in the words of `m_jar --explain`.
+std::string why_due(const dry_run_report& report, const scanned_folder& folder) {
   std::vector<failure> ignored;
   const schedule_name plain = split_schedule_name(folder.name, 0, ignored);
   return "folder \"" + printable(folder.name) + "\", " +
@@ -104,8 +102,17 @@ std::string dry_run_text(const dry_run_report& report) {
   if (missed > 0) out << ", after " << missed << " missed day" << (missed == 1 ? "" : "s");
   out << ": " << (count == 0 ? "no" : std::to_string(count)) << " file" << (count == 1 ? "" : "s")
       << " to open.\n";
-  for (const queue_entry& e : report.plan.selection.open_queue)
-    out << printable(e.path) << "\t" << why_due(report, e) << "\n";
+  // Said once per folder, however many of its files are queued.
+  std::vector<std::string> folder_words(report.plan.scan.folders.size());
+  for (const queue_entry& e : report.plan.selection.open_queue) {
+    std::string why = "in the capsule root: opens at every run";
+    if (e.folder) {
+      std::string& words = folder_words[*e.folder];
+      if (words.empty()) words = why_due(report, report.plan.scan.folders[*e.folder]);
+      why = words;
+    }
+    out << printable(e.path) << "\t" << why << "\n";
+  }
   for (const failure& f : report.failures) out << "# Problem: " << printable(f.description) << "\n";
   return out.str();
 }

@@ -2,7 +2,6 @@
 // (--explain, --next, --dry-run, --upcoming); otherwise it makes the opener's run.
 #include <QApplication>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <iostream>
 
 #include "opener/dry_run.h"
@@ -40,21 +39,11 @@ int explain(const mj::tool_options& options) {
   return 0;
 }
 
-// Now on the local clock, as file times are read.
-mj::wall_time local_time_now() {
-  using namespace std::chrono;
-  const QDateTime now = QDateTime::currentDateTime();
-  const QDate d = now.date();
-  const QTime t = now.time();
-  return mj::wall_time{sys_days{year{d.year()} / d.month() / d.day()}} + hours{t.hour()} +
-         minutes{t.minute()} + seconds{t.second()};
-}
-
 // Now, or noon of the day given with --today: when a file stored today counts
 // as stored.
 mj::wall_time moment_of_today(const mj::tool_options& options) {
   return options.today_given ? mj::wall_time{options.today} + std::chrono::hours{12}
-                             : local_time_now();
+                             : mj::platform::local_time_now();
 }
 
 int next(const mj::tool_options& options) {

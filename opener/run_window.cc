@@ -70,8 +70,7 @@ run_window::start run_window::start_run(const std::string& command_line, bool sk
     // Without a location the default capsule may simply not exist yet; a
     // location the user gave that is not there is worth a word. (One that
     // cannot be read was reported by the scan.)
-    std::string path = root.full_path();
-    while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();
+    const std::string path = without_final_separators(root.full_path());
     std::error_code error;
     if (!std::filesystem::is_directory(path, error)) {
       const bool something_else = std::filesystem::exists(path, error);

@@ -64,13 +64,16 @@ result<std::vector<timed_file>> list_files_with_times(const std::filesystem::pat
   return files;
 }
 
-date local_date_today() {
+wall_time local_time_now() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  const local_fields today = fields_of(local);
-  return date{std::chrono::year{static_cast<int>(today.year)} / std::chrono::month{today.month} /
-              std::chrono::day{today.day}};
+  const local_fields f = fields_of(local);
+  using namespace std::chrono;
+  return wall_time{sys_days{year{static_cast<int>(f.year)} / month{f.month} / day{f.day}}} +
+         hours{f.hour} + minutes{f.minute} + seconds{f.second};
 }
+
+date local_date_today() { return std::chrono::floor<std::chrono::days>(local_time_now()); }
 
 }  // namespace mj::platform

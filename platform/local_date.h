@@ -10,4 +10,8 @@ namespace mj::platform {
 // which read the same local calendar of the system.
 date local_date_today();
 
+// Now on the local clock, counted as file times are read (local date and
+// time of day as if the local clock were UTC), to the second.
+wall_time local_time_now();
+
 }  // namespace mj::platform

@@ -21,6 +21,7 @@
 #include <chrono>
 #include <cstdio>
 
+#include "platform/local_date.h"
 #include "platform/message_box.h"
 #include "writer/capsule_store.h"
 #include "writer/edit_commands.h"
@@ -97,7 +98,7 @@ bool ask_to_store_anyway(const QString& question) {
   return box.clickedButton() == store;
 }
 
-wall_time local_wall_time_now() { return wall_time_of(QDateTime::currentDateTime()); }
+wall_time local_wall_time_now() { return platform::local_time_now(); }
 
 writer_window::writer_window(QString capsule_root, writer_services services)
     : capsule_root_(std::move(capsule_root)), services_(std::move(services)) {
