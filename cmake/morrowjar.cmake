@@ -25,7 +25,10 @@ function(morrowjar_add_test name)
     set(ARG_TIMEOUT 60)
   endif()
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT})
+  # The same English and the same date format whatever the locale of the
+  # machine; tests of other languages choose their locale themselves.
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} ENVIRONMENT_MODIFICATION
+    "LANG=set:C.UTF-8;LC_ALL=unset:;LC_MESSAGES=unset:;LC_TIME=unset:;LANGUAGE=unset:")
   if(ARG_ENV)
     set_tests_properties(${name} PROPERTIES ENVIRONMENT "${ARG_ENV}")
   endif()
