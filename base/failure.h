@@ -27,8 +27,9 @@ struct failure {
   bool operator==(const failure&) const = default;
 };
 
-// The code's own words ("Overflow", "Path/File access error", ...).
-std::string_view failure_words(failure_code code);
+// The code's own words ("Overflow", "Path/File access error", ...), in the
+// user's language.
+std::string failure_words(failure_code code);
 
 // A failure whose description is `detail`, a sentence for people without its
 // final full stop (the code's own words when `detail` is empty).

@@ -23,6 +23,56 @@ std::string wording::day(date d) const {
          std::to_string(static_cast<int>(ymd.year()));
 }
 
+std::string month_words(long long m) {
+  switch (m) {
+    case 1:
+      return localized("mj::wording", "January");
+    case 2:
+      return localized("mj::wording", "February");
+    case 3:
+      return localized("mj::wording", "March");
+    case 4:
+      return localized("mj::wording", "April");
+    case 5:
+      return localized("mj::wording", "May");
+    case 6:
+      return localized("mj::wording", "June");
+    case 7:
+      return localized("mj::wording", "July");
+    case 8:
+      return localized("mj::wording", "August");
+    case 9:
+      return localized("mj::wording", "September");
+    case 10:
+      return localized("mj::wording", "October");
+    case 11:
+      return localized("mj::wording", "November");
+    case 12:
+      return localized("mj::wording", "December");
+  }
+  return fill(localized("mj::wording", "month %1"), {std::to_string(m)});
+}
+
+std::string weekday_words(int number) {
+  switch (number) {
+    case 1:
+      return localized("mj::wording", "Sunday");
+    case 2:
+      return localized("mj::wording", "Monday");
+    case 3:
+      return localized("mj::wording", "Tuesday");
+    case 4:
+      return localized("mj::wording", "Wednesday");
+    case 5:
+      return localized("mj::wording", "Thursday");
+    case 6:
+      return localized("mj::wording", "Friday");
+    case 7:
+      return localized("mj::wording", "Saturday");
+  }
+  return std::to_string(number);
+}
+
 const wording& current_wording() { return installed ? *installed : kEnglish; }
 
 void use_wording(const wording* w) { installed = w; }

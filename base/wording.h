@@ -42,6 +42,12 @@ inline std::string localized(const char* context, const char* english) {
 // stays as it is.
 std::string fill(std::string_view pattern, std::initializer_list<std::string_view> args);
 
+// "January" ... "December" in the user's language; "month 13" for a number
+// that names none.
+std::string month_words(long long m);
+// "Sunday" ... "Saturday" for 1 to 7, as the weekday keywords count.
+std::string weekday_words(int number);
+
 // The day in the user's way of writing days.
 inline std::string day_words(date d) { return current_wording().day(d); }
 

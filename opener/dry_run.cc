@@ -18,7 +18,7 @@ std::string why_due(const dry_run_report& report, const scanned_folder& folder) 
   std::vector<failure> ignored;
   const schedule_name plain = split_schedule_name(folder.name, 0, ignored);
   return "folder \"" + printable(folder.name) + "\", " +
-         describe_schedule(plain, year_number(report.start.calendar.today)) + ": " +
+         describe_schedule(plain, year_number(report.start.calendar.today)).words + ": " +
          describe_verdict(folder.evaluation);
 }
 

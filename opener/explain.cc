@@ -47,7 +47,7 @@ std::string explain_text(std::string_view folder_name, const folder_evaluation& 
   std::vector<failure> ignored;
   const schedule_name plain = split_schedule_name(folder_name, 0, ignored);
   std::ostringstream out;
-  out << "\"" << folder_name << "\" reads as: " << describe_schedule(plain, year_number(today))
+  out << "\"" << folder_name << "\" reads as: " << describe_schedule(plain, year_number(today)).words
       << ".\n";
   out << "On " << format_day(today);
   if (missed_days > 0)

@@ -153,7 +153,7 @@ class due_file_counter {
 
 // Why a folder will not open again, in the words of `m_jar --explain`.
 std::string never_why(const folder_evaluation& evaluation, date today) {
-  std::string why = describe_schedule(evaluation.name, year_number(today));
+  std::string why = describe_schedule(evaluation.name, year_number(today)).words;
   // Names that can never be due say so themselves.
   if (why.find("never") == std::string::npos) {
     const due_kind kind = evaluation.verdict.kind;

@@ -123,7 +123,7 @@ TEST_F(Upcoming, NamesTheFoldersThatWillNotOpenAgainAndWhy) {
   std::map<std::string, std::string> never;
   for (const closed_folder& c : report.never) never[c.name] = c.why;
   const std::map<std::string, std::string> kExpected = {
-      {"1998-12-25", "on 25 December 1998: not due on any day of the next 100 years"},
+      {"1998-12-25", "on Fri 25 Dec 1998: not due on any day of the next 100 years"},
       {"98-2-30",
        "a name that cannot be read, so its files never open; 30 February 1998 does not exist"},
       {"FOO", "not a schedule name: \"FOO\" is read as day 0 of the month, which never comes"},

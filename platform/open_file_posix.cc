@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/wording.h"
 #include "platform/open_file.h"
 
 namespace mj::platform {
@@ -22,8 +23,9 @@ constexpr char kDesktopOpener[] = "xdg-open";
 failure not_handed_over(const std::string& path, int error_number) {
   const std::string reason =
       error_number == ENOENT
-          ? std::string(kDesktopOpener) + " not found"
-          : std::string(kDesktopOpener) + " could not be started: " + std::strerror(error_number);
+          ? fill(localized("mj::platform::open_file", "%1 not found"), {kDesktopOpener})
+          : fill(localized("mj::platform::open_file", "%1 could not be started: %2"),
+                 {kDesktopOpener, std::strerror(error_number)});
   return make_failure(failure_code::path_access, path + " (" + reason + ")");
 }
 

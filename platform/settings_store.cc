@@ -1,5 +1,6 @@
 #include "platform/settings_store.h"
 
+#include <QCoreApplication>
 #include <QSettings>
 
 namespace mj::platform {
@@ -22,9 +23,11 @@ std::optional<failure> write_setting(const QString& section, const QString& key,
   store.setValue(key_path(section, key), value);
   store.sync();
   if (store.status() == QSettings::NoError) return std::nullopt;
-  return make_failure(
-      failure_code::path_access,
-      "the settings store " + store.fileName().toStdString() + " cannot be written");
+  return make_failure(failure_code::path_access,
+                      QCoreApplication::translate("mj::platform::settings_store",
+                                                  "the settings store %1 cannot be written")
+                          .arg(store.fileName())
+                          .toStdString());
 }
 
 }  // namespace mj::platform

@@ -16,6 +16,7 @@
 
 #include "opener/run_window.h"
 #include "writer/capsule_store.h"
+#include "writer/schedule_guide.h"
 #include "writer/writer_window.h"
 
 using namespace Qt::StringLiterals;
@@ -91,6 +92,8 @@ class UserLanguageTest : public QObject {
   void qt_texts_follow_data();
   void qt_texts_follow();
   void a_later_choice_replaces_the_earlier();
+  void readings_speak_the_locale_data();
+  void readings_speak_the_locale();
 };
 
 void UserLanguageTest::windows_speak_the_locale_data() {
@@ -173,6 +176,47 @@ void UserLanguageTest::a_later_choice_replaces_the_earlier() {
   mj::platform::use_user_language(QLocale(u"en_GB"_s));
   QCOMPARE(mj::run_window::skipped_text(), kEnglish.skipped);
   QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "Select All"), u"Select All"_s);
+}
+
+// The writer's reading of a schedule name: its sentences in the language of
+// the translation, its days in the locale's own format, even where no
+// translation exists.
+void UserLanguageTest::readings_speak_the_locale_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QString>("name");
+  QTest::addColumn<QString>("reading");
+  const struct {
+    const char* locale;
+    const char* name;
+    const char* reading;
+  } kCases[] = {
+      {"C", "TOMORROW", "Opens tomorrow, Tue 8 Dec 2026"},
+      {"en_US", "TOMORROW", "Opens tomorrow, Tue, Dec 8, 2026"},
+      {"en_GB", "TOMORROW", "Opens tomorrow, Tue, 8 Dec 2026"},
+      {"de_DE", "TOMORROW", "Opens tomorrow, Di., 8. Dez. 2026"},
+      {"ja_JP", "TOMORROW", "明日 (2026年12月8日火曜日)に開きます"},
+      {"C", "SUNDAY@2", "Opens on the 2nd Sunday of each month — next: Sun 13 Dec 2026"},
+      {"ja_JP", "SUNDAY@2", "毎月第2日曜日に開きます — 次回: 2026年12月13日日曜日"},
+      {"ja_JP", "EVERY MONTH 3",
+       "保存した日から3か月ごとに、くりかえし開きます — 次回: 2027年3月7日日曜日"},
+      {"ja_JP", "2-30", "開きません: 毎年2月30日は存在しません"},
+      {"ja_JP", "98-2-30", "開きません: 1998年2月30日は存在しません"},
+      {"ja_JP", "2026-12-01", "開きません: 2026年12月1日火曜日は過ぎています"},
+      {"ja_JP", "FOO", "予定名ではありません: このメッセージは開きません"},
+  };
+  for (const auto& c : kCases)
+    QTest::addRow("%s %s", c.locale, c.name)
+        << QString::fromUtf8(c.locale) << QString::fromUtf8(c.name) << QString::fromUtf8(c.reading);
+}
+
+void UserLanguageTest::readings_speak_the_locale() {
+  QFETCH(QString, locale);
+  QFETCH(QString, name);
+  QFETCH(QString, reading);
+  mj::platform::use_user_language(QLocale(locale));
+  // Noon on Monday 7 December 2026.
+  const QDateTime now(QDate(2026, 12, 7), QTime(12, 0));
+  QCOMPARE(mj::writer::read_schedule(name, mj::writer::wall_time_of(now)).words, reading);
 }
 
 QTEST_MAIN(UserLanguageTest)

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "base/wording.h"
 #include "rules/failure_error.h"
 #include "rules/numbers.h"
 
@@ -12,10 +13,24 @@ using namespace std::chrono;
 namespace {
 
 [[noreturn]] void fail_out_of_range(date from, date_unit unit, long long n) {
-  static const char* const kUnitNames[] = {"days", "weeks", "months", "years"};
-  fail(failure_code::invalid_argument, format_iso_date(from) + " moved by " + std::to_string(n) +
-                                           " " + kUnitNames[static_cast<int>(unit)] +
-                                           " falls outside the years 100 to 9999");
+  const std::string count = std::to_string(n);
+  std::string moved;
+  switch (unit) {
+    case date_unit::days:
+      moved = fill(localized("mj::calendar", "%1 moved by %2 days"), {day_words(from), count});
+      break;
+    case date_unit::weeks:
+      moved = fill(localized("mj::calendar", "%1 moved by %2 weeks"), {day_words(from), count});
+      break;
+    case date_unit::months:
+      moved = fill(localized("mj::calendar", "%1 moved by %2 months"), {day_words(from), count});
+      break;
+    case date_unit::years:
+      moved = fill(localized("mj::calendar", "%1 moved by %2 years"), {day_words(from), count});
+      break;
+  }
+  fail(failure_code::invalid_argument,
+       fill(localized("mj::calendar", "%1 falls outside the years 100 to 9999"), {moved}));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include <limits>
 #include <string>
 
+#include "base/wording.h"
 #include "rules/failure_error.h"
 
 namespace mj {
@@ -22,7 +23,8 @@ constexpr size_t kMaxSignificantDigits = 9;
 int16_t checked_int16(long long value) {
   if (value < std::numeric_limits<int16_t>::min() || value > std::numeric_limits<int16_t>::max())
     fail(failure_code::overflow,
-         "the number " + std::to_string(value) + " is out of range (-32768 to 32767)");
+         fill(localized("mj::numbers", "the number %1 is out of range (-32768 to 32767)"),
+              {std::to_string(value)}));
   return static_cast<int16_t>(value);
 }
 
@@ -50,8 +52,9 @@ int16_t leading_number(std::string_view text) {
 
   while (!int_digits.empty() && int_digits.front() == '0') int_digits.remove_prefix(1);
   if (int_digits.size() > kMaxSignificantDigits)
-    fail(failure_code::overflow, "the number " + std::string(text.substr(int_begin, 20)) +
-                                     "... is out of range (-32768 to 32767)");
+    fail(failure_code::overflow,
+         fill(localized("mj::numbers", "the number %1 is out of range (-32768 to 32767)"),
+              {std::string(text.substr(int_begin, 20)) + "..."}));
   long long magnitude = 0;
   for (char c : int_digits) magnitude = magnitude * 10 + (c - '0');
 
@@ -88,21 +91,21 @@ long expand_short_year(long two_digits, int near_year) {
 
 [[noreturn]] void fail_not_a_date(std::string_view y, std::string_view m, std::string_view d) {
   fail(failure_code::type_mismatch,
-       "\"" + std::string(y) + "/" + std::string(m) + "/" + std::string(d) + "\" is not a date");
+       fill(localized("mj::numbers", "\"%1\" is not a date"),
+            {std::string(y) + "/" + std::string(m) + "/" + std::string(d)}));
 }
 
 // A date written in digits that names no day: say what is wrong with it.
 [[noreturn]] void fail_no_such_day(long y, long m, long d) {
-  static const char* const kMonths[] = {"January",   "February", "March",    "April",
-                                        "May",       "June",     "July",     "August",
-                                        "September", "October",  "November", "December"};
+  const std::string year = std::to_string(y), month = std::to_string(m);
   std::string why;
   if (y < 100 || y > 9999)
-    why = "the year " + std::to_string(y) + " is outside 100 to 9999";
+    why = fill(localized("mj::numbers", "the year %1 is outside 100 to 9999"), {year});
   else if (m < 1 || m > 12)
-    why = "there is no month " + std::to_string(m) + " in " + std::to_string(y);
+    why = fill(localized("mj::numbers", "there is no month %1 in %2"), {month, year});
   else
-    why = std::to_string(d) + " " + kMonths[m - 1] + " " + std::to_string(y) + " does not exist";
+    why = fill(localized("mj::numbers", "%1 %2 %3 does not exist"),
+               {std::to_string(d), month_words(m), year, month});
   fail(failure_code::type_mismatch, why);
 }
 
@@ -125,7 +128,8 @@ result<date> date_from_text(std::string_view text, int near_year) {
   const size_t first = text.find('/');
   const size_t second = first == std::string_view::npos ? first : text.find('/', first + 1);
   if (second == std::string_view::npos || text.find('/', second + 1) != std::string_view::npos)
-    return make_failure(failure_code::type_mismatch, "\"" + std::string(text) + "\" is not a date");
+    return make_failure(failure_code::type_mismatch,
+                        fill(localized("mj::numbers", "\"%1\" is not a date"), {text}));
   date d{};
   const std::optional<failure> failed = failure_of([&] {
     d = date_from_parts(text.substr(0, first), text.substr(first + 1, second - first - 1),

@@ -3,6 +3,7 @@
 #include <limits>
 #include <string>
 
+#include "base/wording.h"
 #include "rules/failure_error.h"
 #include "rules/numbers.h"
 
@@ -56,9 +57,10 @@ schedule_name split_schedule_name(std::string_view folder_name, long long missed
     if (widened > std::numeric_limits<int16_t>::max() ||
         widened < std::numeric_limits<int16_t>::min()) {
       failures.push_back(make_failure(
-          failure_code::overflow, "the " + std::to_string(missed_days) +
-                                      " days missed since the last run are more than a window of "
-                                      "days can hold (32767)"));
+          failure_code::overflow, fill(localized("mj::schedule_name",
+                                                 "the %1 days missed since the last run are more "
+                                                 "than a window of days can hold (32767)"),
+                                       {std::to_string(missed_days)})));
     } else {
       s.window_days = static_cast<int16_t>(widened);
     }

@@ -29,6 +29,116 @@ open on the days the name says.</source>
     </message>
 </context>
 <context>
+    <name>mj::calendar</name>
+    <message>
+        <source>%1 moved by %2 days</source>
+        <translation>%1から%2日動かした日</translation>
+    </message>
+    <message>
+        <source>%1 moved by %2 weeks</source>
+        <translation>%1から%2週間動かした日</translation>
+    </message>
+    <message>
+        <source>%1 moved by %2 months</source>
+        <translation>%1から%2か月動かした日</translation>
+    </message>
+    <message>
+        <source>%1 moved by %2 years</source>
+        <translation>%1から%2年動かした日</translation>
+    </message>
+    <message>
+        <source>%1 falls outside the years 100 to 9999</source>
+        <translation>%1は100年から9999年の範囲外です</translation>
+    </message>
+</context>
+<context>
+    <name>mj::failure</name>
+    <message>
+        <source>Invalid procedure call or argument</source>
+        <translation>プロシージャの呼び出し、または引数が不正です</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>オーバーフローしました</translation>
+    </message>
+    <message>
+        <source>Type mismatch</source>
+        <translation>型が一致しません</translation>
+    </message>
+    <message>
+        <source>File not found</source>
+        <translation>ファイルが見つかりません</translation>
+    </message>
+    <message>
+        <source>Path/File access error</source>
+        <translation>パス名/ファイル名のアクセス エラーです</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>パスが見つかりません</translation>
+    </message>
+    <message>
+        <source>Failure</source>
+        <translation>失敗しました</translation>
+    </message>
+</context>
+<context>
+    <name>mj::numbers</name>
+    <message>
+        <source>the number %1 is out of range (-32768 to 32767)</source>
+        <translation>数 %1 は範囲外です (-32768 から 32767 まで)</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a date</source>
+        <translation>「%1」は日付ではありません</translation>
+    </message>
+    <message>
+        <source>the year %1 is outside 100 to 9999</source>
+        <translation>%1年は100年から9999年の範囲外です</translation>
+    </message>
+    <message>
+        <source>there is no month %1 in %2</source>
+        <translation>%2年に%1月はありません</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 does not exist</source>
+        <translation>%3年%4月%1日は存在しません</translation>
+    </message>
+</context>
+<context>
+    <name>mj::platform::file_time</name>
+    <message>
+        <source>%1 (dated %2, outside the years %3 to %4)</source>
+        <translation>%1 (日付が%2で、%3年から%4年の範囲外です)</translation>
+    </message>
+    <message>
+        <source>in the year %1</source>
+        <translation>%1年</translation>
+    </message>
+    <message>
+        <source>about the year %1</source>
+        <translation>およそ%1年</translation>
+    </message>
+</context>
+<context>
+    <name>mj::platform::open_file</name>
+    <message>
+        <source>%1 not found</source>
+        <translation>%1 が見つかりません</translation>
+    </message>
+    <message>
+        <source>%1 could not be started: %2</source>
+        <translation>%1 を起動できません: %2</translation>
+    </message>
+</context>
+<context>
+    <name>mj::platform::settings_store</name>
+    <message>
+        <source>the settings store %1 cannot be written</source>
+        <translation>設定ファイル %1 に書き込めません</translation>
+    </message>
+</context>
+<context>
     <name>mj::run_window</name>
     <message>
         <source>Morrowjar: opening capsules…</source>
@@ -37,6 +147,248 @@ open on the days the name says.</source>
     <message>
         <source>Skipped this run</source>
         <translation>一回休み</translation>
+    </message>
+</context>
+<context>
+    <name>mj::schedule_name</name>
+    <message>
+        <source>the %1 days missed since the last run are more than a window of days can hold (32767)</source>
+        <translation>前回の実行から抜けた %1 日は、日数の幅に収まる数 (32767) を超えています</translation>
+    </message>
+</context>
+<context>
+    <name>mj::schedule_words</name>
+    <message>
+        <source>1 day</source>
+        <translation>1日</translation>
+    </message>
+    <message>
+        <source>%1 days</source>
+        <translation>%1日</translation>
+    </message>
+    <message>
+        <source>1 week</source>
+        <translation>1週間</translation>
+    </message>
+    <message>
+        <source>%1 weeks</source>
+        <translation>%1週間</translation>
+    </message>
+    <message>
+        <source>1 month</source>
+        <translation>1か月</translation>
+    </message>
+    <message>
+        <source>%1 months</source>
+        <translation>%1か月</translation>
+    </message>
+    <message>
+        <source>1 year</source>
+        <translation>1年</translation>
+    </message>
+    <message>
+        <source>%1 years</source>
+        <translation>%1年</translation>
+    </message>
+    <message>
+        <source>every %1</source>
+        <translation>%1ごとに</translation>
+    </message>
+    <message>
+        <source>every day</source>
+        <translation>毎日</translation>
+    </message>
+    <message>
+        <source>every week</source>
+        <translation>毎週</translation>
+    </message>
+    <message>
+        <source>every month</source>
+        <translation>毎月</translation>
+    </message>
+    <message>
+        <source>every year</source>
+        <translation>毎年</translation>
+    </message>
+    <message>
+        <source>the last day</source>
+        <translation>最終日</translation>
+    </message>
+    <message>
+        <source>the last day but one</source>
+        <translation>最終日の前日</translation>
+    </message>
+    <message>
+        <source>the last day but %1</source>
+        <translation>最終日の%1日前</translation>
+    </message>
+    <message>
+        <source>%1 of %2 each year</source>
+        <translation>毎年%2の%1</translation>
+    </message>
+    <message>
+        <source>%1 %2 each year</source>
+        <translation>毎年%3月%1日</translation>
+    </message>
+    <message>
+        <source>%1 of each month</source>
+        <translation>毎月の%1</translation>
+    </message>
+    <message>
+        <source>the %1 of each month that has one</source>
+        <translation>毎月%2日 (その日がある月)</translation>
+    </message>
+    <message>
+        <source>the %1 of each month</source>
+        <translation>毎月%2日</translation>
+    </message>
+    <message>
+        <source>&quot;=%1&quot; leaves no day to be due on</source>
+        <translation>「=%1」では開く日が一日もありません</translation>
+    </message>
+    <message>
+        <source>, %1 days wide</source>
+        <translation>、%1日間</translation>
+    </message>
+    <message>
+        <source>on the day after it was stored</source>
+        <translation>保存した翌日に</translation>
+    </message>
+    <message>
+        <source>on each of the %1 days after it was stored</source>
+        <translation>保存した翌日から%1日間、毎日</translation>
+    </message>
+    <message>
+        <source>again %1 after the day it was stored</source>
+        <translation>保存した日から%1、くりかえし</translation>
+    </message>
+    <message>
+        <source>once it is %1 old, at every run from then on</source>
+        <translation>保存から%1たったら、その後は実行のたびに</translation>
+    </message>
+    <message>
+        <source>on each of the %1 days after it is %2 old</source>
+        <translation>保存から%2たった日から%1日間、毎日</translation>
+    </message>
+    <message>
+        <source>no month has a week %1</source>
+        <translation>第%1週のある月はありません</translation>
+    </message>
+    <message>
+        <source>on the %1 %2 of each month</source>
+        <translation>毎月第%3%2に</translation>
+    </message>
+    <message>
+        <source>%1 does not exist</source>
+        <translation>%1は存在しません</translation>
+    </message>
+    <message>
+        <source>on %1</source>
+        <translation>%1に</translation>
+    </message>
+    <message>
+        <source>every file stored before the day of the run, at every run</source>
+        <translation>実行日より前に保存したすべてのファイルを、実行のたびに</translation>
+    </message>
+    <message>
+        <source>a weekday with a final &quot;-&quot; needs a week, such as &quot;%1@2-&quot;</source>
+        <translation>末尾に「-」を付けた曜日には週の指定が必要です (例:「%1@2-」)</translation>
+    </message>
+    <message>
+        <source>from the %1 %2 of each month to the month&apos;s end</source>
+        <translation>毎月第%3%2から月末まで</translation>
+    </message>
+    <message>
+        <source>from %1 on, at every run</source>
+        <translation>%1以降、実行のたびに</translation>
+    </message>
+    <message>
+        <source>every file, at every run (day %1 of the month has always come)</source>
+        <translation>すべてのファイルを、実行のたびに (月の%1日目はいつも過ぎています)</translation>
+    </message>
+    <message>
+        <source>from day %1 of month %2, counted on from 1 January, to the end of the year</source>
+        <translation>%2月%1日 (1月1日から数えた日) から年末まで</translation>
+    </message>
+    <message>
+        <source>from %1 to %2</source>
+        <translation>%1から%2まで</translation>
+    </message>
+    <message>
+        <source>the end of the year</source>
+        <translation>年末</translation>
+    </message>
+    <message>
+        <source>the month&apos;s end</source>
+        <translation>月末</translation>
+    </message>
+    <message>
+        <source>an empty rule name, read as day 0 of the month, which never comes</source>
+        <translation>規則名が空です。月の0日と読まれ、その日は来ません</translation>
+    </message>
+    <message>
+        <source>not a schedule name: &quot;%1&quot; is read as day 0 of the month, which never comes</source>
+        <translation>予定名ではありません:「%1」は月の0日と読まれ、その日は来ません</translation>
+    </message>
+    <message>
+        <source>a name that cannot be read, so its files never open</source>
+        <translation>読めない名前のため、ファイルは開きません</translation>
+    </message>
+    <message>
+        <source>never: %1</source>
+        <translation>開きません: %1</translation>
+    </message>
+    <message>
+        <source> (&quot;=&quot; and &quot;+&quot; change nothing before a final &quot;-&quot;)</source>
+        <translation> (末尾の「-」の前では「=」と「+」は何も変えません)</translation>
+    </message>
+    <message>
+        <source>, catching up the days the opener missed</source>
+        <translation>、実行されなかった日の分も取り戻して</translation>
+    </message>
+    <message>
+        <source>each file %1</source>
+        <translation>各ファイルを%1</translation>
+    </message>
+    <message>
+        <source>not due</source>
+        <translation>開く日ではありません</translation>
+    </message>
+    <message>
+        <source>due: every file in the folder</source>
+        <translation>開く日: フォルダー内のすべてのファイル</translation>
+    </message>
+    <message>
+        <source>due, but no file: its day lies outside the years 100 to 9999</source>
+        <translation>開く日ですが、ファイルはありません: その日は100年から9999年の範囲外です</translation>
+    </message>
+    <message>
+        <source>due: files stored up to the end of %1</source>
+        <translation>開く日: %1の終わりまでに保存したファイル</translation>
+    </message>
+    <message>
+        <source>due, but no file: its days lie outside the years 100 to 9999</source>
+        <translation>開く日ですが、ファイルはありません: その期間は100年から9999年の範囲外です</translation>
+    </message>
+    <message>
+        <source>due, but no file: the range of days is empty</source>
+        <translation>開く日ですが、ファイルはありません: 日の範囲が空です</translation>
+    </message>
+    <message>
+        <source>due: files stored on %1</source>
+        <translation>開く日: %1に保存したファイル</translation>
+    </message>
+    <message>
+        <source>due: files stored from %1 to %2</source>
+        <translation>開く日: %1から%2までに保存したファイル</translation>
+    </message>
+    <message>
+        <source>due: files whose day comes round again (%1) on %2</source>
+        <translation>開く日: 保存した日が%2にめぐってくるファイル (%1)</translation>
+    </message>
+    <message>
+        <source>due: files whose day comes round again (%1) from %2 to %3</source>
+        <translation>開く日: 保存した日が%2から%3までにめぐってくるファイル (%1)</translation>
     </message>
 </context>
 <context>
@@ -104,6 +456,89 @@ LOCATION は ./-name のように指定します)。</translation>
     <message>
         <source>--dry-run, --upcoming: the capsule root (default ~/Morrowjar).</source>
         <translation>--dry-run, --upcoming: カプセルルート (既定は ~/Morrowjar)。</translation>
+    </message>
+</context>
+<context>
+    <name>mj::wording</name>
+    <message>
+        <source>January</source>
+        <translation>1月</translation>
+    </message>
+    <message>
+        <source>February</source>
+        <translation>2月</translation>
+    </message>
+    <message>
+        <source>March</source>
+        <translation>3月</translation>
+    </message>
+    <message>
+        <source>April</source>
+        <translation>4月</translation>
+    </message>
+    <message>
+        <source>May</source>
+        <translation>5月</translation>
+    </message>
+    <message>
+        <source>June</source>
+        <translation>6月</translation>
+    </message>
+    <message>
+        <source>July</source>
+        <translation>7月</translation>
+    </message>
+    <message>
+        <source>August</source>
+        <translation>8月</translation>
+    </message>
+    <message>
+        <source>September</source>
+        <translation>9月</translation>
+    </message>
+    <message>
+        <source>October</source>
+        <translation>10月</translation>
+    </message>
+    <message>
+        <source>November</source>
+        <translation>11月</translation>
+    </message>
+    <message>
+        <source>December</source>
+        <translation>12月</translation>
+    </message>
+    <message>
+        <source>month %1</source>
+        <translation>%1月</translation>
+    </message>
+    <message>
+        <source>Sunday</source>
+        <translation>日曜日</translation>
+    </message>
+    <message>
+        <source>Monday</source>
+        <translation>月曜日</translation>
+    </message>
+    <message>
+        <source>Tuesday</source>
+        <translation>火曜日</translation>
+    </message>
+    <message>
+        <source>Wednesday</source>
+        <translation>水曜日</translation>
+    </message>
+    <message>
+        <source>Thursday</source>
+        <translation>木曜日</translation>
+    </message>
+    <message>
+        <source>Friday</source>
+        <translation>金曜日</translation>
+    </message>
+    <message>
+        <source>Saturday</source>
+        <translation>土曜日</translation>
     </message>
 </context>
 <context>
@@ -205,6 +640,77 @@ LOCATION は ./-name のように指定します)。</translation>
 %2</source>
         <translation>%1 にメッセージを保存できません。
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>mj::writer::schedule_guide</name>
+    <message>
+        <source>today, %1</source>
+        <translation>今日 (%1)</translation>
+    </message>
+    <message>
+        <source>tomorrow, %1</source>
+        <translation>明日 (%1)</translation>
+    </message>
+    <message>
+        <source>today</source>
+        <translation>今日</translation>
+    </message>
+    <message>
+        <source>tomorrow</source>
+        <translation>明日</translation>
+    </message>
+    <message>
+        <source>Incomplete date: add a day, such as %1</source>
+        <translation>日付が途中です:「%1」のように日を加えてください</translation>
+    </message>
+    <message>
+        <source>Incomplete date: add a day</source>
+        <translation>日付が途中です: 日を加えてください</translation>
+    </message>
+    <message>
+        <source>Never opens: %1</source>
+        <translation>開きません: %1</translation>
+    </message>
+    <message>
+        <source>Not a schedule name: this message would never open</source>
+        <translation>予定名ではありません: このメッセージは開きません</translation>
+    </message>
+    <message>
+        <source>Never opens: %1 has passed</source>
+        <translation>開きません: %1は過ぎています</translation>
+    </message>
+    <message>
+        <source>Never opens in the next %1 years (%2)</source>
+        <translation>今後%1年のうちには開きません (%2)</translation>
+    </message>
+    <message>
+        <source>Opens at every run from %1 on</source>
+        <translation>%1以降、実行のたびに開きます</translation>
+    </message>
+    <message>
+        <source>Opens %1</source>
+        <translation>%1に開きます</translation>
+    </message>
+    <message>
+        <source>Opens on %1</source>
+        <translation>%1に開きます</translation>
+    </message>
+    <message>
+        <source>Opens %1 — next: %2</source>
+        <translation>%1開きます — 次回: %2</translation>
+    </message>
+    <message>
+        <source>Opens in the capsule root at every run</source>
+        <translation>カプセルルートにあり、実行のたびに開きます</translation>
+    </message>
+    <message>
+        <source>Not a schedule folder: the opener only opens folders right in the capsule root, so this message would never open</source>
+        <translation>予定フォルダーではありません: 開かれるのはカプセルルート直下のフォルダーだけなので、このメッセージは開きません</translation>
+    </message>
+    <message>
+        <source>Hidden folder: the opener passes over names that begin with &quot;.&quot;, so this message would never open</source>
+        <translation>隠しフォルダーです:「.」で始まる名前は開かれないので、このメッセージは開きません</translation>
     </message>
 </context>
 <context>

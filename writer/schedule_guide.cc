@@ -1,9 +1,11 @@
 #include "writer/schedule_guide.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <string>
 #include <vector>
 
+#include "base/wording.h"
 #include "platform/paths.h"
 #include "rules/calendar.h"
 #include "rules/next_openings.h"
@@ -24,30 +26,30 @@ date date_of(const QDate& d) {
               std::chrono::day{static_cast<unsigned>(d.day())}};
 }
 
+QString day_text(date d) { return text_of(day_words(d)); }
+
 // "today, Mon 7 Dec 2026", "tomorrow, Tue 8 Dec 2026", or the day alone.
-QString day_words(date d, date today) {
-  const QString day = text_of(format_day(d));
-  if (d == today) return QStringLiteral("today, ") + day;
-  if (d == today + days{1}) return QStringLiteral("tomorrow, ") + day;
-  return day;
+QString day_with_name(date d, date today) {
+  if (d == today)
+    return QCoreApplication::translate("mj::writer::schedule_guide", "today, %1").arg(day_text(d));
+  if (d == today + days{1})
+    return QCoreApplication::translate("mj::writer::schedule_guide", "tomorrow, %1")
+        .arg(day_text(d));
+  return day_text(d);
 }
 
 // "today", "tomorrow", or the day.
-QString short_day_words(date d, date today) {
-  if (d == today) return QStringLiteral("today");
-  if (d == today + days{1}) return QStringLiteral("tomorrow");
-  return text_of(format_day(d));
+QString short_day(date d, date today) {
+  if (d == today) return QCoreApplication::translate("mj::writer::schedule_guide", "today");
+  if (d == today + days{1})
+    return QCoreApplication::translate("mj::writer::schedule_guide", "tomorrow");
+  return day_text(d);
 }
 
-// The rules' reading of a name, turned to follow "Opens": "each file again
-// every month ..." becomes "again every month ...", "the 2nd Sunday ..."
-// becomes "on the 2nd Sunday ...".
-QString rule_words(const std::string& described) {
-  QString words = text_of(described);
-  const QString each_file = QStringLiteral("each file ");
-  if (words.startsWith(each_file)) words.remove(0, each_file.size());
-  if (words.startsWith(QStringLiteral("the "))) words.prepend(QStringLiteral("on "));
-  return words;
+schedule_description description_of(const std::string& name, date today) {
+  std::vector<failure> ignored;  // the forecast reports them
+  return describe_schedule(split_schedule_name(name, 0, ignored),
+                           static_cast<int>(year_month_day{today}.year()));
 }
 
 // The proposed date template ("26-12-") left without its day: a day that
@@ -65,58 +67,61 @@ std::optional<QString> incomplete_date_words(const QString& name, date today) {
     const bool same_year = year_text.size() <= 2 ? y % 100 == year_digits : y == year_digits;
     return same_year && static_cast<unsigned>(ymd.month()) == month_number;
   };
-  QString example = QStringLiteral("Incomplete date: add a day");
   for (const date d : {today + days{1}, today}) {
     if (same_month(d)) {
-      example += QStringLiteral(", such as %1%2")
-                     .arg(name.trimmed())
-                     .arg(static_cast<unsigned>(year_month_day{d}.day()));
-      break;
+      // The example is a folder name: the day goes in as digits.
+      return QCoreApplication::translate("mj::writer::schedule_guide",
+                                         "Incomplete date: add a day, such as %1")
+          .arg(name.trimmed() + QString::number(static_cast<unsigned>(year_month_day{d}.day())));
     }
   }
-  return example;
+  return QCoreApplication::translate("mj::writer::schedule_guide", "Incomplete date: add a day");
 }
 
 QString never_words(const std::string& name, const opening_forecast& forecast, date today) {
   if (const auto incomplete = incomplete_date_words(text_of(name), today)) return *incomplete;
-  const QString not_a_name = QStringLiteral("Not a schedule name: this message would never open");
   if (!forecast.failures.empty())
-    return QStringLiteral("Never opens: ") + text_of(forecast.failures.front().description);
-  std::vector<failure> ignored;  // the forecast has reported them
-  const QString described = text_of(describe_schedule(
-      split_schedule_name(name, 0, ignored), static_cast<int>(year_month_day{today}.year())));
-  if (described.startsWith(QStringLiteral("not a schedule name")) ||
-      described.startsWith(QStringLiteral("an empty rule name")))
-    return not_a_name;
-  const QString never = QStringLiteral("never: ");
-  if (described.startsWith(never))
-    return QStringLiteral("Never opens: ") + described.mid(never.size());
-  // A date of its own, such as "on 1 December 2026", never opens when it has
-  // passed (or lies beyond the forecast).
-  static const QRegularExpression kOwnDate(QStringLiteral("^on (\\d{1,2} [A-Z][a-z]+ \\d{3,4})"));
-  const QRegularExpressionMatch own_date = kOwnDate.match(described);
-  if (own_date.hasMatch()) {
-    const QDate day = QDate::fromString(own_date.captured(1), QStringLiteral("d MMMM yyyy"));
-    if (day.isValid() && date_of(day) < today)
-      return QStringLiteral("Never opens: %1 has passed").arg(own_date.captured(1));
+    return QCoreApplication::translate("mj::writer::schedule_guide", "Never opens: %1")
+        .arg(text_of(forecast.failures.front().description));
+  const schedule_description described = description_of(name, today);
+  switch (described.sense) {
+    case schedule_sense::not_a_name:
+    case schedule_sense::unreadable:
+      return QCoreApplication::translate("mj::writer::schedule_guide",
+                                         "Not a schedule name: this message would never open");
+    case schedule_sense::never:
+      return QCoreApplication::translate("mj::writer::schedule_guide", "Never opens: %1")
+          .arg(text_of(described.never_because));
+    case schedule_sense::opens:
+      break;
   }
-  return QStringLiteral("Never opens in the next %1 years (%2)").arg(kForecastYears).arg(described);
+  // A date of its own never opens once it has passed (or when it lies beyond
+  // the forecast).
+  if (described.own_day && *described.own_day < today)
+    return QCoreApplication::translate("mj::writer::schedule_guide", "Never opens: %1 has passed")
+        .arg(day_text(*described.own_day));
+  return QCoreApplication::translate("mj::writer::schedule_guide",
+                                     "Never opens in the next %1 years (%2)")
+      .arg(kForecastYears)
+      .arg(text_of(described.message_words));
 }
 
 QString opening_words(const std::string& name, const opening_forecast& forecast, date today) {
   const date first =
       forecast.openings.empty() ? *forecast.every_run_from : forecast.openings.front();
   if (forecast.every_run_from && first == *forecast.every_run_from)
-    return QStringLiteral("Opens at every run from %1 on").arg(short_day_words(first, today));
+    return QCoreApplication::translate("mj::writer::schedule_guide",
+                                       "Opens at every run from %1 on")
+        .arg(short_day(first, today));
   if (forecast.openings.size() == 1 && !forecast.every_run_from) {
     if (first == today || first == today + days{1})
-      return QStringLiteral("Opens ") + day_words(first, today);
-    return QStringLiteral("Opens on ") + day_words(first, today);
+      return QCoreApplication::translate("mj::writer::schedule_guide", "Opens %1")
+          .arg(day_with_name(first, today));
+    return QCoreApplication::translate("mj::writer::schedule_guide", "Opens on %1")
+        .arg(day_text(first));
   }
-  std::vector<failure> ignored;
-  const std::string described = describe_schedule(split_schedule_name(name, 0, ignored),
-                                                  static_cast<int>(year_month_day{today}.year()));
-  return QStringLiteral("Opens %1 — next: %2").arg(rule_words(described), day_words(first, today));
+  return QCoreApplication::translate("mj::writer::schedule_guide", "Opens %1 — next: %2")
+      .arg(text_of(description_of(name, today).message_words), day_with_name(first, today));
 }
 
 }  // namespace
@@ -146,7 +151,9 @@ QStringList schedule_choices(date today) {
 
 schedule_reading read_schedule(const QString& schedule, wall_time now) {
   if (schedule.isEmpty())
-    return {schedule_outlook::opens, QStringLiteral("Opens in the capsule root at every run")};
+    return {schedule_outlook::opens,
+            QCoreApplication::translate("mj::writer::schedule_guide",
+                                        "Opens in the capsule root at every run")};
   if (const std::optional<failure> refused = refusal_of_schedule(schedule))
     return {schedule_outlook::refused, text_of(refused->description)};
   QString folder = schedule;
@@ -154,13 +161,16 @@ schedule_reading read_schedule(const QString& schedule, wall_time now) {
   for (const QChar c : folder) {
     if (platform::is_path_separator(c.unicode()))
       return {schedule_outlook::never_opens,
-              QStringLiteral("Not a schedule folder: the opener only opens folders right in the "
-                             "capsule root, so this message would never open")};
+              QCoreApplication::translate("mj::writer::schedule_guide",
+                                          "Not a schedule folder: the opener only opens folders "
+                                          "right in the capsule root, so this message would never "
+                                          "open")};
   }
   if (folder.startsWith(u'.'))
     return {schedule_outlook::never_opens,
-            QStringLiteral("Hidden folder: the opener passes over names that begin with \".\", "
-                           "so this message would never open")};
+            QCoreApplication::translate("mj::writer::schedule_guide",
+                                        "Hidden folder: the opener passes over names that begin "
+                                        "with \".\", so this message would never open")};
 
   const std::string name = folder.toStdString();
   const date today = floor<days>(now);

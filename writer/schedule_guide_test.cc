@@ -66,10 +66,10 @@ TEST(ScheduleReading, SaysWhenAMessageStoredNowOpens) {
       {u"26-1-"_s, never, "Incomplete date: add a day"},
       {u"FOO"_s, never, "Not a schedule name: this message would never open"},
       {u"TOMORROW\\"_s, never, "Not a schedule name: this message would never open"},
-      {u"2026-12-01"_s, never, "Never opens: 1 December 2026 has passed"},
+      {u"2026-12-01"_s, never, "Never opens: Tue 1 Dec 2026 has passed"},
       {u"98-2-30"_s, never, "Never opens: 30 February 1998 does not exist"},
       {u"SUNDAY@6"_s, never, "Never opens: no month has a week 6"},
-      {u"9999-12-31"_s, never, "Never opens in the next 100 years (on 31 December 9999)"},
+      {u"9999-12-31"_s, never, "Never opens in the next 100 years (on Fri 31 Dec 9999)"},
       {u"a/b"_s, never,
        "Not a schedule folder: the opener only opens folders right in the capsule root, so this "
        "message would never open"},

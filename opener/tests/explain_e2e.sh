@@ -60,7 +60,7 @@ expect_text() {  # NAME TODAY EXPECTED-LINE
 }
 expect_text TOMORROW 1998-12-16 '"TOMORROW" reads as: each file on the day after it was stored.'
 expect_text TOMORROW 1998-12-16 'On Wed 16 Dec 1998: due: files stored on Tue 15 Dec 1998.'
-expect_text "SUNDAY@2" 1998-12-16 '"SUNDAY@2" reads as: the 2nd Sunday of each month.'
+expect_text "SUNDAY@2" 1998-12-16 '"SUNDAY@2" reads as: on the 2nd Sunday of each month.'
 
 expect_status 0 --help
 expect_status 0 --version
