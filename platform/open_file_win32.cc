@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "base/wording.h"
 #include "platform/open_file.h"
 #include "platform/win32_errors.h"
 
@@ -28,9 +29,11 @@ std::optional<failure> open_with_desktop(const std::string& path,
   const auto code = reinterpret_cast<INT_PTR>(started);
   if (code > 32) return std::nullopt;
   const DWORD error = GetLastError();
-  const std::string reason = error != ERROR_SUCCESS
-                                 ? win32_message(error)
-                                 : "the shell could not open it, error " + std::to_string(code);
+  const std::string reason =
+      error != ERROR_SUCCESS
+          ? win32_message(error)
+          : fill(localized("mj::platform::open_file", "the shell could not open it, error %1"),
+                 {std::to_string(code)});
   return make_failure(failure_code::path_access, path + " (" + reason + ")");
 }
 

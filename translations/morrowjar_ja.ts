@@ -130,6 +130,10 @@ open on the days the name says.</source>
         <source>%1 could not be started: %2</source>
         <translation>%1 を起動できません: %2</translation>
     </message>
+    <message>
+        <source>the shell could not open it, error %1</source>
+        <translation>シェルが開けませんでした (エラー %1)</translation>
+    </message>
 </context>
 <context>
     <name>mj::platform::settings_store</name>
