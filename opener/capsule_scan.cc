@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "base/wording.h"
 #include "platform/directory_listing.h"
 #include "platform/file_attributes.h"
 #include "platform/file_time.h"
@@ -13,41 +14,65 @@ namespace {
 
 using platform::listing_mask;
 
+// Says where a failure happened, given its description: whole sentences,
+// so that a translation may order their parts.
+using place = std::function<std::string(const std::string& description)>;
+
+place folder_place(const std::string& name, const std::filesystem::path& root) {
+  return [name, label = root_label(root)](const std::string& description) {
+    return fill(localized("mj::capsule_scan", "Folder \"%1\" in %2: %3."),
+                {name, label, description});
+  };
+}
+
+place file_place(const std::string& folder, const std::string& file,
+                 const std::filesystem::path& root) {
+  return [name = folder + "/" + file, label = root_label(root)](const std::string& description) {
+    return fill(localized("mj::capsule_scan", "File \"%1\" in %2: %3."),
+                {name, label, description});
+  };
+}
+
+place entry_place(const std::string& name, const std::filesystem::path& root) {
+  return [name, label = root_label(root)](const std::string& description) {
+    //: An entry of the capsule root, the capsule root, what went wrong.
+    return fill(localized("mj::capsule_scan", "\"%1\" in %2: %3."), {name, label, description});
+  };
+}
+
+place root_place(const std::filesystem::path& root) {
+  return [label = root_label(root)](const std::string& description) {
+    return fill(localized("mj::capsule_scan", "Capsule root %1: %2."), {label, description});
+  };
+}
+
 // `f` told with the place it concerns and what to do about it.
-failure placed(const failure& f, const std::string& where, std::string_view advice) {
-  std::string text = where + ": " + f.description + ".";
-  if (!advice.empty()) text += " " + std::string(advice);
-  return failure{f.code, std::move(text)};
-}
-
-std::string in_root(const std::string& what, const std::filesystem::path& root) {
-  return what + " in " + root_label(root);
-}
-
-std::string folder_place(const std::string& name, const std::filesystem::path& root) {
-  return in_root("Folder \"" + name + "\"", root);
+failure placed(const failure& f, const place& where, const std::string& advice) {
+  if (advice.empty()) return failure{f.code, where(f.description)};
+  //: A sentence about a problem, then a sentence on what to do about it.
+  return failure{f.code,
+                 fill(localized("mj::capsule_scan", "%1 %2"), {where(f.description), advice})};
 }
 
 // What to do about a folder whose name cannot be read.
-std::string_view name_advice(failure_code code) {
+std::string name_advice(failure_code code) {
   switch (code) {
     case failure_code::type_mismatch:
-      return "Rename the folder to a real date.";
+      return localized("mj::capsule_scan", "Rename the folder to a real date.");
     case failure_code::overflow:
-      return "Rename the folder with a smaller number.";
+      return localized("mj::capsule_scan", "Rename the folder with a smaller number.");
     case failure_code::invalid_argument:
-      return "Its days fall outside the years 100 to 9999: rename or remove the folder.";
+      return localized("mj::capsule_scan",
+                       "Its days fall outside the years 100 to 9999: rename or remove the folder.");
     default:
       return "";
   }
 }
 
-constexpr std::string_view kTriedAgain = "Its files are not opened now; the next run tries again.";
-
 // The listing of `folder`, or nothing after reporting why it failed.
 std::optional<std::vector<std::string>> listed(const std::filesystem::path& folder,
-                                               listing_mask mask, const std::string& where,
-                                               std::string_view advice,
+                                               listing_mask mask, const place& where,
+                                               const std::string& advice,
                                                const failure_sink& report) {
   result<std::vector<std::string>> names = platform::list_folder(folder, mask);
   if (names.ok()) return std::move(names.value());
@@ -65,7 +90,7 @@ std::vector<std::string> schedule_folder_names(const std::filesystem::path& root
     // kept silent) and is no schedule folder.
     const result<bool> is_folder = platform::is_schedule_folder(root, name);
     if (!is_folder.ok())
-      report(placed(is_folder.error(), in_root("\"" + name + "\"", root), ""));
+      report(placed(is_folder.error(), entry_place(name, root), ""));
     else if (*is_folder)
       names.push_back(name);
   }
@@ -77,7 +102,9 @@ std::vector<std::string> schedule_folder_names(const std::filesystem::path& root
 bool enter_folder(const std::filesystem::path& folder, const failure_sink& report) {
   std::error_code error;
   if (std::filesystem::is_directory(folder, error)) return true;
-  report(make_failure(failure_code::path_not_found, "the folder " + folder.string() + " is gone"));
+  report(make_failure(
+      failure_code::path_not_found,
+      fill(localized("mj::capsule_scan", "the folder %1 is gone"), {folder.string()})));
   return false;
 }
 
@@ -89,8 +116,10 @@ void queue_folder_files(const std::filesystem::path& root, size_t index,
   const std::optional<date_unit> unit = repeat_unit_of(scanned.evaluation.name.rule);
   // Without a unit or a step of at least 1 no file can repeat.
   if (verdict.kind == due_kind::repeating && (!unit || verdict.repeat_every < 1)) return;
-  const auto names =
-      listed(folder, listing_mask::files, folder_place(scanned.name, root), kTriedAgain, report);
+  const auto names = listed(
+      folder, listing_mask::files, folder_place(scanned.name, root),
+      localized("mj::capsule_scan", "Its files are not opened now; the next run tries again."),
+      report);
   if (!names) {
     selection.complete = false;
     return;
@@ -107,12 +136,14 @@ void queue_folder_files(const std::filesystem::path& root, size_t index,
         selection.open_queue.push_back({path.string(), index});
     } else if (stored.error().code == failure_code::invalid_argument) {
       // A time no calendar day of the schedule names can reach: passed over.
-      report(placed(stored.error(), in_root("File \"" + scanned.name + "/" + name + "\"", root),
-                    "The file is passed over; set its time with touch to have it open."));
+      report(
+          placed(stored.error(), file_place(scanned.name, name, root),
+                 localized("mj::capsule_scan",
+                           "The file is passed over; set its time with touch to have it open.")));
     } else if (stored.error().code != failure_code::not_found) {
       selection.complete = false;
-      report(placed(stored.error(), in_root("File \"" + scanned.name + "/" + name + "\"", root),
-                    "The next run tries again."));
+      report(placed(stored.error(), file_place(scanned.name, name, root),
+                    localized("mj::capsule_scan", "The next run tries again.")));
     }
   }
 }
@@ -122,8 +153,9 @@ void queue_folder_files(const std::filesystem::path& root, size_t index,
 capsule_scan scan_capsule(const std::filesystem::path& root, long long missed_days,
                           const run_calendar& calendar, const failure_sink& report) {
   capsule_scan scan;
-  const std::string where = "Capsule root " + root_label(root);
-  constexpr std::string_view advice = "Nothing was opened; the next run tries again.";
+  const place where = root_place(root);
+  const std::string advice =
+      localized("mj::capsule_scan", "Nothing was opened; the next run tries again.");
   // Both listings run to their end before any folder is judged.
   const auto entries = listed(root, listing_mask::all_entries, where, advice, report);
   if (!entries) return scan;

@@ -3,8 +3,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cstdio>
-#include <sstream>
 
+#include "base/wording.h"
 #include "opener/explain.h"
 #include "platform/capsule_root.h"
 #include "rules/schedule_words.h"
@@ -17,9 +17,31 @@ namespace {
 std::string why_due(const dry_run_report& report, const scanned_folder& folder) {
   std::vector<failure> ignored;
   const schedule_name plain = split_schedule_name(folder.name, 0, ignored);
-  return "folder \"" + printable(folder.name) + "\", " +
-         describe_schedule(plain, year_number(report.start.calendar.today)).words + ": " +
-         describe_verdict(folder.evaluation);
+  return fill(
+      localized("mj::dry_run", "folder \"%1\", %2: %3"),
+      {printable(folder.name), describe_schedule(plain, year_number(report.start.calendar.today)).words,
+       describe_verdict(folder.evaluation)});
+}
+
+// The heading: the capsule root, the day with its missed days, and how many
+// files open.
+std::string heading(const dry_run_report& report) {
+  const long long missed = report.start.missed_days;
+  const std::string today = day_words(report.start.calendar.today);
+  const std::string day = missed <= 0 ? today
+                          : missed == 1
+                              ? fill(localized("mj::dry_run", "%1, after 1 missed day"), {today})
+                              : fill(localized("mj::dry_run", "%1, after %2 missed days"),
+                                     {today, std::to_string(missed)});
+  const size_t count = report.plan.selection.open_queue.size();
+  const std::string files =
+      count == 0   ? localized("mj::dry_run", "no files to open")
+      : count == 1 ? localized("mj::dry_run", "1 file to open")
+                   : fill(localized("mj::dry_run", "%1 files to open"), {std::to_string(count)});
+  // The "#" marks the line for scripts: it is no part of the words.
+  //: %1 the capsule root's path, %2 the day (with the missed days), %3 how many files open.
+  return "# " + fill(localized("mj::dry_run", "Capsule root %1, %2: %3."),
+                     {printable(report.plan.root.full_path()), day, files});
 }
 
 QJsonArray queue_json(const dry_run_report& report) {
@@ -94,27 +116,22 @@ dry_run_report dry_run(std::string_view prev_date_text, date today, std::string_
 }
 
 std::string dry_run_text(const dry_run_report& report) {
-  const size_t count = report.plan.selection.open_queue.size();
-  const long long missed = report.start.missed_days;
-  std::ostringstream out;
-  out << "# Capsule root " << printable(report.plan.root.full_path()) << ", "
-      << format_day(report.start.calendar.today);
-  if (missed > 0) out << ", after " << missed << " missed day" << (missed == 1 ? "" : "s");
-  out << ": " << (count == 0 ? "no" : std::to_string(count)) << " file" << (count == 1 ? "" : "s")
-      << " to open.\n";
+  std::string out = heading(report) + "\n";
   // Said once per folder, however many of its files are queued.
   std::vector<std::string> folder_words(report.plan.scan.folders.size());
+  const std::string in_root = localized("mj::dry_run", "in the capsule root: opens at every run");
   for (const queue_entry& e : report.plan.selection.open_queue) {
-    std::string why = "in the capsule root: opens at every run";
+    const std::string* why = &in_root;
     if (e.folder) {
       std::string& words = folder_words[*e.folder];
       if (words.empty()) words = why_due(report, report.plan.scan.folders[*e.folder]);
-      why = words;
+      why = &words;
     }
-    out << printable(e.path) << "\t" << why << "\n";
+    out += printable(e.path) + "\t" + *why + "\n";
   }
-  for (const failure& f : report.failures) out << "# Problem: " << printable(f.description) << "\n";
-  return out.str();
+  for (const failure& f : report.failures)
+    out += "# " + fill(localized("mj::dry_run", "Problem: %1"), {printable(f.description)}) + "\n";
+  return out;
 }
 
 std::string dry_run_json(const dry_run_report& report) {

@@ -2,8 +2,8 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <sstream>
 
+#include "base/wording.h"
 #include "rules/schedule_words.h"
 
 namespace mj {
@@ -46,37 +46,54 @@ std::string explain_text(std::string_view folder_name, const folder_evaluation& 
   // How the name reads does not depend on the missed days: only its window does.
   std::vector<failure> ignored;
   const schedule_name plain = split_schedule_name(folder_name, 0, ignored);
-  std::ostringstream out;
-  out << "\"" << folder_name << "\" reads as: " << describe_schedule(plain, year_number(today)).words
-      << ".\n";
-  out << "On " << format_day(today);
-  if (missed_days > 0)
-    out << ", after " << missed_days << " missed day" << (missed_days == 1 ? "" : "s");
-  out << ": " << describe_verdict(e) << ".\n";
+  const std::string day = day_words(today);
+  const std::string verdict = describe_verdict(e);
+  std::string out = fill(localized("mj::explain", "\"%1\" reads as: %2."),
+                         {folder_name, describe_schedule(plain, year_number(today)).words}) +
+                    "\n";
+  if (missed_days <= 0)
+    out += fill(localized("mj::explain", "On %1: %2."), {day, verdict});
+  else if (missed_days == 1)
+    out += fill(localized("mj::explain", "On %1, after 1 missed day: %2."), {day, verdict});
+  else
+    out += fill(localized("mj::explain", "On %1, after %2 missed days: %3."),
+                {day, std::to_string(missed_days), verdict});
+  out += "\n";
   if (e.test == due_test::on_day && e.verdict.kind == due_kind::not_due && e.name.catch_up &&
       missed_days == 0)
-    out << "With \"+\", days the opener missed before that day would count too.\n";
-  for (const failure& f : e.failures) out << "Problem: " << f.description << ".\n";
-  return out.str();
+    out += localized("mj::explain",
+                     "With \"+\", days the opener missed before that day would count too.") +
+           "\n";
+  for (const failure& f : e.failures)
+    out += fill(localized("mj::explain", "Problem: %1."), {f.description}) + "\n";
+  return out;
 }
 
 std::string next_text(std::string_view folder_name, date today, const opening_forecast& f) {
-  std::ostringstream out;
-  out << "A file stored on " << format_day(today) << " in \"" << folder_name << "\" ";
+  const std::string stored_on = day_words(today);
   std::vector<date> single_days = f.openings;
   if (f.every_run_from) std::erase(single_days, *f.every_run_from);
+  std::string out;
   if (f.openings.empty()) {
-    out << "would not open within " << kForecastYears << " years.\n";
+    out = fill(
+        localized("mj::explain", "A file stored on %1 in \"%2\" would not open within %3 years."),
+        {stored_on, folder_name, std::to_string(kForecastYears)});
   } else if (single_days.empty()) {
-    out << "would open at every run from " << format_day(*f.every_run_from) << " on.\n";
+    out = fill(localized("mj::explain",
+                         "A file stored on %1 in \"%2\" would open at every run from %3 on."),
+               {stored_on, folder_name, day_words(*f.every_run_from)});
   } else {
-    out << "would open on:\n";
-    for (date d : single_days) out << "  " << format_day(d) << "\n";
+    out = fill(localized("mj::explain", "A file stored on %1 in \"%2\" would open on:"),
+               {stored_on, folder_name});
+    for (date d : single_days) out += "\n  " + day_words(d);
     if (f.every_run_from)
-      out << "and at every run from " << format_day(*f.every_run_from) << " on.\n";
+      out += "\n" + fill(localized("mj::explain", "and at every run from %1 on."),
+                         {day_words(*f.every_run_from)});
   }
-  for (const failure& failed : f.failures) out << "Problem: " << failed.description << ".\n";
-  return out.str();
+  out += "\n";
+  for (const failure& failed : f.failures)
+    out += fill(localized("mj::explain", "Problem: %1."), {failed.description}) + "\n";
+  return out;
 }
 
 std::string next_json(std::string_view folder_name, date today, const opening_forecast& f) {

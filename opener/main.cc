@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <iostream>
 
+#include "base/wording.h"
 #include "opener/dry_run.h"
 #include "opener/explain.h"
 #include "opener/run_window.h"
@@ -71,7 +72,7 @@ int upcoming(const mj::tool_options& options) {
 }
 
 // Stays running and makes the opener's run at each change of day.
-int watch(int argc, char** argv, const mj::tool_options& options) {
+int watch(int argc, char** argv, const QStringList& arguments) {
   mj::platform::use_offscreen_without_display();
   QApplication app(argc, argv);
   QApplication::setApplicationName("m_jar");
@@ -79,20 +80,27 @@ int watch(int argc, char** argv, const mj::tool_options& options) {
   QGuiApplication::setDesktopFileName(QStringLiteral("io.github.morrowjar.Morrowjar.Opener"));
   mj::platform::use_user_language();
   mj::platform::quit_on_termination_request(0);
+  const mj::tool_options options =
+      mj::tool_options_parser().parse(arguments, mj::platform::local_date_today());
   mj::day_watcher watcher(options.command_line, !options.quiet);
   watcher.start();
   return QApplication::exec();
 }
 
 int run_tool(int argc, char** argv, const QStringList& arguments) {
-  mj::tool_options_parser parser;
-  const mj::tool_options options = parser.parse(arguments, mj::platform::local_date_today());
   // --watch needs the event loop of a program with windows; the others none.
-  if (options.what == mj::tool_options::action::watch) return watch(argc, argv, options);
+  if (mj::is_watch_mode(arguments)) return watch(argc, argv, arguments);
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("m_jar");
   QCoreApplication::setApplicationVersion(MORROWJAR_VERSION);
+  // Before any text is made: the answers, and the errors of the options too,
+  // are in the user's language.
   mj::platform::use_user_language();
+  mj::tool_options_parser parser;
+  const mj::tool_options options = parser.parse(arguments, mj::platform::local_date_today());
+  // JSON is read by scripts: its texts stay in the programs' own English,
+  // whatever the locale.
+  if (options.json) mj::use_wording(nullptr);
   switch (options.what) {
     case mj::tool_options::action::help:
       std::cout << parser.help_text().toStdString();

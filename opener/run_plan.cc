@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "base/wording.h"
 #include "rules/numbers.h"
 
 namespace mj {
@@ -23,9 +24,11 @@ run_start run_start_from(std::string_view prev_date_text, date today, const fail
     if (stored.ok())
       last_run = *stored;
     else
-      report(failure{stored.error().code,
-                     "The date of the last run cannot be read: " + stored.error().description +
-                         ". This run counts today as the last run."});
+      report(
+          failure{stored.error().code, fill(localized("mj::run_plan",
+                                                      "The date of the last run cannot be read: "
+                                                      "%1. This run counts today as the last run."),
+                                            {stored.error().description})});
   }
   return run_start{make_run_calendar(today), missed_days_between(last_run, today)};
 }
@@ -49,9 +52,9 @@ classic_command_line split_command_line(std::string_view text, const failure_sin
     if (milliseconds <= kMaxMilliseconds) {
       result.interval_ms = static_cast<int>(milliseconds);
     } else {
-      report(
-          make_failure(failure_code::overflow,
-                       "a start-up delay of " + std::string(text.substr(0, digits)) + " seconds"));
+      report(make_failure(failure_code::overflow,
+                          fill(localized("mj::run_plan", "a start-up delay of %1 seconds"),
+                               {text.substr(0, digits)})));
     }
   }
   result.location = std::string(platform::trim_blanks(text.substr(digits)));

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <iostream>
 
+#include "base/wording.h"
 #include "platform/key_state.h"
 #include "platform/local_date.h"
 #include "platform/message_box.h"
@@ -57,8 +58,12 @@ run_window::start run_window::start_run(const std::string& command_line, bool sk
   // with a long delay keeps its lock for as long as it needs.
   lock_->setStaleLockTime(0);
   if (!lock_->tryLock(0)) {
-    std::cerr << "m_jar: another run is opening the capsule " << root_label_
-              << "; this one ends without opening anything\n";
+    std::cerr << "m_jar: "
+              << fill(localized("mj::run_window",
+                                "another run is opening the capsule %1; this "
+                                "one ends without opening anything"),
+                      {root_label_})
+              << "\n";
     return start::busy;
   }
 
@@ -74,10 +79,15 @@ run_window::start run_window::start_run(const std::string& command_line, bool sk
     std::error_code error;
     if (!std::filesystem::is_directory(path, error)) {
       const bool something_else = std::filesystem::exists(path, error);
-      report_(make_failure(failure_code::path_access,
-                           "Capsule root " + root_label_ + " is not " +
-                               (something_else ? "a folder" : "there") +
-                               ". Nothing was opened; the next run tries again."));
+      report_(make_failure(
+          failure_code::path_access,
+          fill(something_else ? localized("mj::run_window",
+                                          "Capsule root %1 is not a folder. Nothing was opened; "
+                                          "the next run tries again.")
+                              : localized("mj::run_window",
+                                          "Capsule root %1 is not there. Nothing was opened; "
+                                          "the next run tries again."),
+               {root_label_})));
     }
   }
   covers_the_day_ = plan.covers_the_day();
@@ -103,8 +113,9 @@ void run_window::open_next_file() {
     queue_.mark_failed();
     // A box waits for the user; no file is handed over meanwhile.
     timer_.stop();
-    report_(failure{failed->code, failed->description + " (capsule " + root_label_ +
-                                      "). The next run tries again."});
+    report_(failure{failed->code,
+                    fill(localized("mj::run_window", "%1 (capsule %2). The next run tries again."),
+                         {failed->description, root_label_})});
     if (!run_ended_) timer_.start();
   } else {
     ++came_back_[folder];
@@ -126,7 +137,9 @@ void run_window::finish_run() {
   run_ended_ = true;
   if (covers_the_day_ && queue_.failed() == 0) {
     if (const auto f = platform::write_setting(kSection, kKey, QString::fromStdString(today_)))
-      report_(failure{f->code, f->description + ". The next run covers these days again."});
+      report_(failure{f->code,
+                      fill(localized("mj::run_window", "%1. The next run covers these days again."),
+                           {f->description})});
     else
       day_stored_ = true;
   }

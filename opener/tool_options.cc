@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QRegularExpression>
 
+#include "base/wording.h"
+
 namespace mj {
 
 namespace {
@@ -60,14 +62,29 @@ tool_options failed(std::string why) {
 }
 
 std::string not_a_date(const char* option, const QString& value) {
-  return std::string(option) + ": \"" + value.toStdString() +
-         "\" is not a date YYYY-MM-DD in the years 100..9999";
+  return fill(localized("mj::tool_options_parser",
+                        "%1: \"%2\" is not a date YYYY-MM-DD in the years 100..9999"),
+              {option, value.toStdString()});
+}
+
+// The arguments after the program name that start the --watch mode: any
+// number of "--watch" and "--quiet".
+qsizetype watch_options_end(const QStringList& arguments) {
+  qsizetype end = 1;
+  while (end < arguments.size() &&
+         (arguments[end] == QLatin1String("--watch") || arguments[end] == QLatin1String("--quiet")))
+    ++end;
+  return end;
 }
 
 }  // namespace
 
 bool is_tool_mode(const QStringList& arguments) {
   return arguments.size() > 1 && arguments[1].startsWith('-');
+}
+
+bool is_watch_mode(const QStringList& arguments) {
+  return arguments.mid(1, watch_options_end(arguments) - 1).contains(QLatin1String("--watch"));
 }
 
 namespace {
@@ -124,20 +141,11 @@ QString tool_options_parser::help_text() const {
 tool_options tool_options_parser::parse(const QStringList& arguments, date current_date) {
   // --watch (with --quiet) comes first; the classic command line follows it
   // untouched, dashes and all.
-  qsizetype first_other = 1;
-  bool watch = false, quiet = false;
-  for (; first_other < arguments.size(); ++first_other) {
-    if (arguments[first_other] == "--watch")
-      watch = true;
-    else if (arguments[first_other] == "--quiet")
-      quiet = true;
-    else
-      break;
-  }
-  if (watch) {
+  if (is_watch_mode(arguments)) {
+    const qsizetype first_other = watch_options_end(arguments);
     tool_options o;
     o.what = tool_options::action::watch;
-    o.quiet = quiet;
+    o.quiet = arguments.mid(1, first_other - 1).contains(QLatin1String("--quiet"));
     o.command_line = arguments.mid(first_other).join(' ').toStdString();
     o.today = current_date;
     return o;
@@ -158,17 +166,25 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
   const bool next = parser_.isSet(kNext);
   const bool upcoming = parser_.isSet(kUpcoming);
   if (parser_.isSet(kWatch) || parser_.isSet(kQuiet))
-    return failed("--watch comes first: m_jar --watch [--quiet] [DELAY][LOCATION]");
+    return failed(localized("mj::tool_options_parser",
+                            "--watch comes first: m_jar --watch [--quiet] [DELAY][LOCATION]"));
   const int modes = int{explain} + int{dry} + int{next} + int{upcoming};
   if (modes == 0)
-    return failed(
+    return failed(localized(
+        "mj::tool_options_parser",
         "no mode given: use --explain NAME, --next NAME, --dry-run [LOCATION], --upcoming "
-        "[DAYS] [LOCATION] or --watch [DELAY][LOCATION] (see --help)");
-  if (modes > 1) return failed("--explain, --next, --dry-run and --upcoming cannot be combined");
-  if (!dry && parser_.isSet(kPrev)) return failed("--prev belongs to --dry-run");
+        "[DAYS] [LOCATION] or --watch [DELAY][LOCATION] (see --help)"));
+  if (modes > 1)
+    return failed(localized("mj::tool_options_parser",
+                            "--explain, --next, --dry-run and --upcoming cannot be combined"));
+  if (!dry && parser_.isSet(kPrev))
+    return failed(localized("mj::tool_options_parser", "--prev belongs to --dry-run"));
   if (!explain && parser_.isSet(kMissedDays))
-    return failed("--missed-days belongs to --explain; --dry-run counts them from --prev");
-  if (!next && parser_.isSet(kCount)) return failed("--count belongs to --next");
+    return failed(
+        localized("mj::tool_options_parser",
+                  "--missed-days belongs to --explain; --dry-run counts them from --prev"));
+  if (!next && parser_.isSet(kCount))
+    return failed(localized("mj::tool_options_parser", "--count belongs to --next"));
 
   QStringList positional = parser_.positionalArguments();
   if (upcoming) {
@@ -178,27 +194,34 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
       bool ok = false;
       o.days = positional.takeFirst().toInt(&ok);
       if (!ok || o.days < 1 || o.days > kMostUpcomingDays)
-        return failed("--upcoming: DAYS must be a whole number from 1 to " +
-                      std::to_string(kMostUpcomingDays));
+        return failed(fill(localized("mj::tool_options_parser",
+                                     "--upcoming: DAYS must be a whole number from 1 to %1"),
+                           {std::to_string(kMostUpcomingDays)}));
     }
-    if (positional.size() > 1) return failed("--upcoming takes DAYS and at most one LOCATION");
+    if (positional.size() > 1)
+      return failed(
+          localized("mj::tool_options_parser", "--upcoming takes DAYS and at most one LOCATION"));
     if (!positional.empty()) o.location = positional.front().toStdString();
   } else if (dry) {
-    if (positional.size() > 1) return failed("--dry-run takes at most one LOCATION");
+    if (positional.size() > 1)
+      return failed(localized("mj::tool_options_parser", "--dry-run takes at most one LOCATION"));
     if (!positional.empty()) o.location = positional.front().toStdString();
   } else {
     const char* mode = explain ? "--explain" : "--next";
     if (positional.size() != 1)
-      return failed(std::string(mode) +
-                    (positional.empty() ? " needs a folder NAME" : " takes exactly one NAME"));
+      return failed(fill(positional.empty()
+                             ? localized("mj::tool_options_parser", "%1 needs a folder NAME")
+                             : localized("mj::tool_options_parser", "%1 takes exactly one NAME"),
+                         {mode}));
     o.name = positional.front().toStdString();
   }
   if (parser_.isSet(kCount)) {
     bool ok = false;
     o.count = parser_.value(kCount).toInt(&ok);
     if (!ok || o.count < 1 || o.count > 1000)
-      return failed("--count: \"" + parser_.value(kCount).toStdString() +
-                    "\" is not a whole number from 1 to 1000");
+      return failed(fill(localized("mj::tool_options_parser",
+                                   "--count: \"%1\" is not a whole number from 1 to 1000"),
+                         {parser_.value(kCount).toStdString()}));
   }
 
   o.today = current_date;
@@ -216,8 +239,9 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
     bool ok = false;
     o.missed_days = parser_.value(kMissedDays).toInt(&ok);
     if (!ok)
-      return failed("--missed-days: \"" + parser_.value(kMissedDays).toStdString() +
-                    "\" is not a whole number");
+      return failed(
+          fill(localized("mj::tool_options_parser", "--missed-days: \"%1\" is not a whole number"),
+               {parser_.value(kMissedDays).toStdString()}));
   }
   o.json = parser_.isSet(kJson);
   o.what = explain    ? tool_options::action::explain

@@ -16,6 +16,10 @@ namespace mj {
 // True when the first argument after the program name starts with "-".
 bool is_tool_mode(const QStringList& arguments);
 
+// True when the arguments after the program name start with "--watch",
+// possibly among "--quiet": the mode that needs a program with windows.
+bool is_watch_mode(const QStringList& arguments);
+
 struct tool_options {
   enum class action { explain, dry_run, next, upcoming, watch, help, version, error };
   action what = action::error;

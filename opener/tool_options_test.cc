@@ -113,9 +113,15 @@ TEST(ToolOptions, WatchTakesTheClassicCommandLineAfterIt) {
     EXPECT_EQ(o.what, tool_options::action::watch);
     EXPECT_EQ(o.quiet, c.quiet);
     EXPECT_EQ(o.command_line, c.command_line);
+    // m_jar starts the program with windows that --watch needs by this test.
+    EXPECT_TRUE(is_watch_mode(QStringList{"m_jar"} + c.arguments));
   }
-  EXPECT_EQ(parse({"--explain", "A", "--watch"}).what, tool_options::action::error);
-  EXPECT_EQ(parse({"--quiet"}).what, tool_options::action::error);
+  for (const QStringList& not_watch : {QStringList{"--explain", "A", "--watch"},
+                                       QStringList{"--quiet"}, QStringList{"--quiet", "5"}}) {
+    SCOPED_TRACE(not_watch.join(' ').toStdString());
+    EXPECT_EQ(parse(not_watch).what, tool_options::action::error);
+    EXPECT_FALSE(is_watch_mode(QStringList{"m_jar"} + not_watch));
+  }
 }
 
 TEST(ToolOptions, ReadsNextWithItsDefaults) {

@@ -6,9 +6,9 @@
 #include <cstdio>
 #include <filesystem>
 #include <set>
-#include <sstream>
 #include <utility>
 
+#include "base/wording.h"
 #include "opener/capsule_scan.h"
 #include "opener/dry_run.h"
 #include "opener/explain.h"
@@ -35,8 +35,11 @@ struct folder_files {
   std::string listing_problem;
 };
 
-failure about(const failure& f, const std::string& what, const fs::path& root) {
-  return failure{f.code, what + " in " + root_label(root) + ": " + f.description + "."};
+// `f` told of the folder or file `name` in `root`: `sentence` takes the name,
+// the capsule root and the description.
+failure about(const failure& f, const std::string& sentence, const std::string& name,
+              const fs::path& root) {
+  return failure{f.code, fill(sentence, {name, root_label(root), f.description})};
 }
 
 std::string quoted(const std::string& name) { return "\"" + name + "\""; }
@@ -49,7 +52,8 @@ folder_files read_folder(const fs::path& root, const std::string& name, upcoming
   result<std::vector<platform::timed_file>> listed = platform::list_files_with_times(folder);
   if (!listed.ok()) {
     files.listing_problem = listed.error().description;
-    report.failures.push_back(about(listed.error(), "Folder " + quoted(name), root));
+    report.failures.push_back(
+        about(listed.error(), localized("mj::upcoming", "Folder \"%1\" in %2: %3."), name, root));
     return files;
   }
   files.listed = true;
@@ -61,8 +65,9 @@ folder_files read_folder(const fs::path& root, const std::string& name, upcoming
       if (floor<days>(*file.modified) > report.today)
         report.future_files.push_back({(folder / file.name).string(), *file.modified});
     } else if (file.modified.error().code != failure_code::not_found) {
-      report.failures.push_back(
-          about(file.modified.error(), "File " + quoted(name + "/" + file.name), root));
+      report.failures.push_back(about(file.modified.error(),
+                                      localized("mj::upcoming", "File \"%1\" in %2: %3."),
+                                      name + "/" + file.name, root));
     }
   }
   std::sort(files.times.begin(), files.times.end());
@@ -153,17 +158,24 @@ class due_file_counter {
 
 // Why a folder will not open again, in the words of `m_jar --explain`.
 std::string never_why(const folder_evaluation& evaluation, date today) {
-  std::string why = describe_schedule(evaluation.name, year_number(today)).words;
+  const schedule_description described = describe_schedule(evaluation.name, year_number(today));
+  std::string why = described.words;
   // Names that can never be due say so themselves.
-  if (why.find("never") == std::string::npos) {
+  if (described.sense == schedule_sense::opens) {
     const due_kind kind = evaluation.verdict.kind;
     const bool by_date = kind == due_kind::files_up_to || kind == due_kind::files_within ||
                          kind == due_kind::repeating;
-    why += by_date ? ": none of its files, nor one stored from now on, comes due within the next "
-                   : ": not due on any day of the next ";
-    why += std::to_string(kForecastYears) + " years";
+    const std::string years = std::to_string(kForecastYears);
+    why = by_date ? fill(localized("mj::upcoming",
+                                   "%1: none of its files, nor one stored from now on, comes due "
+                                   "within the next %2 years"),
+                         {why, years})
+                  : fill(localized("mj::upcoming", "%1: not due on any day of the next %2 years"),
+                         {why, years});
   }
-  for (const failure& f : evaluation.failures) why += "; " + f.description;
+  for (const failure& f : evaluation.failures)
+    //: Why a folder will not open, then a problem with its name.
+    why = fill(localized("mj::upcoming", "%1; %2"), {why, f.description});
   return why;
 }
 
@@ -190,10 +202,10 @@ void look_ahead_at_folder(const fs::path& root, int index, const scanned_folder&
     verdicts.push_back(due_on_run(evaluation.name, calendars[i]));
     const std::optional<failure>& ended = verdicts.back().ended_by;
     if (ended && reported.insert(ended->description).second)
-      report.failures.push_back(about(
-          *ended,
-          "Folder " + quoted(scanned.name) + ", judged on " + format_day(calendars[i].today) + ",",
-          root));
+      report.failures.push_back(failure{
+          ended->code, fill(localized("mj::upcoming", "Folder \"%1\", judged on %2, in %3: %4."),
+                            {scanned.name, day_words(calendars[i].today), root_label(root),
+                             ended->description})});
   }
 
   size_t total = 0;
@@ -208,7 +220,9 @@ void look_ahead_at_folder(const fs::path& root, int index, const scanned_folder&
   // A folder that opens something in the days judged opens within the forecast.
   if (total > 0) return;
   if (!files.listed)
-    report.never.push_back({scanned.name, "its files cannot be listed: " + files.listing_problem});
+    report.never.push_back(
+        {scanned.name, fill(localized("mj::upcoming", "its files cannot be listed: %1"),
+                            {files.listing_problem})});
   else if (!opens_within_forecast(scanned.name, files.times, now))
     report.never.push_back({scanned.name, never_why(evaluation, report.today)});
 }
@@ -272,49 +286,64 @@ upcoming_report look_ahead(std::string_view location, date today, int day_count,
 }
 
 std::string upcoming_text(const upcoming_report& report) {
-  std::ostringstream out;
-  out << "Capsule root " << printable(report.root);
+  const std::string root = printable(report.root);
+  std::string out;
   if (report.days.empty()) {
-    out << ": no day to judge.\n";
+    out = fill(localized("mj::upcoming", "Capsule root %1: no day to judge."), {root});
   } else {
-    out << ", " << report.days.size() << " day" << (report.days.size() == 1 ? "" : "s") << " from "
-        << format_day(report.days.front().day) << " to " << format_day(report.days.back().day)
-        << ", one run each day:\n";
+    const std::string first = day_words(report.days.front().day);
+    const std::string last = day_words(report.days.back().day);
+    out = report.days.size() == 1
+              ? fill(localized("mj::upcoming",
+                               "Capsule root %1, 1 day from %2 to %3, one run each day:"),
+                     {root, first, last})
+              : fill(localized("mj::upcoming",
+                               "Capsule root %1, %2 days from %3 to %4, one run each day:"),
+                     {root, std::to_string(report.days.size()), first, last});
   }
+  out += "\n";
   // The capsule root's own files open at every run: said once, not every day.
   if (!report.days.empty() && !report.days.front().openings.empty() &&
       report.days.front().openings.front().folder == kCapsuleRootFiles) {
     const size_t files = report.days.front().openings.front().files;
-    out << "Every day: " << files << " file" << (files == 1 ? "" : "s")
-        << " of the capsule root itself.\n";
+    out += files == 1
+               ? localized("mj::upcoming", "Every day: 1 file of the capsule root itself.")
+               : fill(localized("mj::upcoming", "Every day: %1 files of the capsule root itself."),
+                      {std::to_string(files)});
+    out += "\n";
   }
   bool any = false;
   for (const upcoming_day& day : report.days) {
     bool dated = false;
     for (const folder_openings& o : day.openings) {
       if (o.folder == kCapsuleRootFiles) continue;
-      if (!dated) out << format_day(day.day) << "\n";
+      if (!dated) out += day_words(day.day) + "\n";
       dated = any = true;
-      out << "  " << o.files << "  " << quoted(printable(report.folders[o.folder])) << "\n";
+      out += "  " + std::to_string(o.files) + "  " + quoted(printable(report.folders[o.folder])) +
+             "\n";
     }
   }
-  out << (any ? "No other day opens a schedule folder's files.\n"
-              : "No schedule folder opens files on these days.\n");
+  out += any ? localized("mj::upcoming", "No other day opens a schedule folder's files.")
+             : localized("mj::upcoming", "No schedule folder opens files on these days.");
+  out += "\n";
   if (!report.never.empty()) {
-    out << "\nNot opening again within " << kForecastYears << " years:\n";
+    out += "\n" +
+           fill(localized("mj::upcoming", "Not opening again within %1 years:"),
+                {std::to_string(kForecastYears)}) +
+           "\n";
     for (const closed_folder& c : report.never)
-      out << "  " << quoted(printable(c.name)) << ": " << printable(c.why) << "\n";
+      out += "  " + quoted(printable(c.name)) + ": " + printable(c.why) + "\n";
   }
   if (!report.future_files.empty()) {
-    out << "\nDated after today:\n";
+    out += "\n" + localized("mj::upcoming", "Dated after today:") + "\n";
     for (const future_file& f : report.future_files)
-      out << "  " << printable(f.path) << "  " << format_moment(f.modified) << "\n";
+      out += "  " + printable(f.path) + "  " + format_moment(f.modified) + "\n";
   }
   if (!report.failures.empty()) {
-    out << "\nProblems:\n";
-    for (const failure& f : report.failures) out << "  " << printable(f.description) << "\n";
+    out += "\n" + localized("mj::upcoming", "Problems:") + "\n";
+    for (const failure& f : report.failures) out += "  " + printable(f.description) + "\n";
   }
-  return out.str();
+  return out;
 }
 
 std::string upcoming_json(const upcoming_report& report) {

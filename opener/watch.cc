@@ -7,6 +7,7 @@
 #include <ctime>
 #include <iostream>
 
+#include "base/wording.h"
 #include "platform/clock_changes.h"
 #include "platform/local_date.h"
 #include "platform/settings_store.h"
@@ -40,11 +41,15 @@ std::string came_back_summary(const std::map<std::string, int>& came_back) {
   for (const auto& [folder, count] : came_back) {
     total += count;
     if (!parts.empty()) parts += ", ";
-    parts += (folder.empty() ? std::string("capsule root") : folder) + " (" +
-             std::to_string(count) + ")";
+    //: A schedule folder and how many of its files were opened.
+    parts += fill(
+        localized("mj::watch", "%1 (%2)"),
+        {folder.empty() ? localized("mj::watch", "capsule root") : folder, std::to_string(count)});
   }
   if (total == 0) return {};
-  return std::to_string(total) + (total == 1 ? " capsule" : " capsules") + " came back: " + parts;
+  return total == 1 ? fill(localized("mj::watch", "1 capsule came back: %1"), {parts})
+                    : fill(localized("mj::watch", "%1 capsules came back: %2"),
+                           {std::to_string(total), parts});
 }
 
 day_watcher::day_watcher(std::string command_line, bool notify)
@@ -120,14 +125,15 @@ void day_watcher::on_run_finished() {
   const std::string summary = came_back_summary(run_->came_back());
   std::string body;
   if (!problems_.empty()) {
-    body = problems_.size() == 1
-               ? problems_.front()
-               : std::to_string(problems_.size()) + " problems; the first: " + problems_.front();
+    body = problems_.size() == 1 ? problems_.front()
+                                 : fill(localized("mj::watch", "%1 problems; the first: %2"),
+                                        {std::to_string(problems_.size()), problems_.front()});
   }
   run_->hide();
   run_.release()->deleteLater();
   if (notify_ && (!summary.empty() || !body.empty()))
-    notify_desktop(summary.empty() ? std::string("Morrowjar met a problem") : summary, body);
+    notify_desktop(summary.empty() ? localized("mj::watch", "Morrowjar met a problem") : summary,
+                   body);
   arm_midnight();
 }
 

@@ -1,6 +1,8 @@
-// Both programs' windows, menus and fixed messages in the language the
-// locale chooses: English as written, Japanese from the embedded translation,
-// English again for a locale without one; Qt's own texts follow along.
+// Both programs' windows, menus and fixed messages, and the sentences the
+// opener makes in plain C++, in the language the locale chooses: English as
+// written, Japanese from the embedded translation, English again for a locale
+// without one; Qt's own texts follow along, and days are written as the
+// locale writes them.
 #include "platform/user_language.h"
 
 #include <QAction>
@@ -14,7 +16,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "opener/explain.h"
 #include "opener/run_window.h"
+#include "opener/upcoming.h"
+#include "opener/watch.h"
 #include "writer/capsule_store.h"
 #include "writer/schedule_guide.h"
 #include "writer/writer_window.h"
@@ -80,6 +85,35 @@ window_texts writer_texts_of(const mj::writer::writer_window& form, const QStrin
   return t;
 }
 
+// Sentences of the opener made under the locale in use: the day line of
+// --explain, the list of --next, the notice of --watch, the reports of the
+// run's start and of the scan, and the heading of --upcoming.
+QStringList opener_sentences() {
+  using namespace std::chrono;
+  const mj::date today = *mj::parse_iso_date("2026-12-07");
+  QStringList said;
+  const auto say = [&said](const std::string& text) { said.append(QString::fromStdString(text)); };
+  say(mj::explain_text("TOMORROW", mj::evaluate_folder("TOMORROW", 2, mj::make_run_calendar(today)),
+                       today, 2));
+  say(mj::next_text("TOMORROW", today,
+                    mj::forecast_openings("TOMORROW", mj::wall_time{today} + hours{12}, 1)));
+  say(mj::came_back_summary({{"", 1}, {"TOMORROW", 2}}));
+  // Each report in its own entry, in the order made.
+  const mj::failure_sink keep = [&said](const mj::failure& f) {
+    said.append(QString::fromStdString(f.description));
+  };
+  mj::run_start_from("2026/13/45", today, keep);
+  mj::split_command_line("99999999 /srv/capsule", keep);
+  QTemporaryDir root;
+  QDir(root.path()).mkdir(u"98-2-30"_s);
+  mj::scan_capsule(root.path().toStdString(), 0, mj::make_run_calendar(today), keep);
+  mj::upcoming_report ahead;
+  ahead.root = "/srv/capsule";
+  ahead.days = {{today, {}}, {today + days{1}, {}}};
+  say(mj::upcoming_text(ahead));
+  return said;
+}
+
 }  // namespace
 
 class UserLanguageTest : public QObject {
@@ -94,6 +128,8 @@ class UserLanguageTest : public QObject {
   void a_later_choice_replaces_the_earlier();
   void readings_speak_the_locale_data();
   void readings_speak_the_locale();
+  void opener_sentences_follow_the_locale_data();
+  void opener_sentences_follow_the_locale();
 };
 
 void UserLanguageTest::windows_speak_the_locale_data() {
@@ -217,6 +253,45 @@ void UserLanguageTest::readings_speak_the_locale() {
   // Noon on Monday 7 December 2026.
   const QDateTime now(QDate(2026, 12, 7), QTime(12, 0));
   QCOMPARE(mj::writer::read_schedule(name, mj::writer::wall_time_of(now)).words, reading);
+}
+
+void UserLanguageTest::opener_sentences_follow_the_locale_data() {
+  QTest::addColumn<QString>("locale");
+  QTest::addColumn<QStringList>("expected");  // one part of each of opener_sentences()
+  const auto english = [](const QString& monday, const QString& tuesday) {
+    return QStringList{u"On %1, after 2 missed days: "_s.arg(monday),
+                       u"would open on:\n  %1\n"_s.arg(tuesday),
+                       u"3 capsules came back: capsule root (1), TOMORROW (2)"_s,
+                       u"The date of the last run cannot be read: "_s,
+                       u"a start-up delay of 99999999 seconds"_s,
+                       u"30 February 1998 does not exist. Rename the folder to a real date."_s,
+                       u"Capsule root /srv/capsule, 2 days from %1 to %2, one run each day:\n"
+                       "No schedule folder opens files on these days.\n"_s.arg(monday, tuesday)};
+  };
+  QTest::newRow("C") << u"C"_s << english(u"Mon 7 Dec 2026"_s, u"Tue 8 Dec 2026"_s);
+  QTest::newRow("en_US") << u"en_US"_s << english(u"Mon, Dec 7, 2026"_s, u"Tue, Dec 8, 2026"_s);
+  QTest::newRow("ja_JP")
+      << u"ja_JP"_s
+      << QStringList{u"2026年12月7日月曜日 (抜けた日 2 日の後): "_s,
+                     u"へ保存したファイルが開く日:\n  2026年12月8日火曜日\n"_s,
+                     u"カプセルが 3 件戻ってきました: カプセルルート (1 件), TOMORROW (2 件)"_s,
+                     u"前回の実行日が読めません: "_s,
+                     u"起動時の待ち時間 99999999 秒"_s,
+                     u"。フォルダー名を実在する日付に変えてください。"_s,
+                     u"カプセルルート /srv/capsule、2026年12月7日月曜日から2026年12月8日火曜日ま"
+                     "での 2 日間、毎日一回の実行:\n"
+                     "この期間に予定フォルダーのファイルを開く日はありません。\n"_s};
+}
+
+void UserLanguageTest::opener_sentences_follow_the_locale() {
+  QFETCH(QString, locale);
+  QFETCH(QStringList, expected);
+  mj::platform::use_user_language(QLocale(locale));
+  const QStringList said = opener_sentences();
+  QCOMPARE(said.size(), expected.size());
+  for (qsizetype i = 0; i < said.size(); ++i)
+    QVERIFY2(said[i].contains(expected[i]),
+             qPrintable(u"no \"%1\" in:\n%2"_s.arg(expected[i], said[i])));
 }
 
 QTEST_MAIN(UserLanguageTest)

@@ -52,6 +52,146 @@ open on the days the name says.</source>
     </message>
 </context>
 <context>
+    <name>mj::capsule_scan</name>
+    <message>
+        <source>Folder &quot;%1&quot; in %2: %3.</source>
+        <translation>%2 のフォルダー &quot;%1&quot;: %3。</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; in %2: %3.</source>
+        <translation>%2 のファイル &quot;%1&quot;: %3。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2: %3.</source>
+        <extracomment>An entry of the capsule root, the capsule root, what went wrong.</extracomment>
+        <translation>%2 の &quot;%1&quot;: %3。</translation>
+    </message>
+    <message>
+        <source>Capsule root %1: %2.</source>
+        <translation>カプセルルート %1: %2。</translation>
+    </message>
+    <message>
+        <source>Rename the folder to a real date.</source>
+        <translation>フォルダー名を実在する日付に変えてください。</translation>
+    </message>
+    <message>
+        <source>Rename the folder with a smaller number.</source>
+        <translation>フォルダー名の数をもっと小さくしてください。</translation>
+    </message>
+    <message>
+        <source>Its days fall outside the years 100 to 9999: rename or remove the folder.</source>
+        <translation>その日付は 100 年から 9999 年の範囲外です。フォルダー名を変えるか、フォルダーを削除してください。</translation>
+    </message>
+    <message>
+        <source>the folder %1 is gone</source>
+        <translation>フォルダー %1 がなくなりました</translation>
+    </message>
+    <message>
+        <source>Its files are not opened now; the next run tries again.</source>
+        <translation>そのファイルは今回は開きません。次の実行でもう一度試します。</translation>
+    </message>
+    <message>
+        <source>The file is passed over; set its time with touch to have it open.</source>
+        <translation>このファイルは飛ばします。開くには touch でファイルの時刻を設定してください。</translation>
+    </message>
+    <message>
+        <source>The next run tries again.</source>
+        <translation>次の実行でもう一度試します。</translation>
+    </message>
+    <message>
+        <source>Nothing was opened; the next run tries again.</source>
+        <translation>何も開いていません。次の実行でもう一度試します。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A sentence about a problem, then a sentence on what to do about it.</extracomment>
+        <translation>%1%2</translation>
+    </message>
+</context>
+<context>
+    <name>mj::dry_run</name>
+    <message>
+        <source>folder &quot;%1&quot;, %2: %3</source>
+        <translation>フォルダー &quot;%1&quot;、%2: %3</translation>
+    </message>
+    <message>
+        <source>%1, after 1 missed day</source>
+        <translation>%1 (抜けた日 1 日の後)</translation>
+    </message>
+    <message>
+        <source>%1, after %2 missed days</source>
+        <translation>%1 (抜けた日 %2 日の後)</translation>
+    </message>
+    <message>
+        <source>no files to open</source>
+        <translation>開くファイルなし</translation>
+    </message>
+    <message>
+        <source>1 file to open</source>
+        <translation>開くファイル 1 件</translation>
+    </message>
+    <message>
+        <source>%1 files to open</source>
+        <translation>開くファイル %1 件</translation>
+    </message>
+    <message>
+        <source>Capsule root %1, %2: %3.</source>
+        <extracomment>%1 the capsule root&apos;s path, %2 the day (with the missed days), %3 how many files open.</extracomment>
+        <translation>カプセルルート %1、%2: %3。</translation>
+    </message>
+    <message>
+        <source>in the capsule root: opens at every run</source>
+        <translation>カプセルルート直下: 毎回の実行で開く</translation>
+    </message>
+    <message>
+        <source>Problem: %1</source>
+        <translation>問題: %1</translation>
+    </message>
+</context>
+<context>
+    <name>mj::explain</name>
+    <message>
+        <source>&quot;%1&quot; reads as: %2.</source>
+        <translation>&quot;%1&quot; の読み方: %2。</translation>
+    </message>
+    <message>
+        <source>On %1: %2.</source>
+        <translation>%1: %2。</translation>
+    </message>
+    <message>
+        <source>On %1, after 1 missed day: %2.</source>
+        <translation>%1 (抜けた日 1 日の後): %2。</translation>
+    </message>
+    <message>
+        <source>On %1, after %2 missed days: %3.</source>
+        <translation>%1 (抜けた日 %2 日の後): %3。</translation>
+    </message>
+    <message>
+        <source>With &quot;+&quot;, days the opener missed before that day would count too.</source>
+        <translation>&quot;+&quot; があれば、その日より前に実行されなかった日も数えます。</translation>
+    </message>
+    <message>
+        <source>Problem: %1.</source>
+        <translation>問題: %1。</translation>
+    </message>
+    <message>
+        <source>A file stored on %1 in &quot;%2&quot; would not open within %3 years.</source>
+        <translation>%1に &quot;%2&quot; へ保存したファイルは、%3 年以内には開きません。</translation>
+    </message>
+    <message>
+        <source>A file stored on %1 in &quot;%2&quot; would open at every run from %3 on.</source>
+        <translation>%1に &quot;%2&quot; へ保存したファイルは、%3以降の毎回の実行で開きます。</translation>
+    </message>
+    <message>
+        <source>A file stored on %1 in &quot;%2&quot; would open on:</source>
+        <translation>%1に &quot;%2&quot; へ保存したファイルが開く日:</translation>
+    </message>
+    <message>
+        <source>and at every run from %1 on.</source>
+        <translation>さらに %1以降の毎回の実行で開きます。</translation>
+    </message>
+</context>
+<context>
     <name>mj::failure</name>
     <message>
         <source>Invalid procedure call or argument</source>
@@ -143,6 +283,17 @@ open on the days the name says.</source>
     </message>
 </context>
 <context>
+    <name>mj::run_plan</name>
+    <message>
+        <source>The date of the last run cannot be read: %1. This run counts today as the last run.</source>
+        <translation>前回の実行日が読めません: %1。今回は今日を前回の実行日とみなします。</translation>
+    </message>
+    <message>
+        <source>a start-up delay of %1 seconds</source>
+        <translation>起動時の待ち時間 %1 秒</translation>
+    </message>
+</context>
+<context>
     <name>mj::run_window</name>
     <message>
         <source>Morrowjar: opening capsules…</source>
@@ -151,6 +302,26 @@ open on the days the name says.</source>
     <message>
         <source>Skipped this run</source>
         <translation>一回休み</translation>
+    </message>
+    <message>
+        <source>another run is opening the capsule %1; this one ends without opening anything</source>
+        <translation>別の実行がカプセル %1 を開いています。この実行は何も開かずに終了します</translation>
+    </message>
+    <message>
+        <source>Capsule root %1 is not a folder. Nothing was opened; the next run tries again.</source>
+        <translation>カプセルルート %1 はフォルダーではありません。何も開いていません。次の実行でもう一度試します。</translation>
+    </message>
+    <message>
+        <source>Capsule root %1 is not there. Nothing was opened; the next run tries again.</source>
+        <translation>カプセルルート %1 がありません。何も開いていません。次の実行でもう一度試します。</translation>
+    </message>
+    <message>
+        <source>%1 (capsule %2). The next run tries again.</source>
+        <translation>%1 (カプセル %2)。次の実行でもう一度試します。</translation>
+    </message>
+    <message>
+        <source>%1. The next run covers these days again.</source>
+        <translation>%1。次の実行でこれらの日をもう一度扱います。</translation>
     </message>
 </context>
 <context>
@@ -460,6 +631,162 @@ LOCATION は ./-name のように指定します)。</translation>
     <message>
         <source>--dry-run, --upcoming: the capsule root (default ~/Morrowjar).</source>
         <translation>--dry-run, --upcoming: カプセルルート (既定は ~/Morrowjar)。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a date YYYY-MM-DD in the years 100..9999</source>
+        <translation>%1: &quot;%2&quot; は 100..9999 年の YYYY-MM-DD 形式の日付ではありません</translation>
+    </message>
+    <message>
+        <source>--watch comes first: m_jar --watch [--quiet] [DELAY][LOCATION]</source>
+        <translation>--watch は最初に置きます: m_jar --watch [--quiet] [DELAY][LOCATION]</translation>
+    </message>
+    <message>
+        <source>no mode given: use --explain NAME, --next NAME, --dry-run [LOCATION], --upcoming [DAYS] [LOCATION] or --watch [DELAY][LOCATION] (see --help)</source>
+        <translation>モードがありません: --explain NAME、--next NAME、--dry-run [LOCATION]、--upcoming [DAYS] [LOCATION]、--watch [DELAY][LOCATION] のいずれかを使ってください (--help を参照)</translation>
+    </message>
+    <message>
+        <source>--explain, --next, --dry-run and --upcoming cannot be combined</source>
+        <translation>--explain、--next、--dry-run、--upcoming は同時に使えません</translation>
+    </message>
+    <message>
+        <source>--prev belongs to --dry-run</source>
+        <translation>--prev は --dry-run と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--missed-days belongs to --explain; --dry-run counts them from --prev</source>
+        <translation>--missed-days は --explain と一緒に使います。--dry-run は --prev から数えます</translation>
+    </message>
+    <message>
+        <source>--count belongs to --next</source>
+        <translation>--count は --next と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--upcoming: DAYS must be a whole number from 1 to %1</source>
+        <translation>--upcoming: DAYS は 1 から %1 までの整数にしてください</translation>
+    </message>
+    <message>
+        <source>--upcoming takes DAYS and at most one LOCATION</source>
+        <translation>--upcoming に渡せるのは DAYS と、LOCATION 一つまでです</translation>
+    </message>
+    <message>
+        <source>--dry-run takes at most one LOCATION</source>
+        <translation>--dry-run に渡せる LOCATION は一つまでです</translation>
+    </message>
+    <message>
+        <source>%1 needs a folder NAME</source>
+        <translation>%1 にはフォルダー名 NAME が必要です</translation>
+    </message>
+    <message>
+        <source>%1 takes exactly one NAME</source>
+        <translation>%1 に渡せる NAME はちょうど一つです</translation>
+    </message>
+    <message>
+        <source>--count: &quot;%1&quot; is not a whole number from 1 to 1000</source>
+        <translation>--count: &quot;%1&quot; は 1 から 1000 までの整数ではありません</translation>
+    </message>
+    <message>
+        <source>--missed-days: &quot;%1&quot; is not a whole number</source>
+        <translation>--missed-days: &quot;%1&quot; は整数ではありません</translation>
+    </message>
+</context>
+<context>
+    <name>mj::upcoming</name>
+    <message>
+        <source>Folder &quot;%1&quot; in %2: %3.</source>
+        <translation>%2 のフォルダー &quot;%1&quot;: %3。</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; in %2: %3.</source>
+        <translation>%2 のファイル &quot;%1&quot;: %3。</translation>
+    </message>
+    <message>
+        <source>%1: none of its files, nor one stored from now on, comes due within the next %2 years</source>
+        <translation>%1: 今あるファイルも、これから保存するファイルも、今後 %2 年以内に開く日が来ません</translation>
+    </message>
+    <message>
+        <source>%1: not due on any day of the next %2 years</source>
+        <translation>%1: 今後 %2 年のどの日にも開きません</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Why a folder will not open, then a problem with its name.</extracomment>
+        <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>Folder &quot;%1&quot;, judged on %2, in %3: %4.</source>
+        <translation>%3 のフォルダー &quot;%1&quot; (%2の判定): %4。</translation>
+    </message>
+    <message>
+        <source>its files cannot be listed: %1</source>
+        <translation>ファイルの一覧を読めません: %1</translation>
+    </message>
+    <message>
+        <source>Capsule root %1: no day to judge.</source>
+        <translation>カプセルルート %1: 判定する日がありません。</translation>
+    </message>
+    <message>
+        <source>Capsule root %1, 1 day from %2 to %3, one run each day:</source>
+        <translation>カプセルルート %1、%2から%3までの 1 日、毎日一回の実行:</translation>
+    </message>
+    <message>
+        <source>Capsule root %1, %2 days from %3 to %4, one run each day:</source>
+        <translation>カプセルルート %1、%3から%4までの %2 日間、毎日一回の実行:</translation>
+    </message>
+    <message>
+        <source>Every day: 1 file of the capsule root itself.</source>
+        <translation>毎日: カプセルルート直下のファイル 1 件。</translation>
+    </message>
+    <message>
+        <source>Every day: %1 files of the capsule root itself.</source>
+        <translation>毎日: カプセルルート直下のファイル %1 件。</translation>
+    </message>
+    <message>
+        <source>No other day opens a schedule folder&apos;s files.</source>
+        <translation>ほかの日には予定フォルダーのファイルは開きません。</translation>
+    </message>
+    <message>
+        <source>No schedule folder opens files on these days.</source>
+        <translation>この期間に予定フォルダーのファイルを開く日はありません。</translation>
+    </message>
+    <message>
+        <source>Not opening again within %1 years:</source>
+        <translation>%1 年以内にもう開かないフォルダー:</translation>
+    </message>
+    <message>
+        <source>Dated after today:</source>
+        <translation>今日より後の日付のファイル:</translation>
+    </message>
+    <message>
+        <source>Problems:</source>
+        <translation>問題:</translation>
+    </message>
+</context>
+<context>
+    <name>mj::watch</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A schedule folder and how many of its files were opened.</extracomment>
+        <translation>%1 (%2 件)</translation>
+    </message>
+    <message>
+        <source>capsule root</source>
+        <translation>カプセルルート</translation>
+    </message>
+    <message>
+        <source>1 capsule came back: %1</source>
+        <translation>カプセルが 1 件戻ってきました: %1</translation>
+    </message>
+    <message>
+        <source>%1 capsules came back: %2</source>
+        <translation>カプセルが %1 件戻ってきました: %2</translation>
+    </message>
+    <message>
+        <source>%1 problems; the first: %2</source>
+        <translation>問題が %1 件。最初の問題: %2</translation>
+    </message>
+    <message>
+        <source>Morrowjar met a problem</source>
+        <translation>Morrowjar で問題が起きました</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,9 @@
 # Runs the built m_jar --explain and checks its answers and exit statuses.
 set -u
 m_jar=${M_JAR:?set M_JAR to the m_jar binary}
+# The answers in English with the C locale's days, whatever the machine's locale.
+unset LANGUAGE LC_MESSAGES
+export LC_ALL=C.UTF-8
 passed=0 failed=0
 
 expect_json() {  # NAME TODAY MISSED EXPECTED-FRAGMENT...

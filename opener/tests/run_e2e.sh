@@ -4,6 +4,9 @@
 # that records what it is asked to open, and checks what opens in which order.
 set -u
 m_jar=${M_JAR:?set M_JAR to the m_jar binary}
+# The reports in English, whatever the machine's locale.
+unset LANGUAGE LC_MESSAGES
+export LC_ALL=C.UTF-8
 command -v faketime >/dev/null || { echo "FAIL: faketime is not installed"; exit 1; }
 
 tmp=$(mktemp -d)
