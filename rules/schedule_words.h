@@ -45,9 +45,6 @@ schedule_description describe_schedule(const schedule_name& name, int near_year)
 // the folder", "due: files stored from Sun 13 Dec 1998 to Tue 15 Dec 1998"...
 std::string describe_verdict(const folder_evaluation& evaluation);
 
-// A day as the user reads it: "Tue 15 Dec 1998" in English.
-inline std::string format_day(date d) { return day_words(d); }
-
 // "1st", "2nd", "3rd", "4th", ... "11th", "21st": English ordinals, which
 // the sentences pass to their translations beside the plain number.
 std::string ordinal(long long n);
