@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <iostream>
 
-#include "base/wording.h"
 #include "opener/dry_run.h"
 #include "opener/explain.h"
 #include "opener/run_window.h"
@@ -99,8 +98,8 @@ int run_tool(int argc, char** argv, const QStringList& arguments) {
   mj::tool_options_parser parser;
   const mj::tool_options options = parser.parse(arguments, mj::platform::local_date_today());
   // JSON is read by scripts: its texts stay in the programs' own English,
-  // whatever the locale.
-  if (options.json) mj::use_wording(nullptr);
+  // whatever the locale, the Qt-worded ones included.
+  if (options.json) mj::platform::use_user_language(QLocale::c());
   switch (options.what) {
     case mj::tool_options::action::help:
       std::cout << parser.help_text().toStdString();
