@@ -17,10 +17,10 @@ namespace {
 std::string why_due(const dry_run_report& report, const scanned_folder& folder) {
   std::vector<failure> ignored;
   const schedule_name plain = split_schedule_name(folder.name, 0, ignored);
-  return fill(
-      localized("mj::dry_run", "folder \"%1\", %2: %3"),
-      {printable(folder.name), describe_schedule(plain, year_number(report.start.calendar.today)).words,
-       describe_verdict(folder.evaluation)});
+  return fill(localized("mj::dry_run", "folder \"%1\", %2: %3"),
+              {printable(folder.name),
+               describe_schedule(plain, year_number(report.start.calendar.today)).words,
+               describe_verdict(folder.evaluation)});
 }
 
 // The heading: the capsule root, the day with its missed days, and how many
