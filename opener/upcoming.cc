@@ -227,13 +227,18 @@ void look_ahead_at_folder(const fs::path& root, int index, const scanned_folder&
     report.never.push_back({scanned.name, never_why(evaluation, report.today)});
 }
 
-std::string format_moment(wall_time t) {
-  const date day = floor<days>(t);
-  const hh_mm_ss<seconds> time{t - day};
+// "hh:mm:ss" of a moment's day.
+std::string clock_time(wall_time t) {
+  const hh_mm_ss<seconds> time{t - floor<days>(t)};
   char clock[16];
   std::snprintf(clock, sizeof clock, "%02d:%02d:%02d", static_cast<int>(time.hours().count()),
                 static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count()));
-  return format_iso_date(day) + " " + clock;
+  return clock;
+}
+
+// "YYYY-MM-DD hh:mm:ss", for JSON.
+std::string format_moment(wall_time t) {
+  return format_iso_date(floor<days>(t)) + " " + clock_time(t);
 }
 
 // `value` as compact JSON text, escaped as the other JSON outputs escape it.
@@ -337,7 +342,8 @@ std::string upcoming_text(const upcoming_report& report) {
   if (!report.future_files.empty()) {
     out += "\n" + localized("mj::upcoming", "Dated after today:") + "\n";
     for (const future_file& f : report.future_files)
-      out += "  " + printable(f.path) + "  " + format_moment(f.modified) + "\n";
+      out += "  " + printable(f.path) + "  " + day_words(floor<days>(f.modified)) + " " +
+             clock_time(f.modified) + "\n";
   }
   if (!report.failures.empty()) {
     out += "\n" + localized("mj::upcoming", "Problems:") + "\n";
