@@ -87,7 +87,7 @@ live_display=$DISPLAY
 in_session "$live_display" wayland-gone "$m_jarin" &
 writer_pid=$!
 window_on_x() {
-  for _ in $(seq 100); do
+  for _ in $(seq 300); do
     DISPLAY=$live_display xdotool search --class m_jarin >/dev/null 2>&1 && return 0
     sleep 0.1
   done

@@ -47,9 +47,10 @@ start_xvfb() {  # WORK-FOLDER
   unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 }
 
-# Whether process PID ends within five seconds; its exit status when it does.
+# Whether process PID ends within fifteen seconds (a loaded machine starts
+# Qt slowly); its exit status when it does.
 ended_in_time() {  # PID
-  for _ in $(seq 50); do
+  for _ in $(seq 150); do
     if ! kill -0 "$1" 2>/dev/null; then
       wait "$1"
       return
