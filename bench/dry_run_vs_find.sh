@@ -5,6 +5,7 @@
 # memory of each (with /usr/bin/time, Debian package "time").
 #   bench/dry_run_vs_find.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/bench_lib.sh"
 build=${1:-build-bench}
 runs=${2:-7}
 m_jar=$build/opener/m_jar
@@ -15,21 +16,9 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 "$make_capsule" "$tmp/capsule" 2000 50
 
-# "min median max" of numbers on stdin.
-min_median_max() {
-  sort -g | awk '{v[NR] = $1} END {
-    m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-    print v[1], m, v[NR]
-  }'
-}
-
 seconds_of_runs() {  # COMMAND...
   "$@" >/dev/null  # warm the caches once
-  for _ in $(seq "$runs"); do
-    local start=$EPOCHREALTIME
-    "$@" >/dev/null
-    awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN {print b - a}'
-  done | min_median_max
+  for _ in $(seq "$runs"); do seconds_of "$@"; done | min_median_max
 }
 
 # Peak resident memory in MiB over the runs.

@@ -6,6 +6,7 @@
 # same run, in rotating order.
 #   bench/startup.sh [BUILD_DIR] [ROUNDS]
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/bench_lib.sh"
 build=${1:-build-bench}
 rounds=${2:-31}
 writer=$build/writer/m_jarin
@@ -34,13 +35,6 @@ time_to_shown() {
   shown=$(timeout 20 "$@" 2>&1 >/dev/null | awk '/^shown_at_us/ {print $2}')
   [[ -n $shown ]] || { echo "no window from $*" >&2; exit 1; }
   echo $((shown - start))
-}
-
-# "min median max" of numbers on stdin.
-min_median_max() {
-  sort -n | awk '{v[NR] = $1} END {
-    print v[1], (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2, v[NR]
-  }'
 }
 
 run_writer() { time_to_shown "$writer" "$work/caps"; }

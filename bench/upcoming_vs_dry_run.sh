@@ -6,6 +6,7 @@
 # default, is shown as well.
 #   bench/upcoming_vs_dry_run.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/bench_lib.sh"
 build=${1:-build-bench}
 runs=${2:-7}
 m_jar=$build/opener/m_jar
@@ -15,20 +16,6 @@ make_capsule=$build/bench/make_capsule
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 "$make_capsule" "$tmp/capsule" 2000 50 >/dev/null
-
-# "min median max" of numbers on stdin.
-min_median_max() {
-  sort -g | awk '{v[NR] = $1} END {
-    m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-    print v[1], m, v[NR]
-  }'
-}
-
-seconds_of() {  # COMMAND...
-  local start=$EPOCHREALTIME
-  "$@" >/dev/null
-  awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN {print b - a}'
-}
 
 export XDG_CONFIG_HOME=$tmp/config
 dry_run=("$m_jar" --dry-run --json --prev 2000-01-01 "$tmp/capsule")
