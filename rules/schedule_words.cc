@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "base/wording.h"
 #include "rules/failure_error.h"
 #include "rules/numbers.h"
 

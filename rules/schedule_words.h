@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 
-#include "base/wording.h"
 #include "rules/due_tests.h"
 
 namespace mj {

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "base/wording.h"
 #include "rules/test_support.h"
 
 namespace mj {
