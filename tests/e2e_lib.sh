@@ -37,7 +37,9 @@ require_tools() {  # TOOL...
 start_xvfb() {  # WORK-FOLDER
   local work=$1
   exec 3>"$work/display"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+  # -noreset: the server would otherwise reset whenever its last client
+  # leaves, and refuse the next program that connects meanwhile.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   exec 3>&-
   for _ in $(seq 100); do [[ -s $work/display ]] && break; sleep 0.1; done

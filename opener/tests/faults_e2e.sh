@@ -360,18 +360,9 @@ permissions() {
 # last file was handed over, so its box comes at the end of the run: the run
 # ends when the user has answered it.
 display() {
-  for tool in Xvfb xdotool; do
-    command -v "$tool" >/dev/null || { echo "SKIP: $tool is not installed"; exit 77; }
-  done
-  exec 3>"$tmp/display"
-  Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp >"$tmp/xvfb.log" 2>&1 &
-  xvfb_pid=$!
-  exec 3>&-
-  for _ in $(seq 100); do [[ -s $tmp/display ]] && break; sleep 0.1; done
-  [[ -s $tmp/display ]] || { echo "FAIL: Xvfb did not start"; exit 1; }
-  local screen
-  screen=:$(head -n1 "$tmp/display")
-  display_env=(-u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY="$screen")
+  require_tools Xvfb xdotool
+  start_xvfb "$tmp"
+  display_env=(-u WAYLAND_DISPLAY -u QT_QPA_PLATFORM DISPLAY="$DISPLAY")
 
   local c=$tmp/shown
   make_file "$c" a.txt
@@ -381,11 +372,11 @@ display() {
   delay=1
   (sleep 0.5; for _ in $(seq 100); do
     local box
-    box=$(DISPLAY=$screen xdotool search --name '^Morrowjar$' 2>/dev/null | head -n1)
+    box=$(xdotool search --name '^Morrowjar$' 2>/dev/null | head -n1)
     if [[ -n $box ]]; then
       touch "$tmp/box_seen"
       sleep 0.3
-      DISPLAY=$screen xdotool windowfocus --sync "$box" key Return 2>/dev/null
+      xdotool windowfocus --sync "$box" key Return 2>/dev/null
       break
     fi
     sleep 0.1
