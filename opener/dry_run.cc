@@ -7,6 +7,7 @@
 #include "base/wording.h"
 #include "opener/explain.h"
 #include "platform/capsule_root.h"
+#include "platform/day_record.h"
 #include "rules/schedule_words.h"
 
 namespace mj {
@@ -75,6 +76,23 @@ QJsonArray folders_json(const dry_run_report& report) {
   return folders;
 }
 
+QJsonArray owed_days_json(const dry_run_report& report) {
+  QJsonArray days;
+  for (const date d : report.start.owed_days) days.append(QString::fromStdString(format_iso_date(d)));
+  return days;
+}
+
+QJsonArray passed_over_json(const dry_run_report& report) {
+  QJsonArray files;
+  for (const passed_over_file& p : report.plan.passed_over)
+    files.append(QJsonObject{
+        {"path", from_utf8(p.path)},
+        {"folder", from_utf8(p.folder)},
+        {"due_on", QString::fromStdString(format_iso_date(p.due_on))},
+    });
+  return files;
+}
+
 }  // namespace
 
 std::string printable(std::string_view text) {
@@ -106,12 +124,19 @@ std::string printable(std::string_view text) {
   return out;
 }
 
-dry_run_report dry_run(std::string_view prev_date_text, date today, std::string_view location) {
+dry_run_report dry_run(std::optional<date> served_through, date today,
+                       std::string_view location) {
   dry_run_report report;
   const failure_sink keep = [&report](const failure& f) { report.failures.push_back(f); };
-  report.start = run_start_from(prev_date_text, today, keep);
-  report.plan =
-      plan_run(platform::resolve_capsule_root(platform::trim_blanks(location)), report.start, keep);
+  const platform::capsule_location root =
+      platform::resolve_capsule_root(platform::trim_blanks(location));
+  report.start =
+      served_through
+          ? run_start_from(format_prev_date(*served_through), today, keep)
+          : run_start_from_record(
+                platform::read_day_record(platform::canonical_root_path(root.full_path())), today,
+                keep);
+  report.plan = plan_run(root, report.start, keep);
   return report;
 }
 
@@ -129,6 +154,13 @@ std::string dry_run_text(const dry_run_report& report) {
     }
     out += printable(e.path) + "\t" + *why + "\n";
   }
+  for (const passed_over_file& p : report.plan.passed_over)
+    out += "# " +
+           fill(localized("mj::dry_run",
+                          "Passed over: %1 came due on %2, a day without a run, and will not "
+                          "open on a later day."),
+                {printable(p.path), day_words(p.due_on)}) +
+           "\n";
   for (const failure& f : report.failures)
     out += "# " + fill(localized("mj::dry_run", "Problem: %1"), {printable(f.description)}) + "\n";
   return out;
@@ -139,7 +171,9 @@ std::string dry_run_json(const dry_run_report& report) {
       {"root", from_utf8(report.plan.root.full_path())},
       {"today", QString::fromStdString(format_iso_date(report.start.calendar.today))},
       {"missed_days", static_cast<qint64>(report.start.missed_days)},
+      {"owed_days", owed_days_json(report)},
       {"queue", queue_json(report)},
+      {"passed_over", passed_over_json(report)},
       {"folders", folders_json(report)},
       {"failures", json_failures(report.failures)},
   };

@@ -2,6 +2,7 @@
 // opened, "prev_date" is not written, no window is shown.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -16,8 +17,10 @@ struct dry_run_report {
   std::vector<failure> failures;  // every failure, the silent ones included
 };
 
-// The same start, scan and selection as the real run.
-dry_run_report dry_run(std::string_view prev_date_text, date today, std::string_view location);
+// The same start, scan and selection as the real run: from the record of the
+// capsule root, or from `served_through` when given (`--prev`).
+dry_run_report dry_run(std::optional<date> served_through, date today,
+                       std::string_view location);
 
 // A heading line starting with "#", then one line per queued file: its path,
 // a tab, and why it opens, in the words of `m_jar --explain`; then each

@@ -55,10 +55,7 @@ int next(const mj::tool_options& options) {
 }
 
 int dry_run(const mj::tool_options& options) {
-  const std::string prev_date_text =
-      options.prev ? mj::format_prev_date(*options.prev)
-                   : mj::platform::read_setting("date", "prev_date").toStdString();
-  const mj::dry_run_report report = mj::dry_run(prev_date_text, options.today, options.location);
+  const mj::dry_run_report report = mj::dry_run(options.prev, options.today, options.location);
   std::cout << (options.json ? mj::dry_run_json(report) + "\n" : mj::dry_run_text(report));
   return 0;
 }
@@ -147,7 +144,12 @@ int main(int argc, char** argv) {
     case mj::run_window::start::running:
       break;
   }
-  if (window.run_ended()) return 0;
-  window.show();
-  return QApplication::exec();
+  if (window.has_files()) window.show();
+  if (!window.run_ended()) QApplication::exec();
+  window.hide();
+  // One report for the whole run, once its files are out.
+  mj::show_problems(window.run().problems());
+  for (const auto& f : window.run().files())
+    if (f.state == mj::opener_run::file_state::failed) return 1;
+  return 0;
 }

@@ -1,12 +1,15 @@
 #include "opener/run_plan.h"
 
-#include <QCryptographicHash>
-#include <QDir>
-#include <QStandardPaths>
+#include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <map>
+#include <unordered_set>
 
 #include "base/wording.h"
+#include "platform/directory_listing.h"
+#include "platform/file_time.h"
+#include "rules/due_files.h"
 #include "rules/numbers.h"
 
 namespace mj {
@@ -17,8 +20,52 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace
 
+namespace {
+
+// Everything but the clock check, once the last day served is known.
+run_start days_since(std::optional<date> served_through, std::vector<date> unfinished,
+                     date today) {
+  run_start start;
+  start.calendar = make_run_calendar(today);
+  start.served_through = served_through;
+  if (served_through && *served_through > today) {
+    start.clock_behind = true;
+    return start;
+  }
+  for (const date d : unfinished)
+    if (d < today && (!served_through || d > *served_through)) start.owed_days.push_back(d);
+  if (start.owed_days.size() > static_cast<size_t>(kOffDaysExamined))
+    start.owed_days.erase(start.owed_days.begin(), start.owed_days.end() - kOffDaysExamined);
+  // Without a finished run, the first owed day starts the days served.
+  std::optional<date> last = served_through;
+  if (!last && !start.owed_days.empty()) last = start.owed_days.front() - std::chrono::days{1};
+  if (!last) return start;
+  start.missed_days = missed_days_between(*last, today);
+  const date first_examined =
+      std::max(*last + std::chrono::days{1}, today - std::chrono::days{kOffDaysExamined});
+  for (date d = first_examined; d < today; d += std::chrono::days{1})
+    if (!std::binary_search(start.owed_days.begin(), start.owed_days.end(), d))
+      start.off_days.push_back(d);
+  return start;
+}
+
+}  // namespace
+
+run_start run_start_from_record(const result<platform::day_record>& record, date today,
+                                const failure_sink& report) {
+  if (!record.ok()) {
+    report(failure{record.error().code,
+                   fill(localized("mj::run_plan", "%1. This run counts today as its only day."),
+                        {record.error().description})});
+    return days_since(std::nullopt, {}, today);
+  }
+  std::vector<date> unfinished = record->unfinished;
+  std::sort(unfinished.begin(), unfinished.end());
+  return days_since(record->served_through, std::move(unfinished), today);
+}
+
 run_start run_start_from(std::string_view prev_date_text, date today, const failure_sink& report) {
-  date last_run = today;
+  std::optional<date> last_run;
   if (!prev_date_text.empty()) {
     const result<date> stored = date_from_text(prev_date_text, year_number(today));
     if (stored.ok())
@@ -30,7 +77,7 @@ run_start run_start_from(std::string_view prev_date_text, date today, const fail
                                                       "%1. This run counts today as the last run."),
                                             {stored.error().description})});
   }
-  return run_start{make_run_calendar(today), missed_days_between(last_run, today)};
+  return days_since(last_run, {}, today);
 }
 
 std::string format_prev_date(date d) {
@@ -61,28 +108,118 @@ classic_command_line split_command_line(std::string_view text, const failure_sin
   return result;
 }
 
+namespace {
+
+// The folders without "+" judged again as on `day`, for the owed days and
+// the days without a run; "+" folders caught those up in today's verdict.
+capsule_scan exact_day_scan(const capsule_scan& scan, date day) {
+  capsule_scan on_day;
+  on_day.root_listed = scan.root_listed;
+  on_day.folders.reserve(scan.folders.size());
+  for (const scanned_folder& f : scan.folders) {
+    scanned_folder judged{f.name, {}};
+    if (!f.evaluation.name.catch_up)
+      judged.evaluation = evaluate_folder(f.name, 0, make_run_calendar(day));
+    on_day.folders.push_back(std::move(judged));  // indexes stay those of `scan`
+  }
+  return on_day;
+}
+
+void append_new(opening_selection& selection, const opening_selection& more) {
+  std::unordered_set<std::string> queued;
+  for (const queue_entry& e : selection.open_queue) queued.insert(e.path);
+  for (const queue_entry& e : more.open_queue)
+    if (queued.insert(e.path).second) selection.open_queue.push_back(e);
+  if (selection.working_folder.empty()) selection.working_folder = more.working_folder;
+  selection.complete = selection.complete && more.complete;
+}
+
+// A folder's files with their times, listed once for the many days the
+// passed-over search asks about. Files whose time cannot be read are left out:
+// today's scan has reported them.
+class listed_folder {
+ public:
+  listed_folder(const std::filesystem::path& root, std::string name)
+      : root_(root), name_(std::move(name)) {}
+
+  // The paths of the files the folder selects on a run of `day` alone.
+  std::vector<std::string> due_on(date day) {
+    std::vector<std::string> due;
+    const folder_evaluation e = evaluate_folder(name_, 0, make_run_calendar(day));
+    if (e.verdict.kind == due_kind::not_due) return due;
+    const std::optional<date_unit> unit = repeat_unit_of(e.name.rule);
+    for (const auto& [path, time] : files())
+      if (e.verdict.kind == due_kind::all_files || file_is_due(e.verdict, unit, time, day))
+        due.push_back(path);
+    return due;
+  }
+
+ private:
+  const std::vector<std::pair<std::string, wall_time>>& files() {
+    if (files_) return *files_;
+    files_.emplace();
+    const std::filesystem::path folder = root_ / name_;
+    const auto names = platform::list_folder(folder, platform::listing_mask::files);
+    if (!names.ok()) return *files_;
+    for (const std::string& file : *names) {
+      const std::filesystem::path path = folder / file;
+      const result<wall_time> time = platform::last_modified(path);
+      if (time.ok()) files_->emplace_back(path.string(), *time);
+    }
+    return *files_;
+  }
+
+  std::filesystem::path root_;
+  std::string name_;
+  std::optional<std::vector<std::pair<std::string, wall_time>>> files_;
+};
+
+// The files of folders without "+" that came due on a day without a run, are
+// not in this run's queue and do not open on any day of the look-ahead.
+std::vector<passed_over_file> passed_over_files(const std::filesystem::path& root,
+                                                const capsule_scan& scan, const run_start& start,
+                                                const opening_selection& queued) {
+  std::vector<passed_over_file> passed;
+  if (start.off_days.empty()) return passed;
+  std::unordered_set<std::string> in_queue;
+  for (const queue_entry& e : queued.open_queue) in_queue.insert(e.path);
+  for (const scanned_folder& folder : scan.folders) {
+    if (folder.evaluation.name.catch_up) continue;
+    listed_folder listed(root, folder.name);
+    std::map<std::string, date> due_on;  // path -> the last day without a run it came due
+    for (const date day : start.off_days)
+      for (const std::string& path : listed.due_on(day))
+        if (!in_queue.contains(path)) due_on[path] = day;
+    for (long long ahead = 1; ahead <= kLookAheadDays && !due_on.empty(); ++ahead)
+      for (const std::string& path : listed.due_on(start.calendar.today + std::chrono::days{ahead}))
+        due_on.erase(path);
+    for (const auto& [path, day] : due_on) passed.push_back({path, folder.name, day});
+  }
+  return passed;
+}
+
+}  // namespace
+
 run_plan plan_run(const platform::capsule_location& root, const run_start& start,
                   const failure_sink& report) {
   run_plan plan;
   plan.root = root;
   const std::filesystem::path path = root.full_path();
   plan.scan = scan_capsule(path, start.missed_days, start.calendar, report);
+  if (start.clock_behind) {
+    // Which days are due cannot be told from a clock behind the record: only
+    // the capsule root's own files, which open at every run.
+    capsule_scan root_only = plan.scan;
+    root_only.folders.clear();
+    plan.selection = select_due_files(path, root_only, start.calendar.today, report);
+    plan.selection.complete = false;
+    return plan;
+  }
   plan.selection = select_due_files(path, plan.scan, start.calendar.today, report);
+  for (const date day : start.owed_days)
+    append_new(plan.selection, select_due_files(path, exact_day_scan(plan.scan, day), day, report));
+  plan.passed_over = passed_over_files(path, plan.scan, start, plan.selection);
   return plan;
-}
-
-std::string run_lock_path(const platform::capsule_location& root) {
-  // The user's runtime folder, or the cache where there is none (a login
-  // without a session manager): either way, the user's own.
-  QString folder = qEnvironmentVariable("XDG_RUNTIME_DIR");
-  if (folder.isEmpty())
-    folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + "/m_jar";
-  QDir().mkpath(folder);
-  const QByteArray hash = QCryptographicHash::hash(QByteArray::fromStdString(root.full_path()),
-                                                   QCryptographicHash::Sha256)
-                              .toHex()
-                              .left(16);
-  return QDir(folder).filePath("m_jar-" + QString::fromLatin1(hash) + ".lock").toStdString();
 }
 
 opening_queue::opening_queue(const std::vector<queue_entry>& entries) {

@@ -12,20 +12,46 @@
 
 #include "opener/capsule_scan.h"
 #include "platform/capsule_root.h"
+#include "platform/day_record.h"
 #include "rules/calendar.h"
 
 namespace mj {
 
 inline constexpr int kDefaultInterval = 500;  // milliseconds between two openings
 
+// How many days without a run, before today, are examined for messages that
+// came due on them and will not come back; and how far ahead such a message
+// is looked for (four years and a day: every date of the calendar comes back
+// within it, 29 February included).
+inline constexpr int kOffDaysExamined = 366;
+inline constexpr int kLookAheadDays = 4 * 366;
+
+// The days one run serves: today, with the days since the last day served.
+// A day on which a run started and did not finish is owed as a day that had
+// a run: the exact-day folders (those without "+") open its files too. A day
+// without any run (the computer off) keeps the schedule's meaning: only "+"
+// folders catch it up, and the messages of others that came due on it are
+// told as passed over.
 struct run_start {
   run_calendar calendar;
-  long long missed_days = 0;
+  long long missed_days = 0;            // days strictly between the last day served and today
+  std::optional<date> served_through;   // the last day served, as the record holds it
+  std::vector<date> owed_days;          // days before today whose run did not finish
+  std::vector<date> off_days;           // days before today without a run, at most kOffDaysExamined
+  // Today lies before the last day served: the clock is wrong, or was. The
+  // run then opens only the capsule root's files and records nothing.
+  bool clock_behind = false;
 };
 
-// `prev_date_text` as stored ("yyyy/mm/dd"). Empty means no previous run: the
-// last run is today. A text that is no date is reported (type mismatch) and
-// counts as today as well, so the run neither widens nor loses a window.
+// The days to serve from the record of the capsule root. A record that cannot
+// be read is reported and counts today as the only day, so the run neither
+// widens nor loses a window.
+run_start run_start_from_record(const result<platform::day_record>& record, date today,
+                                const failure_sink& report);
+
+// `prev_date_text` as stored ("yyyy/mm/dd") standing for the day served
+// through. Empty means no previous run: the last run is today. A text that
+// is no date is reported (type mismatch) and counts as today as well.
 run_start run_start_from(std::string_view prev_date_text, date today, const failure_sink& report);
 
 // The stored form of a date: "yyyy/mm/dd".
@@ -42,24 +68,31 @@ struct classic_command_line {
 // (overflow) and leaves `interval_ms` unset; the digits are dropped anyway.
 classic_command_line split_command_line(std::string_view text, const failure_sink& report);
 
+// A message that came due on a day without a run, in a folder without "+",
+// and will not open on a later day: it is offered once, at the run that
+// covers that day.
+struct passed_over_file {
+  std::string path;
+  std::string folder;
+  date due_on;
+};
+
 struct run_plan {
   platform::capsule_location root;
   capsule_scan scan;
-  opening_selection selection;
+  opening_selection selection;  // today's files, then those of the owed days
+  std::vector<passed_over_file> passed_over;
 
   // Whether the day's work can be counted as done once every queued file was
   // handed over: the capsule root was examined and every due folder read.
   bool covers_the_day() const { return scan.root_listed && selection.complete; }
 };
 
-// Scans the capsule root `root` and selects the due files. Failures go to
-// `report`; none stops the plan.
+// Scans the capsule root `root` and selects the due files of today and of the
+// owed days, and the passed-over ones of the days without a run. Failures go
+// to `report`; none stops the plan.
 run_plan plan_run(const platform::capsule_location& root, const run_start& start,
                   const failure_sink& report);
-
-// Where the lock of runs on `root` lives: one run at a time per user and
-// capsule root. In the user's runtime folder, named after the root's path.
-std::string run_lock_path(const platform::capsule_location& root);
 
 // The opening queue as the run works through it: one file per tick, and the
 // end of the run at the tick after the last one.

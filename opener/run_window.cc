@@ -2,42 +2,107 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QIcon>
+#include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
 #include <iostream>
 
 #include "base/wording.h"
-#include "platform/key_state.h"
-#include "platform/local_date.h"
+#include "opener/dry_run.h"
 #include "platform/message_box.h"
-#include "platform/open_file.h"
-#include "platform/settings_store.h"
 
 namespace mj {
 
 namespace {
 
-const QString kSection = QStringLiteral("date");
-const QString kKey = QStringLiteral("prev_date");
+QString file_row(const opener_run::queued_file& f) {
+  QString mark;
+  switch (f.state) {
+    case opener_run::file_state::waiting:
+      mark = QStringLiteral("·");
+      break;
+    case opener_run::file_state::handing_over:
+      mark = QStringLiteral("…");
+      break;
+    case opener_run::file_state::handed_over:
+      mark = QStringLiteral("✓");
+      break;
+    case opener_run::file_state::failed:
+      mark = QStringLiteral("✗");
+      break;
+  }
+  const std::string name = std::filesystem::path(f.path).filename().string();
+  const QString place = f.folder.empty() ? run_window::tr("capsule root")
+                                         : QString::fromStdString(printable(f.folder));
+  return mark + "  " + QString::fromStdString(printable(name)) + "  (" + place + ")";
+}
+
+// The plain run asks, in a box, whether to open what days without a run
+// passed over; without a display nobody can answer, and the list goes to
+// stderr.
+bool ask_to_open_passed_over(const std::vector<passed_over_file>& files) {
+  QStringList lines;
+  for (const passed_over_file& f : files)
+    lines << QString::fromStdString(
+        fill(localized("mj::run_window", "%1 (%2)"),
+             {printable(f.folder + "/" + std::filesystem::path(f.path).filename().string()),
+              day_words(f.due_on)}));
+  const QString text =
+      files.size() == 1
+          ? run_window::tr("1 message came due while this computer was off:")
+          : run_window::tr("%n messages came due while this computer was off:", nullptr,
+                           static_cast<int>(files.size()));
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+    std::cerr << kProgramTitle << ": " << text.toStdString() << " "
+              << lines.join(QStringLiteral(", ")).toStdString() << "\n";
+    return false;
+  }
+  QMessageBox box(QMessageBox::Question, kProgramTitle, text);
+  box.setInformativeText(lines.join('\n'));
+  QPushButton* open = box.addButton(run_window::tr("Open them now"), QMessageBox::AcceptRole);
+  box.addButton(run_window::tr("Leave them"), QMessageBox::RejectRole);
+  box.setDefaultButton(open);
+  box.exec();
+  return box.clickedButton() == static_cast<QAbstractButton*>(open);
+}
 
 }  // namespace
 
-void report_by_policy(const failure& f) {
-  if (f.code == failure_code::not_found) return;
-  platform::show_message(QString::fromStdString(f.description), kProgramTitle);
-}
-
-run_window::run_window(QWidget* parent) : QWidget(parent) {
+run_window::run_window(bool interactive, QWidget* parent) : QWidget(parent) {
   setWindowTitle(tr("Morrowjar: opening capsules…"));
   setWindowIcon(QIcon(QStringLiteral(":/morrowjar/m_jar.png")));
-  setFixedSize(452, 291);
+  resize(452, 291);
   // A window that comes up at every login must not take the keyboard from
   // what the user is already typing into.
   setAttribute(Qt::WA_ShowWithoutActivating);
-  setBackgroundRole(QPalette::Base);
-  setAutoFillBackground(true);
-  timer_.setInterval(kDefaultInterval);
-  connect(&timer_, &QTimer::timeout, this, &run_window::open_next_file);
+  auto* layout = new QVBoxLayout(this);
+  heading_ = new QLabel(this);
+  heading_->setWordWrap(true);
+  list_ = new QListWidget(this);
+  list_->setFocusPolicy(Qt::NoFocus);
+  list_->setSelectionMode(QAbstractItemView::NoSelection);
+  hint_ = new QLabel(
+      tr("Closing this window stops the run; the files not opened yet open at the next run."),
+      this);
+  hint_->setWordWrap(true);
+  layout->addWidget(heading_);
+  layout->addWidget(list_, 1);
+  layout->addWidget(hint_);
+
+  run_services services = desktop_services(this);
+  services.tell_skipped = [] {
+    platform::show_message(skipped_text(), platform::skip_box_title());
+  };
+  if (interactive) services.offer_passed_over = ask_to_open_passed_over;
+  services.ended = [this] {
+    timer_.stop();
+    emit finished();
+  };
+  run_ = std::make_unique<opener_run>(std::move(services));
+  connect(&timer_, &QTimer::timeout, this, &run_window::tick);
 }
 
 run_window::~run_window() = default;
@@ -45,106 +110,76 @@ run_window::~run_window() = default;
 QString run_window::skipped_text() { return tr("Skipped this run"); }
 
 run_window::start run_window::start_run(const std::string& command_line, bool skip_key) {
-  if (skip_key && platform::insert_key_down()) {
-    platform::show_message(skipped_text(), platform::skip_box_title());
-    return start::skipped;
-  }
-  const classic_command_line request = split_command_line(command_line, report_);
-  const platform::capsule_location root = platform::resolve_capsule_root(request.location);
-  root_label_ = root_label(root.full_path());
-
-  lock_ = std::make_unique<QLockFile>(QString::fromStdString(run_lock_path(root)));
-  // Only a lock whose process is gone is stale: a run that opens many files
-  // with a long delay keeps its lock for as long as it needs.
-  lock_->setStaleLockTime(0);
-  if (!lock_->tryLock(0)) {
+  const start started = run_->begin(command_line, skip_key);
+  if (started == start::busy)
     std::cerr << "m_jar: "
               << fill(localized("mj::run_window",
                                 "another run is opening the capsule %1; this "
                                 "one ends without opening anything"),
-                      {root_label_})
+                      {printable(run_->root_label())})
               << "\n";
-    return start::busy;
-  }
-
-  const date today = platform::local_date_today();
-  const run_start calendar =
-      run_start_from(platform::read_setting(kSection, kKey).toStdString(), today, report_);
-  const run_plan plan = plan_run(root, calendar, report_);
-  if (!plan.scan.root_listed && !request.location.empty()) {
-    // Without a location the default capsule may simply not exist yet; a
-    // location the user gave that is not there is worth a word. (One that
-    // cannot be read was reported by the scan.)
-    const std::string path = without_final_separators(root.full_path());
-    std::error_code error;
-    if (!std::filesystem::is_directory(path, error)) {
-      const bool something_else = std::filesystem::exists(path, error);
-      report_(make_failure(
-          failure_code::path_access,
-          fill(something_else ? localized("mj::run_window",
-                                          "Capsule root %1 is not a folder. Nothing was opened; "
-                                          "the next run tries again.")
-                              : localized("mj::run_window",
-                                          "Capsule root %1 is not there. Nothing was opened; "
-                                          "the next run tries again."),
-               {root_label_})));
-    }
-  }
-  covers_the_day_ = plan.covers_the_day();
-  today_ = format_prev_date(today);
-  queue_ = opening_queue(plan.selection.open_queue);
-  for (const queue_entry& e : plan.selection.open_queue)
-    folder_of_.push_back(e.folder ? plan.scan.folders[*e.folder].name : std::string());
-  working_folder_ = plan.selection.working_folder.empty() ? QDir::currentPath().toStdString()
-                                                          : plan.selection.working_folder;
-  timer_.setInterval(request.interval_ms.value_or(kDefaultInterval));
+  if (started != start::running) return started;
+  show_progress();
+  timer_.setInterval(run_->interval_ms());
   timer_.start();
-  return start::running;
+  return started;
 }
 
-void run_window::open_next_file() {
-  const std::optional<std::string> path = queue_.tick();
-  if (!path) {
-    finish_run();
-    return;
-  }
-  const std::string& folder = folder_of_[queue_.handed_over() - 1];
-  if (const auto failed = platform::open_with_desktop(*path, working_folder_)) {
-    queue_.mark_failed();
-    // A box waits for the user; no file is handed over meanwhile.
-    timer_.stop();
-    report_(failure{failed->code,
-                    fill(localized("mj::run_window", "%1 (capsule %2). The next run tries again."),
-                         {failed->description, root_label_})});
-    if (!run_ended_) timer_.start();
-  } else {
-    ++came_back_[folder];
+void run_window::tick() {
+  run_->tick();
+  show_progress();
+}
+
+void run_window::show_progress() {
+  const auto& files = run_->files();
+  size_t done = 0;
+  for (const auto& f : files)
+    if (f.state == opener_run::file_state::handed_over ||
+        f.state == opener_run::file_state::failed)
+      ++done;
+  heading_->setText(tr("Capsules from %1: %2 of %3 files handed to the desktop, %4 left.")
+                        .arg(QString::fromStdString(printable(run_->root_label())))
+                        .arg(done)
+                        .arg(files.size())
+                        .arg(files.size() - done));
+  while (list_->count() > static_cast<int>(files.size())) delete list_->takeItem(list_->count() - 1);
+  for (size_t i = 0; i < files.size(); ++i) {
+    const QString row = file_row(files[i]);
+    if (i < static_cast<size_t>(list_->count())) {
+      if (list_->item(static_cast<int>(i))->text() != row) list_->item(static_cast<int>(i))->setText(row);
+    } else {
+      list_->addItem(row);
+    }
   }
 }
 
 void run_window::closeEvent(QCloseEvent* event) {
-  if (!run_ended_) {
-    timer_.stop();
-    run_ended_ = true;
-    if (lock_) lock_->unlock();
-    emit finished();
-  }
+  timer_.stop();
+  run_->stop();
   QWidget::closeEvent(event);
 }
 
-void run_window::finish_run() {
-  timer_.stop();
-  run_ended_ = true;
-  if (covers_the_day_ && queue_.failed() == 0) {
-    if (const auto f = platform::write_setting(kSection, kKey, QString::fromStdString(today_)))
-      report_(failure{f->code,
-                      fill(localized("mj::run_window", "%1. The next run covers these days again."),
-                           {f->description})});
-    else
-      day_stored_ = true;
+void show_problems(const std::vector<failure>& problems) {
+  if (problems.empty()) return;
+  if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+    for (const failure& f : problems) platform::show_message(QString::fromStdString(f.description), kProgramTitle);
+    return;
   }
-  lock_->unlock();
-  emit finished();
+  QStringList lines;
+  for (const failure& f : problems) lines << QString::fromStdString(f.description);
+  if (problems.size() == 1) {
+    platform::show_message(lines.front(), kProgramTitle);
+    return;
+  }
+  // Thirty problems stay readable: the first few in the box, all of them in
+  // its details.
+  constexpr int kShown = 5;
+  QMessageBox box(QMessageBox::Warning, kProgramTitle,
+                  run_window::tr("This run met %n problems.", nullptr, static_cast<int>(problems.size())));
+  box.setInformativeText(lines.mid(0, kShown).join(QStringLiteral("\n\n")) +
+                         (lines.size() > kShown ? run_window::tr("\n\n… and %n more (Show Details).", nullptr, static_cast<int>(lines.size() - kShown)) : QString()));
+  box.setDetailedText(lines.join(QStringLiteral("\n\n")));
+  box.exec();
 }
 
 }  // namespace mj

@@ -1,73 +1,53 @@
 // The opener's window: shown while the queued files are handed to the
-// desktop, one per tick of its timer. It holds no logic of its own: the run
-// is planned by plan_run, and failures follow report_by_policy.
+// desktop, one per tick of its timer. It shows the run (the capsule, each
+// file that came back and whether the desktop took it, how many are left)
+// and holds no logic of its own: the run is an opener_run.
 //
-// The day counts as done only when its work is: "prev_date" is stored after
-// the last queued file was handed over, never before. A run that ends early
-// (window closed, SIGTERM at logout, killed) stores nothing, so the next run
-// covers the same days again: a file may open twice, none is lost.
+// Closing the window stops the run where it is: nothing more is handed over,
+// and the day stays owed to the next run, which opens its files.
 #pragma once
 
-#include <QLockFile>
 #include <QTimer>
 #include <QWidget>
-#include <map>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "base/failure.h"
-#include "opener/run_plan.h"
+#include "opener/run.h"
+
+class QLabel;
+class QListWidget;
 
 namespace mj {
 
 inline constexpr char kProgramTitle[] = "Morrowjar";
 
-// The failure policy of the opener's run: a "not found" failure is silent
-// (it only ends a listing), any other one is shown in a box with an OK button
-// (one stderr line without a display), and either way the run goes on.
-void report_by_policy(const failure& f);
-
 class run_window : public QWidget {
   Q_OBJECT
 
  public:
-  enum class start { running, skipped, busy };
+  using start = opener_run::start;
 
-  explicit run_window(QWidget* parent = nullptr);
+  // `interactive`: started by a person (a login or by hand), who is asked in
+  // a box whether to open the messages passed over on days without a run.
+  explicit run_window(bool interactive = true, QWidget* parent = nullptr);
   ~run_window() override;
 
-  // Where the run's failures go; report_by_policy unless set before start_run.
-  void set_reporter(failure_sink report) { report_ = std::move(report); }
-
-  // Takes the run's lock, plans the run and starts the timer that opens its
-  // files. `skipped` when the skip key (looked at only with `skip_key`) ended
-  // the run, `busy` when another run on the same capsule root holds the
-  // lock: no file is opened then, and `finished` is not emitted.
+  // Starts the run and its timer. `skipped` when the skip key (looked at only
+  // with `skip_key`) ended the run, `busy` when another run on the same
+  // capsule root holds the lock (a line on stderr says so): no file is opened
+  // then, and `finished` is not emitted.
   start start_run(const std::string& command_line, bool skip_key = true);
 
   // What the box says when the skip key skipped the run.
   static QString skipped_text();
 
-  // Whether the run has files to open: a run with none needs no window.
-  bool has_files() const { return queue_.size() > 0; }
-
-  // The files handed over so far, counted by schedule folder ("" for the
-  // capsule root's own files).
-  const std::map<std::string, int>& came_back() const { return came_back_; }
-
-  // Whether the end of the run stored its day as done.
-  bool day_stored() const { return day_stored_; }
-
-  // True once the tick after the last file has ended the run. That tick can
-  // come while a failure box of the start is still open: the box's own event
-  // loop then ends, and the program must end too instead of showing the
-  // window.
-  bool run_ended() const { return run_ended_; }
+  const opener_run& run() const { return *run_; }
+  bool has_files() const { return !run_->files().empty(); }
+  bool run_ended() const { return run_->ended(); }
+  bool day_stored() const { return run_->day_served(); }
 
  protected:
-  // Closing the window ends the run where it is: no further file is handed
-  // over and the day is not marked as done (`finished` is still emitted).
   void closeEvent(QCloseEvent* event) override;
 
  signals:
@@ -75,24 +55,19 @@ class run_window : public QWidget {
   // its window was closed.
   void finished();
 
- private slots:
-  void open_next_file();
-
  private:
-  void finish_run();
+  void tick();
+  void show_progress();
 
-  failure_sink report_ = report_by_policy;
+  std::unique_ptr<opener_run> run_;
   QTimer timer_;
-  std::unique_ptr<QLockFile> lock_;
-  opening_queue queue_;
-  std::vector<std::string> folder_of_;  // per queued file, its folder ("" for the root)
-  std::map<std::string, int> came_back_;
-  bool day_stored_ = false;
-  std::string working_folder_;
-  std::string root_label_;
-  std::string today_;  // in its stored form, to write back at the end
-  bool covers_the_day_ = false;
-  bool run_ended_ = false;
+  QLabel* heading_;
+  QListWidget* list_;
+  QLabel* hint_;
 };
+
+// Lists the problems of a run in one box (one stderr line each without a
+// display), with what to do about each; nothing when there are none.
+void show_problems(const std::vector<failure>& problems);
 
 }  // namespace mj

@@ -2,15 +2,19 @@
 
 #include <QDBusConnection>
 #include <QDBusInterface>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
 #include <QDateTime>
 #include <QTimeZone>
 #include <ctime>
+#include <filesystem>
 #include <iostream>
 
 #include "base/wording.h"
 #include "platform/clock_changes.h"
 #include "platform/local_date.h"
-#include "platform/settings_store.h"
+#include "opener/dry_run.h"
+#include "platform/hand_over.h"
 
 namespace mj {
 
@@ -57,6 +61,11 @@ day_watcher::day_watcher(std::string command_line, bool notify)
   midnight_.setSingleShot(true);
   midnight_.setTimerType(Qt::VeryCoarseTimer);
   connect(&midnight_, &QTimer::timeout, this, [this] { run_if_new_day(false); });
+  // A run started by hand that holds the lock over midnight: try again a
+  // minute later, rather than leave the day without a run.
+  busy_retry_.setSingleShot(true);
+  busy_retry_.setInterval(60 * 1000);
+  connect(&busy_retry_, &QTimer::timeout, this, [this] { run_if_new_day(false); });
   platform::watch_clock_changes(this, [this] {
     arm_midnight();
     run_if_new_day(false);
@@ -67,6 +76,12 @@ day_watcher::day_watcher(std::string command_line, bool notify)
                                        QStringLiteral("org.freedesktop.login1.Manager"),
                                        QStringLiteral("PrepareForSleep"), this,
                                        SLOT(on_prepare_for_sleep(bool)));
+  if (notify_)
+    QDBusConnection::sessionBus().connect(
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"), this,
+        SLOT(on_notification_action(uint, QString)));
   zone_id_ = current_zone_id();
   zone_watcher_.addPaths(kZoneFolders);
   connect(&zone_watcher_, &QFileSystemWatcher::directoryChanged, this,
@@ -92,29 +107,25 @@ void day_watcher::on_zone_files_changed() {
 }
 
 void day_watcher::run_if_new_day(bool first) {
-  if (run_) return;  // the run going on covers today; its end re-arms the wait
-  const QString stored = platform::read_setting("date", "prev_date");
-  if (!first && stored.toStdString() == format_prev_date(platform::local_date_today())) {
+  if (run_) return;  // the run going on covers today; its end looks again
+  if (!first && served_day_ == platform::local_date_today()) {
     arm_midnight();
     return;
   }
-  problems_.clear();
-  run_ = std::make_unique<run_window>();
-  // No boxes from a program nobody started by hand: reports go to the
+  busy_retry_.stop();
+  // No boxes from a program nobody started by hand: problems go to the
   // journal (stderr) and into the notification.
-  run_->set_reporter([this](const failure& f) {
-    if (f.code == failure_code::not_found) return;
-    std::cerr << kProgramTitle << ": " << f.description << "\n";
-    problems_.push_back(f.description);
-  });
+  run_ = std::make_unique<run_window>(false);
   connect(run_.get(), &run_window::finished, this, &day_watcher::on_run_finished,
           Qt::QueuedConnection);
   switch (run_->start_run(command_line_, first)) {
     case run_window::start::running:
       if (run_->has_files()) run_->show();
       break;
-    case run_window::start::skipped:
     case run_window::start::busy:
+      busy_retry_.start();
+      [[fallthrough]];
+    case run_window::start::skipped:
       run_.reset();
       arm_midnight();
       break;
@@ -122,34 +133,92 @@ void day_watcher::run_if_new_day(bool first) {
 }
 
 void day_watcher::on_run_finished() {
-  const std::string summary = came_back_summary(run_->came_back());
+  const opener_run& run = run_->run();
+  const std::string summary = came_back_summary(run.came_back());
+  for (const failure& f : run.problems())
+    std::cerr << kProgramTitle << ": " << printable(f.description) << "\n";
   std::string body;
-  if (!problems_.empty()) {
-    body = problems_.size() == 1 ? problems_.front()
-                                 : fill(localized("mj::watch", "%1 problems; the first: %2"),
-                                        {std::to_string(problems_.size()), problems_.front()});
+  const auto& problems = run.problems();
+  if (!problems.empty()) {
+    body = problems.size() == 1 ? problems.front().description
+                                : fill(localized("mj::watch", "%1 problems; the first: %2"),
+                                       {std::to_string(problems.size()),
+                                        problems.front().description});
   }
+  const std::vector<passed_over_file> passed_over = run.passed_over();
+  if (!passed_over.empty()) {
+    std::string list;
+    for (const passed_over_file& p : passed_over) {
+      if (!list.empty()) list += ", ";
+      list += fill(localized("mj::watch", "%1 (%2)"),
+                   {printable(p.folder + "/" + std::filesystem::path(p.path).filename().string()),
+                    day_words(p.due_on)});
+    }
+    const std::string told =
+        passed_over.size() == 1
+            ? fill(localized("mj::watch", "1 message came due while this computer was off: %1"),
+                   {list})
+            : fill(localized("mj::watch", "%1 messages came due while this computer was off: %2"),
+                   {std::to_string(passed_over.size()), list});
+    std::cerr << kProgramTitle << ": " << told << "\n";
+    body = body.empty() ? told : told + "\n" + body;
+  }
+  const date run_day = run.today();
+  if (run.day_served()) served_day_ = run_day;
   run_->hide();
   run_.release()->deleteLater();
   if (notify_ && (!summary.empty() || !body.empty()))
     notify_desktop(summary.empty() ? localized("mj::watch", "Morrowjar met a problem") : summary,
-                   body);
+                   body, passed_over);
   arm_midnight();
+  // A run that went on over midnight served the day it began: the new day
+  // gets its own run now, not a day later.
+  if (platform::local_date_today() != run_day)
+    QTimer::singleShot(0, this, [this] { run_if_new_day(false); });
 }
 
 void day_watcher::arm_midnight() { midnight_.start(static_cast<int>(until_next_midnight())); }
 
-void day_watcher::notify_desktop(const std::string& summary, const std::string& body) const {
+void day_watcher::notify_desktop(const std::string& summary, const std::string& body,
+                                 const std::vector<passed_over_file>& passed_over) {
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.isConnected()) return;
   QDBusInterface notifications(QStringLiteral("org.freedesktop.Notifications"),
                                QStringLiteral("/org/freedesktop/Notifications"),
                                QStringLiteral("org.freedesktop.Notifications"), bus);
+  QStringList actions;
+  if (!passed_over.empty())
+    actions << QStringLiteral("open") << QString::fromStdString(localized("mj::watch", "Open"));
   // Not waited for: without a notification server there is no notice and no
-  // error.
-  notifications.asyncCall(QStringLiteral("Notify"), QStringLiteral("Morrowjar"), 0u,
-                          QStringLiteral("morrowjar"), QString::fromStdString(summary),
-                          QString::fromStdString(body), QStringList(), QVariantMap(), -1);
+  // error. The notice's id is kept when it offers to open messages.
+  QDBusPendingCall call = notifications.asyncCall(
+      QStringLiteral("Notify"), QStringLiteral("Morrowjar"), 0u, QStringLiteral("morrowjar"),
+      QString::fromStdString(summary), QString::fromStdString(body), actions, QVariantMap(), -1);
+  if (passed_over.empty()) return;
+  auto* watcher = new QDBusPendingCallWatcher(call, this);
+  connect(watcher, &QDBusPendingCallWatcher::finished, this,
+          [this, watcher, passed_over](QDBusPendingCallWatcher*) {
+            const QDBusPendingReply<uint> reply = *watcher;
+            if (!reply.isError()) {
+              offer_id_ = reply.value();
+              offered_ = passed_over;
+            }
+            watcher->deleteLater();
+          });
+}
+
+void day_watcher::on_notification_action(uint id, const QString& action) {
+  if (id != offer_id_ || offer_id_ == 0 || action != QLatin1String("open")) return;
+  offer_id_ = 0;
+  for (const passed_over_file& p : offered_)
+    platform::hand_to_desktop(p.path, std::filesystem::path(p.path).parent_path().string(),
+                              platform::kHandOverPatience, this,
+                              [path = p.path](std::optional<failure> outcome) {
+                                if (outcome)
+                                  std::cerr << kProgramTitle << ": "
+                                            << printable(outcome->description) << "\n";
+                              });
+  offered_.clear();
 }
 
 }  // namespace mj

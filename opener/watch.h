@@ -1,7 +1,7 @@
 // `m_jar --watch`: the opener stays resident without a window and makes its
-// run again whenever the local date has changed since the day last counted
-// as done: at local midnight, after the computer wakes from sleep, and when
-// the time zone changes. Each run is the plain run (same plan, same lock,
+// run again whenever the local date has changed since the day last served:
+// at local midnight, after the computer wakes from sleep, when the time zone
+// changes, and at once after a run that ended on a later day than it began. Each run is the plain run (same plan, same lock,
 // the day stored at its end), with a window only while it opens files, and
 // one desktop notification of what came back.
 #pragma once
@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,11 +40,13 @@ class day_watcher : public QObject {
   void on_zone_files_changed();
 
  private:
-  // Makes a run when the stored day is not today and no run is going on.
+  // Makes a run when today is not served yet and no run is going on.
   void run_if_new_day(bool first);
   void on_run_finished();
   void arm_midnight();
-  void notify_desktop(const std::string& summary, const std::string& body) const;
+  void notify_desktop(const std::string& summary, const std::string& body,
+                      const std::vector<passed_over_file>& passed_over);
+  void on_notification_action(uint id, const QString& action);
 
   std::string command_line_;
   bool notify_;
@@ -51,7 +54,11 @@ class day_watcher : public QObject {
   QFileSystemWatcher zone_watcher_;
   QByteArray zone_id_;
   std::unique_ptr<run_window> run_;
-  std::vector<std::string> problems_;  // met by the current run
+  std::optional<date> served_day_;  // the last day a run of this watch served
+  QTimer busy_retry_;               // while another run holds the lock
+  // The notice that offers to open passed-over messages, and those messages.
+  uint offer_id_ = 0;
+  std::vector<passed_over_file> offered_;
 };
 
 }  // namespace mj
