@@ -78,7 +78,8 @@ QJsonArray folders_json(const dry_run_report& report) {
 
 QJsonArray owed_days_json(const dry_run_report& report) {
   QJsonArray days;
-  for (const date d : report.start.owed_days) days.append(QString::fromStdString(format_iso_date(d)));
+  for (const date d : report.start.owed_days)
+    days.append(QString::fromStdString(format_iso_date(d)));
   return days;
 }
 
@@ -124,8 +125,7 @@ std::string printable(std::string_view text) {
   return out;
 }
 
-dry_run_report dry_run(std::optional<date> served_through, date today,
-                       std::string_view location) {
+dry_run_report dry_run(std::optional<date> served_through, date today, std::string_view location) {
   dry_run_report report;
   const failure_sink keep = [&report](const failure& f) { report.failures.push_back(f); };
   const platform::capsule_location root =

@@ -19,8 +19,7 @@ struct dry_run_report {
 
 // The same start, scan and selection as the real run: from the record of the
 // capsule root, or from `served_through` when given (`--prev`).
-dry_run_report dry_run(std::optional<date> served_through, date today,
-                       std::string_view location);
+dry_run_report dry_run(std::optional<date> served_through, date today, std::string_view location);
 
 // A heading line starting with "#", then one line per queued file: its path,
 // a tab, and why it opens, in the words of `m_jar --explain`; then each

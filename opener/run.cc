@@ -117,7 +117,10 @@ void opener_run::tick() {
 
 void opener_run::on_handed_over(size_t index, std::optional<failure> outcome) {
   --answers_pending_;
-  if (outcome) {
+  if (outcome && outcome->code == failure_code::not_found) {
+    // Removed since the scan: nothing to open, nothing lost.
+    files_[index].state = file_state::handed_over;
+  } else if (outcome) {
     ++failed_;
     files_[index].state = file_state::failed;
     report(failure{outcome->code,

@@ -23,8 +23,7 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 namespace {
 
 // Everything but the clock check, once the last day served is known.
-run_start days_since(std::optional<date> served_through, std::vector<date> unfinished,
-                     date today) {
+run_start days_since(std::optional<date> served_through, std::vector<date> unfinished, date today) {
   run_start start;
   start.calendar = make_run_calendar(today);
   start.served_through = served_through;

@@ -34,10 +34,10 @@ inline constexpr int kLookAheadDays = 4 * 366;
 // told as passed over.
 struct run_start {
   run_calendar calendar;
-  long long missed_days = 0;            // days strictly between the last day served and today
-  std::optional<date> served_through;   // the last day served, as the record holds it
-  std::vector<date> owed_days;          // days before today whose run did not finish
-  std::vector<date> off_days;           // days before today without a run, at most kOffDaysExamined
+  long long missed_days = 0;           // days strictly between the last day served and today
+  std::optional<date> served_through;  // the last day served, as the record holds it
+  std::vector<date> owed_days;         // days before today whose run did not finish
+  std::vector<date> off_days;          // days before today without a run, at most kOffDaysExamined
   // Today lies before the last day served: the clock is wrong, or was. The
   // run then opens only the capsule root's files and records nothing.
   bool clock_behind = false;

@@ -134,19 +134,20 @@ void run_window::show_progress() {
   const auto& files = run_->files();
   size_t done = 0;
   for (const auto& f : files)
-    if (f.state == opener_run::file_state::handed_over ||
-        f.state == opener_run::file_state::failed)
+    if (f.state == opener_run::file_state::handed_over || f.state == opener_run::file_state::failed)
       ++done;
   heading_->setText(tr("Capsules from %1: %2 of %3 files handed to the desktop, %4 left.")
                         .arg(QString::fromStdString(printable(run_->root_label())))
                         .arg(done)
                         .arg(files.size())
                         .arg(files.size() - done));
-  while (list_->count() > static_cast<int>(files.size())) delete list_->takeItem(list_->count() - 1);
+  while (list_->count() > static_cast<int>(files.size()))
+    delete list_->takeItem(list_->count() - 1);
   for (size_t i = 0; i < files.size(); ++i) {
     const QString row = file_row(files[i]);
     if (i < static_cast<size_t>(list_->count())) {
-      if (list_->item(static_cast<int>(i))->text() != row) list_->item(static_cast<int>(i))->setText(row);
+      if (list_->item(static_cast<int>(i))->text() != row)
+        list_->item(static_cast<int>(i))->setText(row);
     } else {
       list_->addItem(row);
     }
@@ -162,7 +163,8 @@ void run_window::closeEvent(QCloseEvent* event) {
 void show_problems(const std::vector<failure>& problems) {
   if (problems.empty()) return;
   if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
-    for (const failure& f : problems) platform::show_message(QString::fromStdString(f.description), kProgramTitle);
+    for (const failure& f : problems)
+      platform::show_message(QString::fromStdString(f.description), kProgramTitle);
     return;
   }
   QStringList lines;
@@ -174,10 +176,14 @@ void show_problems(const std::vector<failure>& problems) {
   // Thirty problems stay readable: the first few in the box, all of them in
   // its details.
   constexpr int kShown = 5;
-  QMessageBox box(QMessageBox::Warning, kProgramTitle,
-                  run_window::tr("This run met %n problems.", nullptr, static_cast<int>(problems.size())));
+  QMessageBox box(
+      QMessageBox::Warning, kProgramTitle,
+      run_window::tr("This run met %n problems.", nullptr, static_cast<int>(problems.size())));
   box.setInformativeText(lines.mid(0, kShown).join(QStringLiteral("\n\n")) +
-                         (lines.size() > kShown ? run_window::tr("\n\n… and %n more (Show Details).", nullptr, static_cast<int>(lines.size() - kShown)) : QString()));
+                         (lines.size() > kShown
+                              ? run_window::tr("\n\n… and %n more (Show Details).", nullptr,
+                                               static_cast<int>(lines.size() - kShown))
+                              : QString()));
   box.setDetailedText(lines.join(QStringLiteral("\n\n")));
   box.exec();
 }

@@ -24,9 +24,12 @@ class run_window_test : public QObject {
     return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
   }
 
+  // The day the record of the capsule says it is served through.
   QString stored_date() const {
-    const QSettings store(QSettings::NativeFormat, QSettings::UserScope, "M_Jar");
-    return store.value("date/prev_date").toString();
+    const auto record =
+        platform::read_day_record(platform::canonical_root_path(capsule_.toStdString()));
+    if (!record.ok() || !record->served_through) return {};
+    return QString::fromStdString(platform::format_record_day(*record->served_through));
   }
 
   // Three notes in the capsule root, which open at every run.
@@ -73,7 +76,10 @@ class run_window_test : public QObject {
     window.show();
     QTRY_COMPARE_WITH_TIMEOUT(handed_over().size(), 1, 5000);
     window.close();
-    QTest::qWait(2500);  // two more ticks' worth: nothing more is handed over
+    // The run has ended: however long the event loop runs, no tick is left
+    // to hand anything over.
+    QVERIFY(window.run_ended());
+    QTest::qWait(0);
     QCOMPARE(handed_over().size(), 1);
     QVERIFY(window.run_ended());
     QVERIFY(!window.day_stored());

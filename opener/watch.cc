@@ -11,10 +11,10 @@
 #include <iostream>
 
 #include "base/wording.h"
-#include "platform/clock_changes.h"
-#include "platform/local_date.h"
 #include "opener/dry_run.h"
+#include "platform/clock_changes.h"
 #include "platform/hand_over.h"
+#include "platform/local_date.h"
 
 namespace mj {
 
@@ -77,11 +77,11 @@ day_watcher::day_watcher(std::string command_line, bool notify)
                                        QStringLiteral("PrepareForSleep"), this,
                                        SLOT(on_prepare_for_sleep(bool)));
   if (notify_)
-    QDBusConnection::sessionBus().connect(
-        QStringLiteral("org.freedesktop.Notifications"),
-        QStringLiteral("/org/freedesktop/Notifications"),
-        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("ActionInvoked"), this,
-        SLOT(on_notification_action(uint, QString)));
+    QDBusConnection::sessionBus().connect(QStringLiteral("org.freedesktop.Notifications"),
+                                          QStringLiteral("/org/freedesktop/Notifications"),
+                                          QStringLiteral("org.freedesktop.Notifications"),
+                                          QStringLiteral("ActionInvoked"), this,
+                                          SLOT(on_notification_action(uint, QString)));
   zone_id_ = current_zone_id();
   zone_watcher_.addPaths(kZoneFolders);
   connect(&zone_watcher_, &QFileSystemWatcher::directoryChanged, this,
@@ -140,10 +140,10 @@ void day_watcher::on_run_finished() {
   std::string body;
   const auto& problems = run.problems();
   if (!problems.empty()) {
-    body = problems.size() == 1 ? problems.front().description
-                                : fill(localized("mj::watch", "%1 problems; the first: %2"),
-                                       {std::to_string(problems.size()),
-                                        problems.front().description});
+    body = problems.size() == 1
+               ? problems.front().description
+               : fill(localized("mj::watch", "%1 problems; the first: %2"),
+                      {std::to_string(problems.size()), problems.front().description});
   }
   const std::vector<passed_over_file> passed_over = run.passed_over();
   if (!passed_over.empty()) {
@@ -211,13 +211,12 @@ void day_watcher::on_notification_action(uint id, const QString& action) {
   if (id != offer_id_ || offer_id_ == 0 || action != QLatin1String("open")) return;
   offer_id_ = 0;
   for (const passed_over_file& p : offered_)
-    platform::hand_to_desktop(p.path, std::filesystem::path(p.path).parent_path().string(),
-                              platform::kHandOverPatience, this,
-                              [path = p.path](std::optional<failure> outcome) {
-                                if (outcome)
-                                  std::cerr << kProgramTitle << ": "
-                                            << printable(outcome->description) << "\n";
-                              });
+    platform::hand_to_desktop(
+        p.path, std::filesystem::path(p.path).parent_path().string(), platform::kHandOverPatience,
+        this, [path = p.path](std::optional<failure> outcome) {
+          if (outcome)
+            std::cerr << kProgramTitle << ": " << printable(outcome->description) << "\n";
+        });
   offered_.clear();
 }
 

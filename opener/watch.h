@@ -1,9 +1,9 @@
 // `m_jar --watch`: the opener stays resident without a window and makes its
 // run again whenever the local date has changed since the day last served:
 // at local midnight, after the computer wakes from sleep, when the time zone
-// changes, and at once after a run that ended on a later day than it began. Each run is the plain run (same plan, same lock,
-// the day stored at its end), with a window only while it opens files, and
-// one desktop notification of what came back.
+// changes, and at once after a run that ended on a later day than it began. Each run is the plain
+// run (same plan, same lock, the day stored at its end), with a window only while it opens files,
+// and one desktop notification of what came back.
 #pragma once
 
 #include <QFileSystemWatcher>

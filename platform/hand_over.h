@@ -26,8 +26,8 @@ using hand_over_done = std::function<void(std::optional<failure>)>;
 // `working_folder` as the started program's current folder, without waiting,
 // and calls `done` once, later, from the event loop: with nothing when the
 // desktop took the file (its opener ended with status 0, or still runs after
-// `patience`), with a failure naming the file and the reason otherwise. Not
-// called once `context` is gone.
+// `patience`), with a failure naming the file and the reason otherwise (code
+// not_found when the file is gone since). Not called once `context` is gone.
 void hand_to_desktop(const std::string& path, const std::string& working_folder,
                      std::chrono::milliseconds patience, QObject* context, hand_over_done done);
 

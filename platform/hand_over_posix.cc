@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <memory>
 
 #include "base/wording.h"
@@ -117,7 +118,7 @@ class hand_over_watch : public QObject {
         path_(std::move(path)),
         context_(context),
         done_(std::move(done)) {
-    QTimer::singleShot(patience, this, [this] { decide(std::nullopt); });
+    QTimer::singleShot(patience, this, [this] { decide(nullptr); });
 #ifdef __linux__
     const int fd = static_cast<int>(syscall(SYS_pidfd_open, pid_, 0));
     if (fd >= 0) {
@@ -145,18 +146,27 @@ class hand_over_watch : public QObject {
     if (got == 0) return;  // still running
     notifier_.reset();
     poll_.stop();
-    if (got < 0 || (WIFEXITED(status) && WEXITSTATUS(status) == 0))
-      decide(std::nullopt);
-    else
-      decide(make_failure(failure_code::path_access, path_ + " (" + ending_reason(status) + ")"));
+    std::error_code error;
+    if (got < 0 || (WIFEXITED(status) && WEXITSTATUS(status) == 0)) {
+      decide(nullptr);
+    } else if (!std::filesystem::exists(path_, error) && !error) {
+      // Removed since the scan: nothing left to open, and nothing lost.
+      const failure gone = make_failure(failure_code::not_found, path_);
+      decide(&gone);
+    } else {
+      const failure refused =
+          make_failure(failure_code::path_access, path_ + " (" + ending_reason(status) + ")");
+      decide(&refused);
+    }
     ended_ = true;
     if (decided_) deleteLater();
   }
 
-  void decide(std::optional<failure> outcome) {
+  // `outcome` null: the desktop took the file.
+  void decide(const failure* outcome) {
     if (!decided_) {
       decided_ = true;
-      if (context_) done_(std::move(outcome));
+      if (context_) done_(outcome ? std::optional<failure>(*outcome) : std::optional<failure>());
     }
     if (ended_) deleteLater();
   }

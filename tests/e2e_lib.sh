@@ -94,3 +94,15 @@ reachable_binary() {  # BINARY WORK-FOLDER
     printf '%s' "$2/bin/$(basename "$1")"
   fi
 }
+
+# The opener's record of days for a capsule root that is not the default one:
+# its own section of M_Jar.conf, named after its canonical path.
+record_section() {  # CAPSULE
+  printf 'capsule_%s' "$(printf '%s' "$(realpath -m "$1")" | sha256sum | cut -c1-16)"
+}
+write_record() {  # SETTINGS-FILE CAPSULE PREV-DATE (printf %b escapes allowed)
+  printf '[%s]\nprev_date=%b\n' "$(record_section "$2")" "$3" >"$1"
+}
+read_record() {  # SETTINGS-FILE CAPSULE: the day served through
+  sed -n "/^\[$(record_section "$2")\]/,/^\[/ s/^prev_date=//p" "$1" 2>/dev/null
+}

@@ -36,8 +36,8 @@ make_file() {  # RELATIVE-PATH "LOCAL TIME"
   echo "message" >"$capsule/$1"
   touch -d "$2" "$capsule/$1"
 }
-store_prev_date() { printf '[date]\nprev_date=%s\n' "$1" >"$config/M_Jar.conf"; }
-stored_prev_date() { sed -n 's/^prev_date=//p' "$config/M_Jar.conf" 2>/dev/null; }
+store_prev_date() { write_record "$config/M_Jar.conf" "$capsule" "$1"; }
+stored_prev_date() { read_record "$config/M_Jar.conf" "$capsule"; }
 
 # Runs m_jar on a fixed day the way a login starts it; extra environment
 # settings may come first ("VAR=value").
@@ -63,15 +63,16 @@ opened() {  # EXPECTED-COUNT
 
 expected() { printf "$capsule/%s\n" "$@" | sort; }
 
-# 1. A run cut short after the first of three notes of yesterday in
-#    "TOMORROW+" (killed, or ended by SIGTERM at a logout) stores nothing, so
-#    the next day's run opens all three again: the first may open twice, none
-#    is lost.
-for signal in KILL TERM; do
+# 1. A run cut short after the first of three notes of yesterday (killed, or
+#    ended by SIGTERM at a logout) leaves its day owed, so the next day's run
+#    opens all three again: the first may open twice, none is lost. The day
+#    had a run, so this holds for "TOMORROW" as for "TOMORROW+".
+for case in KILL:TOMORROW TERM:TOMORROW+ KILL:TOMORROW+; do
+  signal=${case%%:*} folder=${case#*:}
   rm -rf "$capsule"
-  make_file "TOMORROW+/a.txt" "2031-03-11 09:00"
-  make_file "TOMORROW+/b.txt" "2031-03-11 10:00"
-  make_file "TOMORROW+/c.txt" "2031-03-11 11:00"
+  make_file "$folder/a.txt" "2031-03-11 09:00"
+  make_file "$folder/b.txt" "2031-03-11 10:00"
+  make_file "$folder/c.txt" "2031-03-11 11:00"
   store_prev_date 2031/03/11
   : >"$log"
   run_at "2031-03-12 08:00:00" END_RUN_WITH=$signal 1 "$capsule" 2>"$tmp/stderr"
@@ -79,11 +80,11 @@ for signal in KILL TERM; do
   if [[ $signal == TERM ]]; then
     check "SIGTERM ends the run cleanly (status $status)" test "$status" == 0
   fi
-  check "run ended by SIG$signal handed over one file: $(cat "$log")" test "$(opened 1)" == "$(expected TOMORROW+/a.txt)"
+  check "run ended by SIG$signal handed over one file: $(cat "$log")" test "$(opened 1)" == "$(expected "$folder/a.txt")"
   check "run ended by SIG$signal stored no date: $(stored_prev_date)" test "$(stored_prev_date)" == 2031/03/11
   : >"$log"
   run_at "2031-03-13 08:00:00" 0 "$capsule" 2>"$tmp/stderr"
-  check "the day after SIG$signal, all three open" test "$(opened 3)" == "$(expected TOMORROW+/a.txt TOMORROW+/b.txt TOMORROW+/c.txt)"
+  check "the day after SIG$signal, all three of $folder open: $(opened 3)" test "$(opened 3)" == "$(expected "$folder/a.txt" "$folder/b.txt" "$folder/c.txt")"
   check "the day after SIG$signal, the day is stored" test "$(stored_prev_date)" == 2031/03/13
 done
 
@@ -93,7 +94,7 @@ rm -rf "$capsule"
 make_file "TOMORROW/a.txt" "2031-03-11 09:00"
 store_prev_date 2031/03/11
 run_at "2031-03-12 08:00:00" PATH="$tmp/nobin" 0 "$capsule" 2>"$tmp/stderr"
-check "without xdg-open the run still ends with 0" test $? == 0
+check "without xdg-open the run ends with 1" test $? == 1
 check "without xdg-open the file is reported: $(cat "$tmp/stderr")" \
   grep -q "^Morrowjar: .*$capsule/TOMORROW/a.txt.*xdg-open not found" "$tmp/stderr"
 check "without xdg-open no date is stored" test "$(stored_prev_date)" == 2031/03/11

@@ -149,7 +149,7 @@ sed -i 's|^prev_date=.*|prev_date=someday|' "$config/M_Jar.conf"
 opened=$(real_run "2031-03-13 09:00:00" 4)
 expect_list "after a broken prev_date" "$opened" A_root.txt b_root.txt EVERYDAY/e.txt \
   TOMORROW/today.txt
-grep -qF 'Morrowjar: The date of the last run cannot be read: "someday" is not a date.' "$tmp/stderr" ||
+grep -qF 'cannot be read (prev_date is not a date: "someday"). This run counts today as its only day.' "$tmp/stderr" ||
   fail "a broken prev_date was not reported: $(cat "$tmp/stderr")"
 
 [[ $failed == 0 ]] && echo "run e2e: all checks passed"
