@@ -147,6 +147,10 @@ open on the days the name says.</source>
         <source>Problem: %1</source>
         <translation>問題: %1</translation>
     </message>
+    <message>
+        <source>Passed over: %1 came due on %2, a day without a run, and will not open on a later day.</source>
+        <translation>見送り: %1 は実行のなかった %2 に期日を迎え、後の日には開きません。</translation>
+    </message>
 </context>
 <context>
     <name>mj::explain</name>
@@ -246,6 +250,33 @@ open on the days the name says.</source>
     </message>
 </context>
 <context>
+    <name>mj::platform::day_record</name>
+    <message>
+        <source>The record of the days already served, in %1, cannot be read (%2)</source>
+        <translation>%1 にある処理済みの日の記録を読めません (%2)</translation>
+    </message>
+    <message>
+        <source>%1 is not a single value</source>
+        <translation>%1 が一つの値ではありません</translation>
+    </message>
+    <message>
+        <source>the settings store %1 cannot be written</source>
+        <translation>設定ファイル %1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation>ファイルを読めません</translation>
+    </message>
+    <message>
+        <source>the file is damaged</source>
+        <translation>ファイルが壊れています</translation>
+    </message>
+    <message>
+        <source>%1 is not a date: &quot;%2&quot;</source>
+        <translation>%1 が日付ではありません: &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
     <name>mj::platform::file_time</name>
     <message>
         <source>%1 (dated %2, outside the years %3 to %4)</source>
@@ -274,12 +305,50 @@ open on the days the name says.</source>
         <source>the shell could not open it, error %1</source>
         <translation>シェルが開けませんでした (エラー %1)</translation>
     </message>
+    <message>
+        <source>%1 was stopped by signal %2</source>
+        <translation>%1 がシグナル %2 で止まりました</translation>
+    </message>
+    <message>
+        <source>%1 did not understand its command line</source>
+        <translation>%1 がコマンドラインを理解できませんでした</translation>
+    </message>
+    <message>
+        <source>%1 found no such file</source>
+        <translation>%1 がファイルを見つけられませんでした</translation>
+    </message>
+    <message>
+        <source>%1 found no program for this kind of file, or no desktop to open it on</source>
+        <translation>%1 がこの種類のファイルを開くプログラムか、開くデスクトップを見つけられませんでした</translation>
+    </message>
+    <message>
+        <source>the program %1 chose for this kind of file failed</source>
+        <translation>%1 が選んだこの種類のファイル用のプログラムが失敗しました</translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation>%1 が状態 %2 で終わりました</translation>
+    </message>
+</context>
+<context>
+    <name>mj::platform::run_lock</name>
+    <message>
+        <source>The lock %1, which keeps two runs from opening the same files, cannot be made; this run goes on without it</source>
+        <translation>二つの実行が同じファイルを開かないためのロック %1 を作れません。この実行はロックなしで続けます</translation>
+    </message>
 </context>
 <context>
     <name>mj::platform::settings_store</name>
     <message>
         <source>the settings store %1 cannot be written</source>
         <translation>設定ファイル %1 に書き込めません</translation>
+    </message>
+</context>
+<context>
+    <name>mj::run</name>
+    <message>
+        <source>The clock reads %1, earlier than the last run on %2. Only the files of the capsule root were opened, and this day is not recorded; check the computer&apos;s date and time.</source>
+        <translation>時計が %1 を示しており、前回の実行 (%2) より前です。カプセルルートのファイルだけを開き、この日は記録しません。コンピューターの日付と時刻を確かめてください。</translation>
     </message>
 </context>
 <context>
@@ -291,6 +360,10 @@ open on the days the name says.</source>
     <message>
         <source>a start-up delay of %1 seconds</source>
         <translation>起動時の待ち時間 %1 秒</translation>
+    </message>
+    <message>
+        <source>%1. This run counts today as its only day.</source>
+        <translation>%1。この実行は今日だけを対象にします。</translation>
     </message>
 </context>
 <context>
@@ -322,6 +395,56 @@ open on the days the name says.</source>
     <message>
         <source>%1. The next run covers these days again.</source>
         <translation>%1。次の実行でこれらの日をもう一度扱います。</translation>
+    </message>
+    <message>
+        <source>capsule root</source>
+        <translation>カプセルルート</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>1 message came due while this computer was off:</source>
+        <translation>このコンピューターを使っていない間に 1 件のメッセージが期日を迎えました:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n messages came due while this computer was off:</source>
+        <translation>
+            <numerusform>このコンピューターを使っていない間に %n 件のメッセージが期日を迎えました:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open them now</source>
+        <translation>今すぐ開く</translation>
+    </message>
+    <message>
+        <source>Leave them</source>
+        <translation>そのままにする</translation>
+    </message>
+    <message>
+        <source>Closing this window stops the run; the files not opened yet open at the next run.</source>
+        <translation>このウィンドウを閉じると実行が止まり、まだ開いていないファイルは次の実行で開きます。</translation>
+    </message>
+    <message>
+        <source>Capsules from %1: %2 of %3 files handed to the desktop, %4 left.</source>
+        <translation>%1 のカプセル: %3 件中 %2 件をデスクトップに渡しました。残り %4 件。</translation>
+    </message>
+    <message numerus="yes">
+        <source>This run met %n problems.</source>
+        <translation>
+            <numerusform>この実行で %n 件の問題がありました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+… and %n more (Show Details).</source>
+        <translation>
+            <numerusform>
+
+… ほか %n 件 (詳細を表示)。</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -787,6 +910,18 @@ LOCATION は ./-name のように指定します)。</translation>
     <message>
         <source>Morrowjar met a problem</source>
         <translation>Morrowjar で問題が起きました</translation>
+    </message>
+    <message>
+        <source>1 message came due while this computer was off: %1</source>
+        <translation>このコンピューターを使っていない間に 1 件のメッセージが期日を迎えました: %1</translation>
+    </message>
+    <message>
+        <source>%1 messages came due while this computer was off: %2</source>
+        <translation>このコンピューターを使っていない間に %1 件のメッセージが期日を迎えました: %2</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
     </message>
 </context>
 <context>
