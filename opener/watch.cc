@@ -7,6 +7,7 @@
 #include <ctime>
 #include <iostream>
 
+#include "base/visible_text.h"
 #include "base/wording.h"
 #include "platform/clock_changes.h"
 #include "platform/local_date.h"
@@ -104,7 +105,7 @@ void day_watcher::run_if_new_day(bool first) {
   // journal (stderr) and into the notification.
   run_->set_reporter([this](const failure& f) {
     if (f.code == failure_code::not_found) return;
-    std::cerr << kProgramTitle << ": " << f.description << "\n";
+    std::cerr << kProgramTitle << ": " << printable_line(f.description) << "\n";
     problems_.push_back(f.description);
   });
   connect(run_.get(), &run_window::finished, this, &day_watcher::on_run_finished,

@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <cstdio>
 
+#include "base/visible_text.h"
 #include "platform/display_servers.h"
 
 namespace mj::platform {
@@ -32,9 +33,12 @@ void use_offscreen_without_display() {
 
 void show_message(const QString& text, const QString& title) {
   if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+    // One line: its sentences joined, any control that came in with a name
+    // escaped.
     QString line = text;
     line.replace('\n', ' ');
-    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title), qUtf8Printable(line));
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title),
+                 printable_line(line.toStdString()).c_str());
     std::fflush(stderr);
     return;
   }
