@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <set>
 #include <utility>
 
 #include "base/visible_text.h"
@@ -200,16 +199,25 @@ void look_ahead_at_folder(const fs::path& root, int index, const scanned_folder&
   // Today's verdict is the scan's own; the split, made without missed days,
   // is the same for every later day.
   verdicts.push_back(evaluation.verdict);
-  std::set<std::string> reported;
-  for (const failure& f : evaluation.failures) reported.insert(f.description);
-  for (size_t i = 1; i < calendars.size(); ++i) {
-    verdicts.push_back(due_on_run(evaluation.name, calendars[i]));
-    const std::optional<failure>& ended = verdicts.back().ended_by;
-    if (ended && reported.insert(ended->description).second)
-      report.failures.push_back(failure{
-          ended->code, fill(localized("mj::upcoming", "Folder \"%1\", judged on %2, in %3: %4."),
-                            {printable(scanned.name), day_words(calendars[i].today),
-                             root_label(root), ended->description})});
+  verdicts.back().ended_by.reset();
+  // A folder's failure is listed once: the scan's of today, or else the
+  // first a later day meets. The verdicts keep none, so that a failure on
+  // every day of ten years costs no memory.
+  bool listed = !evaluation.failures.empty();
+  if (same_verdict_every_day(evaluation.name, calendars.front().today, calendars.back().today))
+    verdicts.resize(calendars.size(), verdicts.front());
+  for (size_t i = verdicts.size(); i < calendars.size(); ++i) {
+    due_verdict verdict = due_on_run(evaluation.name, calendars[i]);
+    if (verdict.ended_by && !listed) {
+      listed = true;
+      report.failures.push_back(
+          failure{verdict.ended_by->code,
+                  fill(localized("mj::upcoming", "Folder \"%1\", judged on %2, in %3: %4."),
+                       {printable(scanned.name), day_words(calendars[i].today), root_label(root),
+                        verdict.ended_by->description})});
+    }
+    verdict.ended_by.reset();
+    verdicts.push_back(std::move(verdict));
   }
 
   size_t total = 0;
