@@ -27,7 +27,9 @@ bool has_display() {
 
 void use_offscreen_without_display() {
   if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return;
-  const std::string platforms = qt_platforms_for(probe_display_servers());
+  const display_servers found = probe_display_servers();
+  if (found.x11_silent) tell_silent_display();
+  const std::string platforms = qt_platforms_for(found);
   if (!platforms.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platforms));
 }
 
