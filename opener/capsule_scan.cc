@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "base/visible_text.h"
 #include "base/wording.h"
 #include "platform/directory_listing.h"
 #include "platform/file_attributes.h"
@@ -18,8 +19,9 @@ using platform::listing_mask;
 // so that a translation may order their parts.
 using place = std::function<std::string(const std::string& description)>;
 
+// Names in these sentences are shown as `printable` shows them.
 place folder_place(const std::string& name, const std::filesystem::path& root) {
-  return [name, label = root_label(root)](const std::string& description) {
+  return [name = printable(name), label = root_label(root)](const std::string& description) {
     return fill(localized("mj::capsule_scan", "Folder \"%1\" in %2: %3."),
                 {name, label, description});
   };
@@ -27,14 +29,15 @@ place folder_place(const std::string& name, const std::filesystem::path& root) {
 
 place file_place(const std::string& folder, const std::string& file,
                  const std::filesystem::path& root) {
-  return [name = folder + "/" + file, label = root_label(root)](const std::string& description) {
+  return [name = printable(folder) + "/" + printable(file),
+          label = root_label(root)](const std::string& description) {
     return fill(localized("mj::capsule_scan", "File \"%1\" in %2: %3."),
                 {name, label, description});
   };
 }
 
 place entry_place(const std::string& name, const std::filesystem::path& root) {
-  return [name, label = root_label(root)](const std::string& description) {
+  return [name = printable(name), label = root_label(root)](const std::string& description) {
     //: An entry of the capsule root, the capsule root, what went wrong.
     return fill(localized("mj::capsule_scan", "\"%1\" in %2: %3."), {name, label, description});
   };
@@ -104,7 +107,7 @@ bool enter_folder(const std::filesystem::path& folder, const failure_sink& repor
   if (std::filesystem::is_directory(folder, error)) return true;
   report(make_failure(
       failure_code::path_not_found,
-      fill(localized("mj::capsule_scan", "the folder %1 is gone"), {folder.string()})));
+      fill(localized("mj::capsule_scan", "the folder %1 is gone"), {printable(folder.string())})));
   return false;
 }
 
@@ -126,6 +129,12 @@ void queue_folder_files(const std::filesystem::path& root, size_t index,
   }
   for (const std::string& name : *names) {
     const std::filesystem::path path = folder / name;
+    // No program could be handed such a path: the file alone is passed
+    // over, and the day still counts as done.
+    if (const std::optional<failure> too_long = path_past_limit(root, scanned.name, name)) {
+      report(*too_long);
+      continue;
+    }
     if (verdict.kind == due_kind::all_files) {
       selection.open_queue.push_back({path.string(), index});
       continue;
@@ -149,6 +158,21 @@ void queue_folder_files(const std::filesystem::path& root, size_t index,
 }
 
 }  // namespace
+
+std::optional<failure> path_past_limit(const std::filesystem::path& root, const std::string& folder,
+                                       const std::string& file) {
+  const std::filesystem::path path = root / folder / file;
+  const size_t length = path.native().size();
+  if (length <= platform::longest_path()) return std::nullopt;
+  return placed(
+      make_failure(failure_code::path_access,
+                   fill(localized("mj::capsule_scan",
+                                  "its path is %1 long, longer than the system takes (%2)"),
+                        {std::to_string(length), std::to_string(platform::longest_path())})),
+      file_place(folder, file, root),
+      localized("mj::capsule_scan",
+                "The file is passed over; move it to a shorter path to have it open."));
+}
 
 capsule_scan scan_capsule(const std::filesystem::path& root, long long missed_days,
                           const run_calendar& calendar, const failure_sink& report) {
@@ -203,9 +227,9 @@ std::string root_label(const std::filesystem::path& root) {
   if (home != nullptr && *home != '\0') {
     const std::string prefix = without_final_separators(home);
     if (text == prefix) return "~";
-    if (text.starts_with(prefix + "/")) return "~" + text.substr(prefix.size());
+    if (text.starts_with(prefix + "/")) return "~" + printable(text.substr(prefix.size()));
   }
-  return text;
+  return printable(text);
 }
 
 }  // namespace mj

@@ -58,11 +58,17 @@ struct opening_selection {
 opening_selection select_due_files(const std::filesystem::path& root, const capsule_scan& scan,
                                    date today, const failure_sink& report);
 
+// The failure of the file `file` of the schedule folder `folder` when its
+// path is longer than the system takes: no program could be handed it.
+// Such a file is passed over on its own; the rest of its folder opens.
+std::optional<failure> path_past_limit(const std::filesystem::path& root, const std::string& folder,
+                                       const std::string& file);
+
 // `path` without its final separators (a lone "/" stays).
 std::string without_final_separators(std::string path);
 
 // How the capsule root is named to the user: its path, with the home folder
-// as "~" and without the final separator.
+// as "~" and without the final separator, shown as `printable` shows names.
 std::string root_label(const std::filesystem::path& root);
 
 }  // namespace mj

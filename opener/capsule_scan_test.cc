@@ -2,12 +2,14 @@
 // file times set through std::filesystem.
 #include "opener/capsule_scan.h"
 
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <ctime>
 #include <fstream>
 
+#include "platform/file_attributes.h"
 #include "rules/test_support.h"
 #include "tests/temp_folder.h"
 
@@ -126,6 +128,67 @@ TEST_F(CapsuleScan, ARepeatingFolderWithoutAStepQueuesNothing) {
   EXPECT_TRUE(select_due_files(root_, scan, D("1998-12-16"), keep()).open_queue.empty());
   scan.folders[0].evaluation.verdict.repeat_every = 1;
   EXPECT_EQ(select_due_files(root_, scan, D("1998-12-16"), keep()).open_queue.size(), 1u);
+}
+
+// A capsule root so deep that a long file name in one of its folders makes a
+// path longer than the system takes, though the root and its folders are not.
+TEST(CapsuleScanLongPaths, AFilePastThePathLimitIsReportedAloneAndTheDayIsServed) {
+  mj::testing::temp_folder folder("mj_long_paths");
+  ASSERT_FALSE(folder.path().empty());
+  fs::path root = folder.path();
+  // The root about 200 short of the limit: its folders fit, a long name not.
+  const size_t root_length = platform::longest_path() - 200;
+  while (root.native().size() + 201 < root_length) root /= std::string(200, 'd');
+  root /= std::string(root_length - root.native().size() - 1, 'e');
+  ASSERT_TRUE(fs::create_directories(root));
+  const std::string long_name = std::string(240, 'n') + ".txt";
+
+  struct Case {
+    const char* folder;  // due on 1998-12-16
+    const char* short_time;
+  };
+  const Case kCases[] = {
+      {"16", "1998-12-01 12:00:00"},        // the whole folder
+      {"TOMORROW", "1998-12-15 12:00:00"},  // files by their time
+      {"YEAR1-", "1997-01-01 12:00:00"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.folder);
+    const fs::path due = root / c.folder;
+    fs::create_directories(due);
+    std::ofstream(due / "short.txt") << "message";
+    std::tm local{};
+    ASSERT_NE(strptime(c.short_time, "%Y-%m-%d %H:%M:%S", &local), nullptr);
+    local.tm_isdst = -1;
+    fs::last_write_time(
+        due / "short.txt",
+        std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(mktime(&local))));
+    // Made through the folder: its whole path is too long to name it by.
+    const int folder_fd = open(due.c_str(), O_RDONLY | O_DIRECTORY);
+    ASSERT_GE(folder_fd, 0);
+    const int file_fd = openat(folder_fd, long_name.c_str(), O_CREAT | O_WRONLY, 0644);
+    ASSERT_GE(file_fd, 0);
+    close(file_fd);
+    ASSERT_GT((due / long_name).native().size(), platform::longest_path());
+
+    std::vector<failure> failures;
+    const failure_sink keep = [&](const failure& f) { failures.push_back(f); };
+    const run_calendar calendar = make_run_calendar(D("1998-12-16"));
+    const capsule_scan scan = scan_capsule(root, 0, calendar, keep);
+    const opening_selection selection = select_due_files(root, scan, calendar.today, keep);
+    ASSERT_EQ(selection.open_queue.size(), 1u);
+    EXPECT_EQ(selection.open_queue[0].path, (due / "short.txt").string());
+    EXPECT_TRUE(selection.complete);  // the day counts as served
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_NE(failures[0].code, failure_code::not_found);  // shown, not silent
+    EXPECT_NE(failures[0].description.find("longer than the system takes"), std::string::npos)
+        << failures[0].description;
+    // Removed through the folder too, so that the next case stands alone and
+    // the temporary folder can be removed by path.
+    EXPECT_EQ(unlinkat(folder_fd, long_name.c_str(), 0), 0);
+    close(folder_fd);
+    fs::remove_all(due);
+  }
 }
 
 }  // namespace

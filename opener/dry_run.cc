@@ -1,11 +1,9 @@
 #include "opener/dry_run.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <cstdio>
-
+#include "base/visible_text.h"
 #include "base/wording.h"
 #include "opener/explain.h"
+#include "opener/json_text.h"
 #include "platform/capsule_root.h"
 #include "platform/day_record.h"
 #include "rules/schedule_words.h"
@@ -18,10 +16,11 @@ namespace {
 std::string why_due(const dry_run_report& report, const scanned_folder& folder) {
   std::vector<failure> ignored;
   const schedule_name plain = split_schedule_name(folder.name, 0, ignored);
-  return fill(localized("mj::dry_run", "folder \"%1\", %2: %3"),
-              {printable(folder.name),
-               describe_schedule(plain, year_number(report.start.calendar.today)).words,
-               describe_verdict(folder.evaluation)});
+  return fill(
+      localized("mj::dry_run", "folder \"%1\", %2: %3"),
+      {printable(folder.name),
+       printable_line(describe_schedule(plain, year_number(report.start.calendar.today)).words),
+       describe_verdict(folder.evaluation)});
 }
 
 // The heading: the capsule root, the day with its missed days, and how many
@@ -45,87 +44,62 @@ std::string heading(const dry_run_report& report) {
                      {printable(report.plan.root.full_path()), day, files});
 }
 
-QJsonArray queue_json(const dry_run_report& report) {
-  QJsonArray queue;
+std::string queue_json(const dry_run_report& report) {
+  std::vector<std::string> queue;
+  queue.reserve(report.plan.selection.open_queue.size());
   for (const queue_entry& e : report.plan.selection.open_queue) {
-    const bool in_folder = e.folder.has_value();
-    const scanned_folder* folder = in_folder ? &report.plan.scan.folders[*e.folder] : nullptr;
-    queue.append(QJsonObject{
-        {"path", from_utf8(e.path)},
-        {"folder", folder ? from_utf8(folder->name) : QJsonValue(QJsonValue::Null)},
-        // A root file opens at every run, whatever a due kind would say.
-        {"due", folder ? due_kind_key(folder->evaluation.verdict.kind) : "all_files"},
-    });
+    const scanned_folder* folder = e.folder ? &report.plan.scan.folders[*e.folder] : nullptr;
+    json_object entry;
+    entry.name("path", e.path);
+    if (folder)
+      entry.name("folder", folder->name);
+    else
+      entry.raw("folder", "null");
+    // A root file opens at every run, whatever a due kind would say.
+    entry.text("due", folder ? due_kind_key(folder->evaluation.verdict.kind) : "all_files");
+    queue.push_back(entry.str());
   }
-  return queue;
+  return json_array(queue);
 }
 
-QJsonArray folders_json(const dry_run_report& report) {
-  QJsonArray folders;
+std::string folders_json(const dry_run_report& report) {
+  std::vector<std::string> folders;
+  folders.reserve(report.plan.scan.folders.size());
   for (const scanned_folder& f : report.plan.scan.folders) {
     const due_verdict& v = f.evaluation.verdict;
-    folders.append(QJsonObject{
-        {"name", from_utf8(f.name)},
-        {"due", due_kind_key(v.kind)},
-        {"from", json_date(v.from)},
-        {"to", json_date(v.to)},
-        {"repeat_every", v.repeat_every},
-        {"failures", json_failures(f.evaluation.failures)},
-    });
+    folders.push_back(json_object()
+                          .name("name", f.name)
+                          .text("due", due_kind_key(v.kind))
+                          .day("from", v.from)
+                          .day("to", v.to)
+                          .number("repeat_every", v.repeat_every)
+                          .raw("failures", json_failures(f.evaluation.failures))
+                          .str());
   }
-  return folders;
+  return json_array(folders);
 }
 
-QJsonArray owed_days_json(const dry_run_report& report) {
-  QJsonArray days;
-  for (const date d : report.start.owed_days)
-    days.append(QString::fromStdString(format_iso_date(d)));
-  return days;
+std::string owed_days_json(const dry_run_report& report) {
+  std::vector<std::string> days;
+  for (const date d : report.start.owed_days) days.push_back(json_date(d));
+  return json_array(days);
 }
 
-QJsonArray passed_over_json(const dry_run_report& report) {
-  QJsonArray files;
+std::string passed_over_json(const dry_run_report& report) {
+  std::vector<std::string> files;
   for (const passed_over_file& p : report.plan.passed_over)
-    files.append(QJsonObject{
-        {"path", from_utf8(p.path)},
-        {"folder", from_utf8(p.folder)},
-        {"due_on", QString::fromStdString(format_iso_date(p.due_on))},
-    });
-  return files;
+    files.push_back(json_object()
+                        .name("path", p.path)
+                        .name("folder", p.folder)
+                        .day("due_on", p.due_on)
+                        .str());
+  return json_array(files);
 }
 
 }  // namespace
 
-std::string printable(std::string_view text) {
-  std::string out;
-  for (unsigned char c : text) {
-    switch (c) {
-      case '\n':
-        out += "\\n";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      default:
-        if (c < 0x20 || c == 0x7f) {
-          char octal[8];
-          std::snprintf(octal, sizeof octal, "\\%03o", c);
-          out += octal;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out;
-}
-
-dry_run_report dry_run(std::optional<date> served_through, date today, std::string_view location) {
+dry_run_report dry_run(std::optional<date> served_through, date today,
+                       std::string_view location) {
   dry_run_report report;
   const failure_sink keep = [&report](const failure& f) { report.failures.push_back(f); };
   const platform::capsule_location root =
@@ -162,22 +136,22 @@ std::string dry_run_text(const dry_run_report& report) {
                 {printable(p.path), day_words(p.due_on)}) +
            "\n";
   for (const failure& f : report.failures)
-    out += "# " + fill(localized("mj::dry_run", "Problem: %1"), {printable(f.description)}) + "\n";
+    out += "# " + fill(localized("mj::dry_run", "Problem: %1"), {printable_line(f.description)}) +
+           "\n";
   return out;
 }
 
 std::string dry_run_json(const dry_run_report& report) {
-  const QJsonObject object{
-      {"root", from_utf8(report.plan.root.full_path())},
-      {"today", QString::fromStdString(format_iso_date(report.start.calendar.today))},
-      {"missed_days", static_cast<qint64>(report.start.missed_days)},
-      {"owed_days", owed_days_json(report)},
-      {"queue", queue_json(report)},
-      {"passed_over", passed_over_json(report)},
-      {"folders", folders_json(report)},
-      {"failures", json_failures(report.failures)},
-  };
-  return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
+  return json_object()
+      .name("root", report.plan.root.full_path())
+      .day("today", report.start.calendar.today)
+      .number("missed_days", report.start.missed_days)
+      .raw("owed_days", owed_days_json(report))
+      .raw("queue", queue_json(report))
+      .raw("passed_over", passed_over_json(report))
+      .raw("folders", folders_json(report))
+      .raw("failures", json_failures(report.failures))
+      .str();
 }
 
 }  // namespace mj

@@ -23,13 +23,9 @@ dry_run_report dry_run(std::optional<date> served_through, date today, std::stri
 
 // A heading line starting with "#", then one line per queued file: its path,
 // a tab, and why it opens, in the words of `m_jar --explain`; then each
-// failure on a line starting with "#". Control characters in names are
-// escaped, so that a name can never forge a line.
+// failure on a line starting with "#". Names are shown as `printable` shows
+// them, so that a name can never forge a line or reach a terminal raw.
 std::string dry_run_text(const dry_run_report& report);
-
-// `text` with control characters and the backslash escaped as `ls` shows
-// them: \n, \t, \r, \\ and the others as \ooo.
-std::string printable(std::string_view text);
 
 // One JSON object on one line (without the line break).
 std::string dry_run_json(const dry_run_report& report);

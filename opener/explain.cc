@@ -1,16 +1,11 @@
 #include "opener/explain.h"
 
-#include <QJsonDocument>
-#include <QJsonObject>
-
+#include "base/visible_text.h"
 #include "base/wording.h"
+#include "opener/json_text.h"
 #include "rules/schedule_words.h"
 
 namespace mj {
-
-QString from_utf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 const char* due_kind_key(due_kind kind) {
   switch (kind) {
@@ -28,29 +23,69 @@ const char* due_kind_key(due_kind kind) {
   return "no";
 }
 
-QJsonValue json_date(date d) {
-  if (d == zero_date) return QJsonValue(QJsonValue::Null);
-  return QString::fromStdString(format_iso_date(d));
+namespace {
+
+// The run passes over folders whose name begins with ".", as file managers
+// hide them: their files never open.
+bool passed_over(std::string_view folder_name) {
+  return !folder_name.empty() && folder_name.front() == '.';
 }
 
-QJsonArray json_failures(const std::vector<failure>& failures) {
-  QJsonArray array;
+failure passed_over_failure() {
+  return make_failure(failure_code::invalid_argument,
+                      localized("mj::explain",
+                                "the opener passes over folders whose name begins with \".\", "
+                                "so their files never open"));
+}
+
+std::string problem_lines(const std::vector<failure>& failures) {
+  std::string out;
   for (const failure& f : failures)
-    array.append(
-        QJsonObject{{"code", code_number(f.code)}, {"description", from_utf8(f.description)}});
-  return array;
+    out += fill(localized("mj::explain", "Problem: %1."), {printable_line(f.description)}) + "\n";
+  return out;
+}
+
+}  // namespace
+
+folder_evaluation explained_evaluation(std::string_view folder_name, long long missed_days,
+                                       const run_calendar& calendar) {
+  folder_evaluation e = evaluate_folder(folder_name, missed_days, calendar);
+  if (folder_name.empty()) {
+    // The capsule root itself: its files open at every run.
+    e.verdict = due_verdict{};
+    e.verdict.kind = due_kind::all_files;
+    e.failures.clear();
+  } else if (passed_over(folder_name)) {
+    e.verdict = due_verdict{};
+    e.failures.push_back(passed_over_failure());
+  }
+  return e;
+}
+
+opening_forecast forecast_for(std::string_view folder_name, wall_time stored_at, int count) {
+  if (!passed_over(folder_name)) return forecast_openings(folder_name, stored_at, count);
+  opening_forecast f;
+  f.failures.push_back(passed_over_failure());
+  return f;
 }
 
 std::string explain_text(std::string_view folder_name, const folder_evaluation& e, date today,
                          long long missed_days) {
-  // How the name reads does not depend on the missed days: only its window does.
-  std::vector<failure> ignored;
-  const schedule_name plain = split_schedule_name(folder_name, 0, ignored);
   const std::string day = day_words(today);
   const std::string verdict = describe_verdict(e);
-  std::string out = fill(localized("mj::explain", "\"%1\" reads as: %2."),
-                         {folder_name, describe_schedule(plain, year_number(today)).words}) +
-                    "\n";
+  std::string out;
+  if (folder_name.empty()) {
+    out =
+        localized("mj::explain", "\"\" is the capsule root itself: its files open at every run.") +
+        "\n";
+  } else {
+    // How the name reads does not depend on the missed days: only its window does.
+    std::vector<failure> ignored;
+    const schedule_name plain = split_schedule_name(folder_name, 0, ignored);
+    out = fill(localized("mj::explain", "\"%1\" reads as: %2."),
+               {printable(folder_name), describe_schedule(plain, year_number(today)).words}) +
+          "\n";
+  }
   if (missed_days <= 0)
     out += fill(localized("mj::explain", "On %1: %2."), {day, verdict});
   else if (missed_days == 1)
@@ -60,72 +95,74 @@ std::string explain_text(std::string_view folder_name, const folder_evaluation& 
                 {day, std::to_string(missed_days), verdict});
   out += "\n";
   if (e.test == due_test::on_day && e.verdict.kind == due_kind::not_due && e.name.catch_up &&
-      missed_days == 0)
+      missed_days == 0 && !passed_over(folder_name))
     out += localized("mj::explain",
                      "With \"+\", days the opener missed before that day would count too.") +
            "\n";
-  for (const failure& f : e.failures)
-    out += fill(localized("mj::explain", "Problem: %1."), {f.description}) + "\n";
-  return out;
+  return out + problem_lines(e.failures);
 }
 
 std::string next_text(std::string_view folder_name, date today, const opening_forecast& f) {
   const std::string stored_on = day_words(today);
+  const std::string name = printable(folder_name);
   std::vector<date> single_days = f.openings;
   if (f.every_run_from) std::erase(single_days, *f.every_run_from);
   std::string out;
-  if (f.openings.empty()) {
+  if (folder_name.empty() && f.every_run_from) {
+    out = fill(localized("mj::explain",
+                         "A file stored on %1 in the capsule root itself would open at every run "
+                         "from %2 on."),
+               {stored_on, day_words(*f.every_run_from)});
+  } else if (passed_over(folder_name)) {
+    out = fill(localized("mj::explain", "A file stored in \"%1\" would never open."), {name});
+  } else if (f.openings.empty()) {
     out = fill(
         localized("mj::explain", "A file stored on %1 in \"%2\" would not open within %3 years."),
-        {stored_on, folder_name, std::to_string(kForecastYears)});
+        {stored_on, name, std::to_string(kForecastYears)});
   } else if (single_days.empty()) {
     out = fill(localized("mj::explain",
                          "A file stored on %1 in \"%2\" would open at every run from %3 on."),
-               {stored_on, folder_name, day_words(*f.every_run_from)});
+               {stored_on, name, day_words(*f.every_run_from)});
   } else {
     out = fill(localized("mj::explain", "A file stored on %1 in \"%2\" would open on:"),
-               {stored_on, folder_name});
+               {stored_on, name});
     for (date d : single_days) out += "\n  " + day_words(d);
     if (f.every_run_from)
       out += "\n" + fill(localized("mj::explain", "and at every run from %1 on."),
                          {day_words(*f.every_run_from)});
   }
   out += "\n";
-  for (const failure& failed : f.failures)
-    out += fill(localized("mj::explain", "Problem: %1."), {failed.description}) + "\n";
-  return out;
+  return out + problem_lines(f.failures);
 }
 
 std::string next_json(std::string_view folder_name, date today, const opening_forecast& f) {
-  QJsonArray openings;
-  for (date d : f.openings) openings.append(QString::fromStdString(format_iso_date(d)));
-  const QJsonObject object{
-      {"name", from_utf8(folder_name)},
-      {"today", QString::fromStdString(format_iso_date(today))},
-      {"openings", openings},
-      {"every_run_from", f.every_run_from ? json_date(*f.every_run_from) : QJsonValue()},
-      {"failures", json_failures(f.failures)},
-  };
-  return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
+  std::vector<std::string> openings;
+  for (date d : f.openings) openings.push_back(json_date(d));
+  return json_object()
+      .name("name", folder_name)
+      .day("today", today)
+      .raw("openings", json_array(openings))
+      .raw("every_run_from", f.every_run_from ? json_date(*f.every_run_from) : "null")
+      .raw("failures", json_failures(f.failures))
+      .str();
 }
 
 std::string explain_json(std::string_view folder_name, const folder_evaluation& e) {
-  const QJsonObject object{
-      {"name", from_utf8(folder_name)},
-      {"rule", from_utf8(e.name.rule)},
-      {"week_of_month", e.name.week_of_month},
-      {"days", e.name.days},
-      {"window_days", e.name.window_days},
-      {"catch_up", e.name.catch_up},
-      {"stays_due", e.name.stays_due},
-      {"test", e.test == due_test::from_day_on ? "after" : "on_day"},
-      {"due", due_kind_key(e.verdict.kind)},
-      {"from", json_date(e.verdict.from)},
-      {"to", json_date(e.verdict.to)},
-      {"repeat_every", e.verdict.repeat_every},
-      {"failures", json_failures(e.failures)},
-  };
-  return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
+  return json_object()
+      .name("name", folder_name)
+      .name("rule", e.name.rule)
+      .number("week_of_month", e.name.week_of_month)
+      .number("days", e.name.days)
+      .number("window_days", e.name.window_days)
+      .boolean("catch_up", e.name.catch_up)
+      .boolean("stays_due", e.name.stays_due)
+      .text("test", e.test == due_test::from_day_on ? "after" : "on_day")
+      .text("due", due_kind_key(e.verdict.kind))
+      .day("from", e.verdict.from)
+      .day("to", e.verdict.to)
+      .number("repeat_every", e.verdict.repeat_every)
+      .raw("failures", json_failures(e.failures))
+      .str();
 }
 
 }  // namespace mj

@@ -4,9 +4,6 @@
 // open). The JSON words (due kinds, dates) are shared with `--dry-run --json`.
 #pragma once
 
-#include <QJsonArray>
-#include <QJsonValue>
-#include <QString>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -15,6 +12,16 @@
 #include "rules/next_openings.h"
 
 namespace mj {
+
+// The evaluation `m_jar --explain` tells of: the folder's own, except that
+// the empty name is the capsule root, whose files open at every run, and a
+// name beginning with "." is a folder the run passes over, never due.
+folder_evaluation explained_evaluation(std::string_view folder_name, long long missed_days,
+                                       const run_calendar& calendar);
+
+// The forecast `m_jar --next` tells of: no opening for a folder the run
+// passes over, with why.
+opening_forecast forecast_for(std::string_view folder_name, wall_time stored_at, int count);
 
 // A few sentences: how the name reads, whether it is due on `today` (with
 // `missed_days` missed before it) and which files open, and any failure.
@@ -33,14 +40,5 @@ std::string next_json(std::string_view folder_name, date today, const opening_fo
 // The JSON word of a due kind: "no", "all_files", "files_up_to",
 // "repeating" or "files_within".
 const char* due_kind_key(due_kind kind);
-
-// A date as JSON: "YYYY-MM-DD", or null for the unset zero date.
-QJsonValue json_date(date d);
-
-// Failures as a JSON array of {code, description}, in order.
-QJsonArray json_failures(const std::vector<failure>& failures);
-
-// UTF-8 bytes as a QString (invalid bytes become replacement characters).
-QString from_utf8(std::string_view text);
 
 }  // namespace mj

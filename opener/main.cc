@@ -31,8 +31,8 @@ std::string command_line_text(const QStringList& arguments) {
 }
 
 int explain(const mj::tool_options& options) {
-  const mj::folder_evaluation e =
-      mj::evaluate_folder(options.name, options.missed_days, mj::make_run_calendar(options.today));
+  const mj::folder_evaluation e = mj::explained_evaluation(options.name, options.missed_days,
+                                                           mj::make_run_calendar(options.today));
   std::cout << (options.json
                     ? mj::explain_json(options.name, e) + "\n"
                     : mj::explain_text(options.name, e, options.today, options.missed_days));
@@ -48,7 +48,7 @@ mj::wall_time moment_of_today(const mj::tool_options& options) {
 
 int next(const mj::tool_options& options) {
   const mj::opening_forecast f =
-      mj::forecast_openings(options.name, moment_of_today(options), options.count);
+      mj::forecast_for(options.name, moment_of_today(options), options.count);
   std::cout << (options.json ? mj::next_json(options.name, options.today, f) + "\n"
                              : mj::next_text(options.name, options.today, f));
   return 0;

@@ -11,7 +11,7 @@
 #include <iostream>
 
 #include "base/wording.h"
-#include "opener/dry_run.h"
+#include "base/visible_text.h"
 #include "platform/message_box.h"
 
 namespace mj {

@@ -83,8 +83,20 @@ bool is_tool_mode(const QStringList& arguments) {
   return arguments.size() > 1 && arguments[1].startsWith('-');
 }
 
+bool asks_for_help(const QStringList& arguments) {
+  for (qsizetype i = 1; i < arguments.size(); ++i) {
+    const QString& a = arguments[i];
+    if (a == QLatin1String("--")) return false;
+    if (a == QLatin1String("-h") || a == QLatin1String("--help") ||
+        a == QLatin1String("--help-all"))
+      return true;
+  }
+  return false;
+}
+
 bool is_watch_mode(const QStringList& arguments) {
-  return arguments.mid(1, watch_options_end(arguments) - 1).contains(QLatin1String("--watch"));
+  return arguments.mid(1, watch_options_end(arguments) - 1).contains(QLatin1String("--watch")) &&
+         !asks_for_help(arguments);
 }
 
 namespace {
@@ -98,9 +110,8 @@ QString translated(const char* text) {
 void describe(QCommandLineParser& parser) {
   parser.setApplicationDescription(QCoreApplication::translate(
       "mj::tool_options_parser",
-      "Opens the files of the schedule folders that are due today.\n"
-      "Without options: m_jar [DELAY][LOCATION] runs the opener (a LOCATION that\n"
-      "starts with \"-\" can be given as ./-name)."));
+      "Opens the files of the schedule folders that are due today. A LOCATION\n"
+      "that starts with \"-\" is given as ./-name."));
   parser.addHelpOption();
   parser.addVersionOption();
   for (QCommandLineOption option : {kExplain, kDryRun, kNext, kUpcoming, kWatch, kToday, kPrev,
@@ -135,10 +146,36 @@ tool_options_parser::tool_options_parser() { describe(parser_); }
 QString tool_options_parser::help_text() const {
   QCommandLineParser parser;
   describe(parser);
-  return parser.helpText();
+  // Qt's own usage line names every positional argument at once, as if NAME
+  // were needed for a plain run: each form gets a line of its own instead.
+  QString text = parser.helpText();
+  text.remove(0, text.indexOf('\n') + 1);
+  const QString usage = QCoreApplication::translate("mj::tool_options_parser", "Usage:");
+  const QString indent(usage.size(), ' ');
+  const QStringList forms = {
+      QStringLiteral("m_jar [DELAY][LOCATION]"),
+      QStringLiteral("m_jar --explain NAME [--today YYYY-MM-DD] [--missed-days N] [--json]"),
+      QStringLiteral("m_jar --next NAME [--today YYYY-MM-DD] [--count N] [--json]"),
+      QStringLiteral(
+          "m_jar --dry-run [--today YYYY-MM-DD] [--prev YYYY-MM-DD] [--json] [LOCATION]"),
+      QStringLiteral("m_jar --upcoming [DAYS] [--today YYYY-MM-DD] [--json] [LOCATION]"),
+      QStringLiteral("m_jar --watch [--quiet] [DELAY][LOCATION]"),
+      QStringLiteral("m_jar --help | --help-all | --version"),
+  };
+  QString lines;
+  for (qsizetype i = 0; i < forms.size(); ++i)
+    lines += (i == 0 ? usage : indent) + ' ' + forms[i] + '\n';
+  return lines + text;
 }
 
 tool_options tool_options_parser::parse(const QStringList& arguments, date current_date) {
+  // Help wins wherever it stands among the options, even after --watch or
+  // beside options that are wrong.
+  if (asks_for_help(arguments)) {
+    tool_options o;
+    o.what = tool_options::action::help;
+    return o;
+  }
   // --watch (with --quiet) comes first; the classic command line follows it
   // untouched, dashes and all.
   if (is_watch_mode(arguments)) {

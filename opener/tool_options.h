@@ -16,8 +16,13 @@ namespace mj {
 // True when the first argument after the program name starts with "-".
 bool is_tool_mode(const QStringList& arguments);
 
+// True when "-h", "--help" or "--help-all" stands among the arguments
+// before any "--": the help is then the answer, whatever else is given.
+bool asks_for_help(const QStringList& arguments);
+
 // True when the arguments after the program name start with "--watch",
-// possibly among "--quiet": the mode that needs a program with windows.
+// possibly among "--quiet", and do not ask for help: the mode that needs a
+// program with windows.
 bool is_watch_mode(const QStringList& arguments);
 
 struct tool_options {

@@ -1,17 +1,15 @@
 #include "opener/upcoming.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <set>
 #include <utility>
 
+#include "base/visible_text.h"
 #include "base/wording.h"
 #include "opener/capsule_scan.h"
-#include "opener/dry_run.h"
 #include "opener/explain.h"
+#include "opener/json_text.h"
 #include "platform/capsule_root.h"
 #include "platform/file_time.h"
 #include "rules/due_files.h"
@@ -39,7 +37,7 @@ struct folder_files {
 // the capsule root and the description.
 failure about(const failure& f, const std::string& sentence, const std::string& name,
               const fs::path& root) {
-  return failure{f.code, fill(sentence, {name, root_label(root), f.description})};
+  return failure{f.code, fill(sentence, {printable(name), root_label(root), f.description})};
 }
 
 std::string quoted(const std::string& name) { return "\"" + name + "\""; }
@@ -57,9 +55,14 @@ folder_files read_folder(const fs::path& root, const std::string& name, upcoming
     return files;
   }
   files.listed = true;
-  files.count = listed->size();
   files.times.reserve(listed->size());
   for (const platform::timed_file& file : *listed) {
+    // Passed over by the run, as its path is too long to hand over.
+    if (const std::optional<failure> too_long = path_past_limit(root, name, file.name)) {
+      report.failures.push_back(*too_long);
+      continue;
+    }
+    ++files.count;
     if (file.modified.ok()) {
       files.times.push_back(*file.modified);
       if (floor<days>(*file.modified) > report.today)
@@ -196,16 +199,25 @@ void look_ahead_at_folder(const fs::path& root, int index, const scanned_folder&
   // Today's verdict is the scan's own; the split, made without missed days,
   // is the same for every later day.
   verdicts.push_back(evaluation.verdict);
-  std::set<std::string> reported;
-  for (const failure& f : evaluation.failures) reported.insert(f.description);
-  for (size_t i = 1; i < calendars.size(); ++i) {
-    verdicts.push_back(due_on_run(evaluation.name, calendars[i]));
-    const std::optional<failure>& ended = verdicts.back().ended_by;
-    if (ended && reported.insert(ended->description).second)
-      report.failures.push_back(failure{
-          ended->code, fill(localized("mj::upcoming", "Folder \"%1\", judged on %2, in %3: %4."),
-                            {scanned.name, day_words(calendars[i].today), root_label(root),
-                             ended->description})});
+  verdicts.back().ended_by.reset();
+  // A folder's failure is listed once: the scan's of today, or else the
+  // first a later day meets. The verdicts keep none, so that a failure on
+  // every day of ten years costs no memory.
+  bool listed = !evaluation.failures.empty();
+  if (same_verdict_every_day(evaluation.name, calendars.front().today, calendars.back().today))
+    verdicts.resize(calendars.size(), verdicts.front());
+  for (size_t i = verdicts.size(); i < calendars.size(); ++i) {
+    due_verdict verdict = due_on_run(evaluation.name, calendars[i]);
+    if (verdict.ended_by && !listed) {
+      listed = true;
+      report.failures.push_back(
+          failure{verdict.ended_by->code,
+                  fill(localized("mj::upcoming", "Folder \"%1\", judged on %2, in %3: %4."),
+                       {printable(scanned.name), day_words(calendars[i].today), root_label(root),
+                        verdict.ended_by->description})});
+    }
+    verdict.ended_by.reset();
+    verdicts.push_back(std::move(verdict));
   }
 
   size_t total = 0;
@@ -240,14 +252,6 @@ std::string clock_time(wall_time t) {
 std::string format_moment(wall_time t) {
   return format_iso_date(floor<days>(t)) + " " + clock_time(t);
 }
-
-// `value` as compact JSON text, escaped as the other JSON outputs escape it.
-std::string json_text(const QJsonValue& value) {
-  const QByteArray text = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-  return text.mid(1, text.size() - 2).toStdString();
-}
-
-std::string json_string(std::string_view text) { return json_text(from_utf8(text)); }
 
 }  // namespace
 
@@ -337,7 +341,7 @@ std::string upcoming_text(const upcoming_report& report) {
                 {std::to_string(kForecastYears)}) +
            "\n";
     for (const closed_folder& c : report.never)
-      out += "  " + quoted(printable(c.name)) + ": " + printable(c.why) + "\n";
+      out += "  " + quoted(printable(c.name)) + ": " + printable_line(c.why) + "\n";
   }
   if (!report.future_files.empty()) {
     out += "\n" + localized("mj::upcoming", "Dated after today:") + "\n";
@@ -347,7 +351,7 @@ std::string upcoming_text(const upcoming_report& report) {
   }
   if (!report.failures.empty()) {
     out += "\n" + localized("mj::upcoming", "Problems:") + "\n";
-    for (const failure& f : report.failures) out += "  " + printable(f.description) + "\n";
+    for (const failure& f : report.failures) out += "  " + printable_line(f.description) + "\n";
   }
   return out;
 }
@@ -357,18 +361,18 @@ std::string upcoming_json(const upcoming_report& report) {
   // of thousands of counts, each name escaped once.
   std::vector<std::string> names;
   names.reserve(report.folders.size());
-  for (const std::string& name : report.folders) names.push_back(json_string(name));
-  const std::string root_name = json_string("");
+  for (const std::string& name : report.folders) names.push_back(json_name_member("name", name));
+  const std::string root_name = json_name_member("name", "");
 
-  std::string out = "{\"root\":" + json_string(report.root) + ",\"today\":\"" +
-                    format_iso_date(report.today) + "\",\"days\":[";
+  std::string out = "{" + json_name_member("root", report.root) +
+                    ",\"today\":" + json_date(report.today) + ",\"days\":[";
   for (size_t d = 0; d < report.days.size(); ++d) {
     const upcoming_day& day = report.days[d];
     out += d == 0 ? "" : ",";
-    out += "{\"date\":\"" + format_iso_date(day.day) + "\",\"folders\":[";
+    out += "{\"date\":" + json_date(day.day) + ",\"folders\":[";
     for (size_t i = 0; i < day.openings.size(); ++i) {
       const folder_openings& o = day.openings[i];
-      out += i == 0 ? "{\"name\":" : ",{\"name\":";
+      out += i == 0 ? "{" : ",{";
       out += o.folder == kCapsuleRootFiles ? root_name : names[o.folder];
       out += ",\"files\":" + std::to_string(o.files) + "}";
     }
@@ -376,13 +380,16 @@ std::string upcoming_json(const upcoming_report& report) {
   }
   out += "],\"never\":[";
   for (size_t i = 0; i < report.never.size(); ++i)
-    out += (i == 0 ? "{\"name\":" : ",{\"name\":") + json_string(report.never[i].name) +
-           ",\"why\":" + json_string(report.never[i].why) + "}";
+    out += (i == 0 ? "" : ",") +
+           json_object().name("name", report.never[i].name).text("why", report.never[i].why).str();
   out += "],\"future_files\":[";
   for (size_t i = 0; i < report.future_files.size(); ++i)
-    out += (i == 0 ? "{\"path\":" : ",{\"path\":") + json_string(report.future_files[i].path) +
-           ",\"modified\":\"" + format_moment(report.future_files[i].modified) + "\"}";
-  out += "],\"failures\":" + json_text(json_failures(report.failures)) + "}";
+    out +=
+        (i == 0 ? "" : ",") + json_object()
+                                  .name("path", report.future_files[i].path)
+                                  .text("modified", format_moment(report.future_files[i].modified))
+                                  .str();
+  out += "],\"failures\":" + json_failures(report.failures) + "}";
   return out;
 }
 

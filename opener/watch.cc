@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <iostream>
 
+#include "base/visible_text.h"
 #include "base/wording.h"
 #include "opener/dry_run.h"
 #include "platform/clock_changes.h"
@@ -136,7 +137,7 @@ void day_watcher::on_run_finished() {
   const opener_run& run = run_->run();
   const std::string summary = came_back_summary(run.came_back());
   for (const failure& f : run.problems())
-    std::cerr << kProgramTitle << ": " << printable(f.description) << "\n";
+    std::cerr << kProgramTitle << ": " << printable_line(f.description) << "\n";
   std::string body;
   const auto& problems = run.problems();
   if (!problems.empty()) {
@@ -160,7 +161,7 @@ void day_watcher::on_run_finished() {
                    {list})
             : fill(localized("mj::watch", "%1 messages came due while this computer was off: %2"),
                    {std::to_string(passed_over.size()), list});
-    std::cerr << kProgramTitle << ": " << told << "\n";
+    std::cerr << kProgramTitle << ": " << printable_line(told) << "\n";
     body = body.empty() ? told : told + "\n" + body;
   }
   const date run_day = run.today();
@@ -215,7 +216,7 @@ void day_watcher::on_notification_action(uint id, const QString& action) {
         p.path, std::filesystem::path(p.path).parent_path().string(), platform::kHandOverPatience,
         this, [path = p.path](std::optional<failure> outcome) {
           if (outcome)
-            std::cerr << kProgramTitle << ": " << printable(outcome->description) << "\n";
+            std::cerr << kProgramTitle << ": " << printable_line(outcome->description) << "\n";
         });
   offered_.clear();
 }

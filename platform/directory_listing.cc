@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <system_error>
 
+#include "base/visible_text.h"
 #include "platform/file_attributes.h"
 
 namespace mj::platform {
@@ -13,7 +14,7 @@ failure listing_failure(const std::filesystem::path& folder, const std::error_co
   const bool missing =
       error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
   return make_failure(missing ? failure_code::not_found : failure_code::path_access,
-                      folder.string() + " (" + error.message() + ")");
+                      printable(folder.string()) + " (" + error.message() + ")");
 }
 
 char folded(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }

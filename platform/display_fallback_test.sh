@@ -12,7 +12,7 @@ source "$(dirname "$0")/../tests/e2e_lib.sh"
 work=$(mktemp -d)
 xvfb_pid='' writer_pid=''
 trap '[[ -n $writer_pid ]] && kill "$writer_pid" 2>/dev/null
-      [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+      [[ -n $xvfb_pid ]] && kill -CONT "$xvfb_pid" 2>/dev/null && kill "$xvfb_pid" 2>/dev/null
       rm -rf "$work"' EXIT
 
 dead_display=''
@@ -97,4 +97,33 @@ check "X answering, Wayland gone: the writer's window is on X" window_on_x
 kill "$writer_pid" 2>/dev/null
 wait "$writer_pid" 2>/dev/null
 writer_pid=''
+
+# A stopped X server takes connections and never answers: both programs give
+# it up after about two seconds, say so in one line, and go on without it.
+kill -STOP "$xvfb_pid"
+in_session "$live_display" '' "$m_jar" &
+opener_pid=$!
+ended_in_time "$opener_pid"
+status=$?
+check "a stopped X server: the opener's run ends" status_is 0 "stopped X server: m_jar"
+check "a stopped X server: the opener says it went on without it" \
+  grep -q "X display $live_display .*did not answer" "$work/stderr"
+check "a stopped X server: one such line" \
+  test "$(grep -c 'did not answer' "$work/stderr")" = 1
+check "a stopped X server: the opener's report goes to stderr" grep -q 'cannot be written' "$work/stderr"
+in_session "$live_display" '' "$m_jarin" &
+writer_pid=$!
+writer_up() {  # the writer is running, past the probe, on the offscreen platform
+  for _ in $(seq 150); do
+    grep -q 'did not answer' "$work/stderr" 2>/dev/null && kill -0 "$writer_pid" 2>/dev/null &&
+      return 0
+    sleep 0.1
+  done
+  return 1
+}
+check "a stopped X server: the writer is up without it" writer_up
+kill "$writer_pid" 2>/dev/null
+wait "$writer_pid" 2>/dev/null
+writer_pid=''
+kill -CONT "$xvfb_pid"
 summary

@@ -13,10 +13,17 @@ struct display_servers {
   bool x11_answers = false;      // and a connection to that server opens
   bool wayland_named = false;    // WAYLAND_DISPLAY is set
   bool wayland_answers = false;  // and its socket accepts a connection
+  bool x11_silent = false;       // the X server took the connection but did not answer in time
 };
 
 // Asks the servers named by DISPLAY and WAYLAND_DISPLAY whether they answer.
+// An X server that takes the connection but stays silent is given up after
+// kDisplayAnswerLimit (platform/x11_display.h): it counts as not answering.
 display_servers probe_display_servers();
+
+// One line on stderr, naming the program: the X server named by DISPLAY
+// did not answer, so the program goes on without it.
+void tell_silent_display();
 
 // The Qt platforms to try in turn (a QT_QPA_PLATFORM value) so that Qt never
 // meets only servers that do not answer: empty when Qt's own choice is safe,

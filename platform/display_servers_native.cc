@@ -10,4 +10,7 @@ display_servers probe_display_servers() {
   return found;
 }
 
+// Never silent: there is no X server to wait for.
+void tell_silent_display() {}
+
 }  // namespace mj::platform

@@ -5,11 +5,15 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "base/wording.h"
 #include "platform/display_servers.h"
+#include "platform/x11_display.h"
 
 namespace mj::platform {
 
@@ -20,12 +24,12 @@ const char* set_value(const char* name) {
   return value && *value ? value : nullptr;
 }
 
-// The whole handshake, authorisation included, as Qt's own connection makes it.
-bool x11_answers(const char* name) {
-  Display* display = XOpenDisplay(name);
-  if (display == nullptr) return false;
-  XCloseDisplay(display);
-  return true;
+// The whole handshake, authorisation included, as Qt's own connection makes
+// it, within the time limit.
+x11_opening x11_answer(const char* name) {
+  const x11_opening opening = open_x_display(name);
+  if (opening.display != nullptr) XCloseDisplay(opening.display);
+  return opening;
 }
 
 // Where libwayland looks: an absolute name is the socket itself, any other
@@ -42,7 +46,9 @@ bool wayland_answers(const char* name) {
   if (socket_path.size() >= sizeof address.sun_path) return false;
   address.sun_family = AF_UNIX;
   std::memcpy(address.sun_path, socket_path.c_str(), socket_path.size() + 1);
-  const int connection = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+  // Without blocking: a compositor whose queue of connections is full
+  // would otherwise hold the start.
+  const int connection = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
   if (connection < 0) return false;
   const bool connected =
       connect(connection, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0;
@@ -56,13 +62,27 @@ display_servers probe_display_servers() {
   display_servers found;
   if (const char* x11 = set_value("DISPLAY")) {
     found.x11_named = true;
-    found.x11_answers = x11_answers(x11);
+    const x11_opening opening = x11_answer(x11);
+    found.x11_answers = opening.display != nullptr;
+    found.x11_silent = opening.silent;
   }
   if (const char* wayland = set_value("WAYLAND_DISPLAY")) {
     found.wayland_named = true;
     found.wayland_answers = wayland_answers(wayland);
   }
   return found;
+}
+
+void tell_silent_display() {
+  const char* x11 = set_value("DISPLAY");
+  const std::string line =
+      fill(localized("mj::platform::display",
+                     "%1: the X display %2 took the connection but did not answer within %3 "
+                     "seconds; going on without it."),
+           {program_invocation_short_name, x11 ? x11 : "",
+            std::to_string(kDisplayAnswerLimit.count() / 1000)});
+  std::fprintf(stderr, "%s\n", line.c_str());
+  std::fflush(stderr);
 }
 
 }  // namespace mj::platform

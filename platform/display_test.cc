@@ -133,5 +133,35 @@ TEST_F(DisplayProbe, ADisplayThatDoesNotAnswerLeadsQtToOffscreen) {
   EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), "minimal");
 }
 
+// An X server that takes connections and never answers, as a stopped one
+// does: a socket where the display's socket would be, listening, never read.
+TEST_F(DisplayProbe, AnXServerThatNeverAnswersIsGivenUpAndCountsAsNone) {
+  const std::string silent = dead_x_display();
+  ASSERT_FALSE(silent.empty());
+  const fs::path socket_path = "/tmp/.X11-unix/X" + silent.substr(1);
+  std::error_code ignored;
+  fs::create_directories(socket_path.parent_path(), ignored);
+  const int server = bound_socket(socket_path);
+  if (server < 0) GTEST_SKIP() << "cannot listen at " << socket_path;
+  // A display that is merely absent is not silent.
+  const std::string dead = dead_x_display();
+  setenv("DISPLAY", dead.c_str(), 1);
+  EXPECT_FALSE(probe_display_servers().x11_silent) << dead;
+
+  setenv("DISPLAY", silent.c_str(), 1);
+  // The probe comes back (CTest's time limit catches one that does not),
+  // with a display named, silent and not answering.
+  const display_servers found = probe_display_servers();
+  EXPECT_TRUE(found.x11_named);
+  EXPECT_TRUE(found.x11_silent);
+  EXPECT_FALSE(found.x11_answers);
+  EXPECT_FALSE(has_display());
+  use_offscreen_without_display();
+  EXPECT_EQ(qgetenv("QT_QPA_PLATFORM"), "offscreen");
+
+  close(server);
+  fs::remove(socket_path, ignored);
+}
+
 }  // namespace
 }  // namespace mj::platform

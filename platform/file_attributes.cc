@@ -3,12 +3,14 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/visible_text.h"
+
 namespace mj::platform {
 
 failure path_failure(const std::filesystem::path& path, int error_number) {
   const bool missing = error_number == ENOENT || error_number == ENOTDIR;
   return make_failure(missing ? failure_code::not_found : failure_code::path_access,
-                      path.string() + " (" + std::strerror(error_number) + ")");
+                      printable(path.string()) + " (" + std::strerror(error_number) + ")");
 }
 
 result<bool> is_schedule_folder(const std::filesystem::path& parent, const std::string& name) {

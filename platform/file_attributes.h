@@ -36,6 +36,11 @@ result<bool> is_schedule_folder(const std::filesystem::path& parent, const std::
 // (desktop.ini, Thumbs.db); never on POSIX systems, which have no such mark.
 bool is_system_file(const std::filesystem::path& path);
 
+// The longest path, in the system's own units (bytes on POSIX systems, UTF-16
+// units on Windows), that the system takes whole, as a file opened by name
+// must be named: PATH_MAX less its final NUL on POSIX systems.
+std::size_t longest_path();
+
 // The failure for `path` after the system's error `error_number` (errno):
 // not_found for a missing path, path_access otherwise, with the path and the
 // system's own words.

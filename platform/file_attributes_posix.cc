@@ -1,6 +1,7 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <climits>
 
 #include "platform/file_attributes.h"
 
@@ -37,5 +38,7 @@ result<int> attribute_word(const std::filesystem::path& path) {
 }
 
 bool is_system_file(const std::filesystem::path&) { return false; }
+
+std::size_t longest_path() { return PATH_MAX - 1; }
 
 }  // namespace mj::platform

@@ -16,4 +16,7 @@ bool is_system_file(const std::filesystem::path& path) {
   return word != INVALID_FILE_ATTRIBUTES && (word & FILE_ATTRIBUTE_SYSTEM) != 0;
 }
 
+// The limit of paths with the "\\?\" prefix, the longest any call takes.
+std::size_t longest_path() { return 32767 - 1; }
+
 }  // namespace mj::platform

@@ -1,5 +1,6 @@
 #include "platform/file_time.h"
 
+#include "base/visible_text.h"
 #include "base/wording.h"
 
 namespace mj::platform {
@@ -12,8 +13,9 @@ constexpr long long kLastYear = 9999;
 failure out_of_range(const std::filesystem::path& path, const std::string& when) {
   return make_failure(
       failure_code::invalid_argument,
-      fill(localized("mj::platform::file_time", "%1 (dated %2, outside the years %3 to %4)"),
-           {path.string(), when, std::to_string(kFirstYear), std::to_string(kLastYear)}));
+      fill(
+          localized("mj::platform::file_time", "%1 (dated %2, outside the years %3 to %4)"),
+          {printable(path.string()), when, std::to_string(kFirstYear), std::to_string(kLastYear)}));
 }
 
 }  // namespace

@@ -5,6 +5,8 @@
 #include <X11/keysym.h>
 
 #include <cstdlib>
+
+#include "platform/x11_display.h"
 #endif
 
 namespace mj::platform {
@@ -14,7 +16,8 @@ namespace mj::platform {
 bool insert_key_down() {
   const char* name = std::getenv("DISPLAY");
   if (name == nullptr || *name == '\0') return false;
-  Display* display = XOpenDisplay(name);
+  // A server that does not answer has no key held down.
+  Display* display = open_x_display(name).display;
   if (display == nullptr) return false;
   char keymap[32] = {};
   XQueryKeymap(display, keymap);

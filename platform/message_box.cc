@@ -4,6 +4,7 @@
 #include <QMessageBox>
 #include <cstdio>
 
+#include "base/visible_text.h"
 #include "platform/display_servers.h"
 
 namespace mj::platform {
@@ -26,15 +27,20 @@ bool has_display() {
 
 void use_offscreen_without_display() {
   if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) return;
-  const std::string platforms = qt_platforms_for(probe_display_servers());
+  const display_servers found = probe_display_servers();
+  if (found.x11_silent) tell_silent_display();
+  const std::string platforms = qt_platforms_for(found);
   if (!platforms.empty()) qputenv("QT_QPA_PLATFORM", QByteArray::fromStdString(platforms));
 }
 
 void show_message(const QString& text, const QString& title) {
   if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
+    // One line: its sentences joined, any control that came in with a name
+    // escaped.
     QString line = text;
     line.replace('\n', ' ');
-    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title), qUtf8Printable(line));
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(title),
+                 printable_line(line.toStdString()).c_str());
     std::fflush(stderr);
     return;
   }

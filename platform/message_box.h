@@ -6,13 +6,16 @@
 
 namespace mj::platform {
 
-// True when a display server named by DISPLAY or WAYLAND_DISPLAY answers.
-// Always true on Windows and macOS.
+// True when a display server named by DISPLAY or WAYLAND_DISPLAY answers:
+// false means no usable display (none named, none there, or an X server
+// that stayed silent past kDisplayAnswerLimit). Always true on Windows and
+// macOS.
 bool has_display();
 
 // Call before the QApplication exists. Unless QT_QPA_PLATFORM is set, steers
 // Qt past servers that are named but do not answer, to Qt's offscreen
-// platform when none answers.
+// platform when none answers. An X server that stays silent is given up
+// after about two seconds, with one line on stderr.
 void use_offscreen_without_display();
 
 // A modal box with `text`, the OK button only and `title`. On the offscreen

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "base/visible_text.h"
 #include "base/wording.h"
 #include "platform/open_file.h"
 #include "platform/win32_errors.h"
@@ -34,7 +35,7 @@ std::optional<failure> open_with_desktop(const std::string& path,
           ? win32_message(error)
           : fill(localized("mj::platform::open_file", "the shell could not open it, error %1"),
                  {std::to_string(code)});
-  return make_failure(failure_code::path_access, path + " (" + reason + ")");
+  return make_failure(failure_code::path_access, printable(path) + " (" + reason + ")");
 }
 
 }  // namespace mj::platform

@@ -1,5 +1,6 @@
 #include "rules/due_tests.h"
 
+#include <algorithm>
 #include <limits>
 #include <string>
 
@@ -9,6 +10,14 @@
 namespace mj {
 
 namespace {
+
+constexpr date kFirstSupportedDay = std::chrono::year{100} / std::chrono::January / 1;
+constexpr date kLastSupportedDay = std::chrono::year{9999} / std::chrono::December / 31;
+
+// The forms that point at a day other than a full date, when they match any
+// day at all, match one within any kLongestGap consecutive days: 29 February
+// may skip eight years, around a year divisible by 100 but not by 400.
+constexpr long long kLongestGap = 8 * 366;
 
 // What a form that points at a day looks for on each day of the window. The
 // numbers and dates of the name are read once, on the first day: they are the
@@ -86,10 +95,23 @@ void test_window(const schedule_name& name, due_verdict& v, const run_calendar& 
   const int16_t day_count = checked_add(name.window_days, 1);
   if (day_count < 1) return;
   const day_matcher matcher = read_day_form(name.rule, name.week_of_month, calendar);
-  for (int i = 1; i <= day_count; ++i) {
-    const date d = add_days(calendar.today, -(i - 1));
-    if (matches(matcher, d)) v.kind = due_kind::all_files;
+  // The days of the window, today first, within the supported years: the
+  // first day before them ends the test below, as counting back to it does.
+  const date today = calendar.today;
+  const long long reachable =
+      std::min<long long>(day_count, (today - kFirstSupportedDay).count() + 1);
+  if (matcher.kind == day_matcher::form::full_date) {
+    // One day: within the window or not.
+    if (matcher.target <= today && matcher.target > today - std::chrono::days{reachable})
+      v.kind = due_kind::all_files;
+  } else {
+    // Looking further than kLongestGap days finds nothing new, and a match
+    // found ends the look.
+    const long long looked = std::min(reachable, kLongestGap);
+    for (long long i = 0; i < looked && v.kind != due_kind::all_files; ++i)
+      if (matches(matcher, add_days(today, -i))) v.kind = due_kind::all_files;
   }
+  if (reachable < day_count) add_days(today, -reachable);  // fails: before the year 100
   if (day_count == std::numeric_limits<int16_t>::max())
     fail(failure_code::overflow, "a window of 32767 days is more than the day counter can count");
 }
@@ -222,6 +244,25 @@ folder_evaluation evaluate_folder(std::string_view folder_name, long long missed
   e.verdict = due_on_run(e.name, calendar);
   if (e.verdict.ended_by) e.failures.push_back(*e.verdict.ended_by);
   return e;
+}
+
+bool same_verdict_every_day(const schedule_name& name, date first, date last) {
+  if (name.stays_due) return false;
+  const std::string& rule = name.rule;
+  if (rule == kNextDayName || match_repeating(rule) || match_age(rule)) return false;
+  // A full date is read near the year of the run: its day can move.
+  const day_form_marks marks = find_day_form_marks(rule);
+  if (!match_weekday(rule) && marks.has_dash() && (marks.has_second_dash() || marks.has_e()))
+    return false;
+  // Every window holds a whole stretch of kLongestGap days, so each holds a
+  // match when the form has any: the same verdict on every day.
+  if (name.window_days + 1LL < kLongestGap) return false;
+  // And no day's test meets the ends of the supported years: every window,
+  // and the month ends a month-end form counts back from (at most 32767
+  // days from a month's end), lie within them.
+  const long long reach = name.window_days + 32767LL + 62;
+  return first - std::chrono::days{reach} >= kFirstSupportedDay &&
+         last + std::chrono::days{62} <= kLastSupportedDay;
 }
 
 std::optional<date_unit> repeat_unit_of(std::string_view rule) {

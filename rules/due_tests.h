@@ -65,6 +65,12 @@ struct folder_evaluation {
 folder_evaluation evaluate_folder(std::string_view folder_name, long long missed_days,
                                   const run_calendar& calendar);
 
+// Whether due_on_run gives `name` (split without missed days) the same
+// verdict, failures included, on every day from `first` to `last`: a form
+// that points at a day, not a full date, whose window is so wide that every
+// window holds all its cycles. A look over many days judges one day only.
+bool same_verdict_every_day(const schedule_name& name, date first, date last);
+
 // The repeating keyword's unit of a rule name ("EVERY MONTH" -> months), for
 // due kind 3; nullopt for any other form.
 std::optional<date_unit> repeat_unit_of(std::string_view rule);

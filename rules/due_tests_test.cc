@@ -408,3 +408,93 @@ TEST(EvaluateFolder, ArbitraryNamesKeepTheInvariants) {
 
 }  // namespace
 }  // namespace mj
+
+namespace mj {
+namespace {
+
+// The window test against its definition: due when any one day of the window
+// is a day of the form, each day judged alone (a window of one day).
+bool due_by_definition(const schedule_name& name, date today) {
+  schedule_name one_day = name;
+  one_day.days = 0;
+  one_day.window_days = 0;
+  for (int i = 0; i <= name.window_days; ++i)
+    if (due_on_day(one_day, make_run_calendar(today - std::chrono::days{i})).kind ==
+        due_kind::all_files)
+      return true;
+  return false;
+}
+
+TEST(DueOnDay, WideWindowsAgreeWithTheirDefinition) {
+  struct Case {
+    const char* rule;
+    int16_t week;
+    std::vector<int16_t> windows;
+  };
+  const Case kCases[] = {
+      {"E", 0, {0, 5, 40}},
+      {"E30", 0, {10, 70, 400}},
+      {"E31", 0, {400}},  // no month has it
+      {"2-29", 0, {300, 1500, 3000}},
+      {"2-30", 0, {3000}},
+      {"31", 0, {20, 65}},
+      {"SUNDAY", 5, {30, 200}},
+      {"SUNDAY", 6, {400}},
+      {"2096-02-29", 0, {0, 4000}},
+  };
+  std::mt19937 random(17);
+  for (const Case& c : kCases) {
+    for (int16_t window : c.windows) {
+      schedule_name name;
+      name.rule = c.rule;
+      name.week_of_month = c.week;
+      name.days = static_cast<int16_t>(window + 1);
+      name.window_days = window;
+      // Days around the long gap of 29 February, from 2096 to 2104.
+      for (int k = 0; k < 12; ++k) {
+        const date today = D("2096-01-01") + std::chrono::days{random() % 3700};
+        SCOPED_TRACE(std::string(c.rule) + " window " + std::to_string(window) + " on " +
+                     format_iso_date(today));
+        EXPECT_EQ(due_on_day(name, make_run_calendar(today)).kind == due_kind::all_files,
+                  due_by_definition(name, today));
+      }
+    }
+  }
+}
+
+TEST(DueOnDay, TheSameVerdictEveryDayIsClaimedOnlyWhereItHolds) {
+  struct Case {
+    const char* folder_name;
+    bool same;
+  };
+  const Case kCases[] = {
+      {"E3=32767", true},        {"SUNDAY@2=5000", true},
+      {"2-29=2928", true},       {"31=3000", true},
+      {"2-30=32000", true},      {"E3=2000", false},
+      {"12-25", false},          {"TOMORROW=32767", false},
+      {"EVERYDAY=32767", false}, {"2026-12-25=32767", false},
+      {"12-E=32767", false},     {"E3=32767-", false},
+  };
+  const date first = D("2026-12-07");
+  const date last = first + std::chrono::days{800};
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.folder_name);
+    std::vector<failure> ignored;
+    const schedule_name name = split_schedule_name(c.folder_name, 0, ignored);
+    ASSERT_EQ(same_verdict_every_day(name, first, last), c.same);
+    if (!c.same) continue;
+    const due_verdict expected = due_on_run(name, make_run_calendar(first));
+    for (date d = first; d <= last; d += std::chrono::days{1}) {
+      const due_verdict v = due_on_run(name, make_run_calendar(d));
+      ASSERT_EQ(v.kind, expected.kind) << format_iso_date(d);
+      ASSERT_EQ(v.ended_by, expected.ended_by) << format_iso_date(d);
+    }
+  }
+  // Near the first supported years a window meets their start.
+  std::vector<failure> ignored;
+  EXPECT_FALSE(same_verdict_every_day(split_schedule_name("E3=32767", 0, ignored), D("0150-01-01"),
+                                      D("0160-01-01")));
+}
+
+}  // namespace
+}  // namespace mj

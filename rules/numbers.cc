@@ -3,6 +3,7 @@
 #include <limits>
 #include <string>
 
+#include "base/visible_text.h"
 #include "base/wording.h"
 #include "rules/failure_error.h"
 
@@ -129,7 +130,7 @@ result<date> date_from_text(std::string_view text, int near_year) {
   const size_t second = first == std::string_view::npos ? first : text.find('/', first + 1);
   if (second == std::string_view::npos || text.find('/', second + 1) != std::string_view::npos)
     return make_failure(failure_code::type_mismatch,
-                        fill(localized("mj::numbers", "\"%1\" is not a date"), {text}));
+                        fill(localized("mj::numbers", "\"%1\" is not a date"), {printable(text)}));
   date d{};
   const std::optional<failure> failed = failure_of([&] {
     d = date_from_parts(text.substr(0, first), text.substr(first + 1, second - first - 1),

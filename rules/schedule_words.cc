@@ -2,6 +2,7 @@
 
 #include <string_view>
 
+#include "base/visible_text.h"
 #include "base/wording.h"
 #include "rules/failure_error.h"
 #include "rules/numbers.h"
@@ -257,11 +258,22 @@ schedule_description describe_schedule(const schedule_name& name, int near_year)
   if (name.rule.empty() && !name.stays_due)
     return not_a_name(localized(
         "mj::schedule_words", "an empty rule name, read as day 0 of the month, which never comes"));
+  if (is_nonsense(name) && name.stays_due) {
+    // Due from day 0 of the month on: that day has always come, so such a
+    // folder is due at every run.
+    schedule_description d;
+    d.words = d.message_words =
+        fill(localized("mj::schedule_words",
+                       "not a schedule name: \"%1\" is read as day 0 of the month, which with "
+                       "the final \"-\" has always come: at every run"),
+             {printable(name.rule)});
+    return d;
+  }
   if (is_nonsense(name))
     return not_a_name(fill(localized("mj::schedule_words",
                                      "not a schedule name: \"%1\" is read as day 0 of the month, "
                                      "which never comes"),
-                           {name.rule}));
+                           {printable(name.rule)}));
   reading r;
   const std::optional<failure> unreadable = failure_of([&] {
     r = name.stays_due ? from_day_on_reading(name, near_year) : on_day_reading(name, near_year);

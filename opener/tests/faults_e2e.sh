@@ -185,8 +185,10 @@ odd_entries() {
   plan=$(planned 2031-03-12 "$c" | sort)
   real_run "$day" "$c" 3
   check_run "odd entries" "$c" '' 12=1/a.txt "$jp_due/$jp_file" "$bad/$bad_file"
-  [[ $plan == "$(sort "$tmp/opened")" ]] && pass ||
-    fail "odd entries: the dry run planned $plan"
+  # The dry run shows the bytes that are not UTF-8 escaped, \377 for 0xFF.
+  local shown
+  shown=$(LC_ALL=C sed 's/\xff/\\377/g; s/\xfe/\\376/g' "$tmp/opened" | sort)
+  [[ $plan == "$shown" ]] && pass || fail "odd entries: the dry run planned $plan"
 }
 
 # A file removed while the run waits for its tick: nothing is shown and the
