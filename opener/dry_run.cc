@@ -88,18 +88,14 @@ std::string owed_days_json(const dry_run_report& report) {
 std::string passed_over_json(const dry_run_report& report) {
   std::vector<std::string> files;
   for (const passed_over_file& p : report.plan.passed_over)
-    files.push_back(json_object()
-                        .name("path", p.path)
-                        .name("folder", p.folder)
-                        .day("due_on", p.due_on)
-                        .str());
+    files.push_back(
+        json_object().name("path", p.path).name("folder", p.folder).day("due_on", p.due_on).str());
   return json_array(files);
 }
 
 }  // namespace
 
-dry_run_report dry_run(std::optional<date> served_through, date today,
-                       std::string_view location) {
+dry_run_report dry_run(std::optional<date> served_through, date today, std::string_view location) {
   dry_run_report report;
   const failure_sink keep = [&report](const failure& f) { report.failures.push_back(f); };
   const platform::capsule_location root =

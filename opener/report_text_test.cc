@@ -248,11 +248,11 @@ TEST(JsonKeyOrder, EveryAnswerAsTheReadmeDescribesIt) {
                                    ": name today openings every_run_from failures"}));
 
   const dry_run_report dry = dry_run(D("2026-12-01"), today, root.string());
-  EXPECT_EQ(
-      key_orders(dry_run_json(dry)),
-      (std::set<std::string>{
-          "queue[]: path folder due", "folders[]: name due from to repeat_every failures",
-          "failures[]: code description", ": root today missed_days owed_days queue passed_over folders failures"}));
+  EXPECT_EQ(key_orders(dry_run_json(dry)),
+            (std::set<std::string>{
+                "queue[]: path folder due", "folders[]: name due from to repeat_every failures",
+                "failures[]: code description",
+                ": root today missed_days owed_days queue passed_over folders failures"}));
 
   const upcoming_report ahead = look_ahead(root.string(), today, 1, wall_time{today});
   EXPECT_EQ(

@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 #include <iostream>
 
-#include "base/wording.h"
 #include "base/visible_text.h"
+#include "base/wording.h"
 #include "platform/message_box.h"
 
 namespace mj {

@@ -834,7 +834,7 @@ open on the days the name says.</source>
     <message>
         <source>Opens the files of the schedule folders that are due today. A LOCATION
 that starts with &quot;-&quot; is given as ./-name.</source>
-        <translation>今日が期日の予定フォルダーのファイルを開きます。<translation>今日が期日のスケジュールフォルダーのファイルを開きます。&quot;-&quot; で始まるquot;-<translation>今日が期日のスケジュールフォルダーのファイルを開きます。&quot;-&quot; で始まるquot; で始まる
+        <translation>今日が期日の予定フォルダーのファイルを開きます。&quot;-&quot; で始まる
 LOCATION は ./-name と指定します。</translation>
     </message>
     <message>
