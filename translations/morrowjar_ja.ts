@@ -107,6 +107,14 @@ open on the days the name says.</source>
         <extracomment>A sentence about a problem, then a sentence on what to do about it.</extracomment>
         <translation>%1%2</translation>
     </message>
+    <message>
+        <source>its path is %1 long, longer than the system takes (%2)</source>
+        <translation>パスの長さが %1 で、システムが扱える長さ (%2) を超えています</translation>
+    </message>
+    <message>
+        <source>The file is passed over; move it to a shorter path to have it open.</source>
+        <translation>このファイルは飛ばします。開くには、より短いパスへ移してください。</translation>
+    </message>
 </context>
 <context>
     <name>mj::dry_run</name>
@@ -190,6 +198,22 @@ open on the days the name says.</source>
         <source>and at every run from %1 on.</source>
         <translation>さらに %1以降の毎回の実行で開きます。</translation>
     </message>
+    <message>
+        <source>the opener passes over folders whose name begins with &quot;.&quot;, so their files never open</source>
+        <translation>オープナーは名前が「.」で始まるフォルダーを飛ばすため、そのファイルは開きません</translation>
+    </message>
+    <message>
+        <source>&quot;&quot; is the capsule root itself: its files open at every run.</source>
+        <translation>「」はカプセルのルートそのものです: そのファイルは毎回の実行で開きます。</translation>
+    </message>
+    <message>
+        <source>A file stored on %1 in the capsule root itself would open at every run from %2 on.</source>
+        <translation>%1 にカプセルのルートに保存したファイルは、%2 から毎回の実行で開きます。</translation>
+    </message>
+    <message>
+        <source>A file stored in &quot;%1&quot; would never open.</source>
+        <translation>「%1」に保存したファイルは開きません。</translation>
+    </message>
 </context>
 <context>
     <name>mj::failure</name>
@@ -243,6 +267,13 @@ open on the days the name says.</source>
     <message>
         <source>%1 %2 %3 does not exist</source>
         <translation>%3年%4月%1日は存在しません</translation>
+    </message>
+</context>
+<context>
+    <name>mj::platform::display</name>
+    <message>
+        <source>%1: the X display %2 took the connection but did not answer within %3 seconds; going on without it.</source>
+        <translation>%1: X ディスプレイ %2 は接続を受け付けましたが %3 秒以内に応答しませんでした。ディスプレイなしで続けます。</translation>
     </message>
 </context>
 <context>
@@ -565,6 +596,10 @@ open on the days the name says.</source>
         <source>due: files whose day comes round again (%1) from %2 to %3</source>
         <translation>開く日: 保存した日が%2から%3までにめぐってくるファイル (%1)</translation>
     </message>
+    <message>
+        <source>not a schedule name: &quot;%1&quot; is read as day 0 of the month, which with the final &quot;-&quot; has always come: at every run</source>
+        <translation>予定名ではありません: 「%1」は月の 0 日と読まれ、末尾の「-」があるとその日は常に過ぎているため、毎回の実行で開きます</translation>
+    </message>
 </context>
 <context>
     <name>mj::tool_options_parser</name>
@@ -611,14 +646,6 @@ open on the days the name says.</source>
     <message>
         <source>--dry-run: the date of the previous run, instead of the stored one.</source>
         <translation>--dry-run: 保存された日付の代わりに使う前回の実行日。</translation>
-    </message>
-    <message>
-        <source>Opens the files of the schedule folders that are due today.
-Without options: m_jar [DELAY][LOCATION] runs the opener (a LOCATION that
-starts with &quot;-&quot; can be given as ./-name).</source>
-        <translation>今日が期日の予定フォルダーのファイルを開きます。
-オプションなし: m_jar [DELAY][LOCATION] で開く処理を実行します (「-」で始まる
-LOCATION は ./-name のように指定します)。</translation>
     </message>
     <message>
         <source>--explain, --next: a schedule folder name, such as &quot;SUNDAY@2=3+-&quot;.</source>
@@ -687,6 +714,16 @@ LOCATION は ./-name のように指定します)。</translation>
     <message>
         <source>--missed-days: &quot;%1&quot; is not a whole number</source>
         <translation>--missed-days: &quot;%1&quot; は整数ではありません</translation>
+    </message>
+    <message>
+        <source>Opens the files of the schedule folders that are due today. A LOCATION
+that starts with &quot;-&quot; is given as ./-name.</source>
+        <translation>今日が期日の予定フォルダーのファイルを開きます。「-」で始まる
+LOCATION は ./-name のように指定します。</translation>
+    </message>
+    <message>
+        <source>Usage:</source>
+        <translation>使い方:</translation>
     </message>
 </context>
 <context>
