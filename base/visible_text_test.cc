@@ -17,10 +17,14 @@ std::string read_back(const std::string& shown) {
       continue;
     }
     const char next = shown.at(++i);
-    if (next == 'n') bytes += '\n';
-    else if (next == 't') bytes += '\t';
-    else if (next == 'r') bytes += '\r';
-    else if (next == '\\') bytes += '\\';
+    if (next == 'n')
+      bytes += '\n';
+    else if (next == 't')
+      bytes += '\t';
+    else if (next == 'r')
+      bytes += '\r';
+    else if (next == '\\')
+      bytes += '\\';
     else {
       bytes += static_cast<char>(std::stoi(shown.substr(i, 3), nullptr, 8));
       i += 2;
@@ -52,7 +56,10 @@ TEST(Printable, EscapesControlsC1AndInvalidBytesOneByOne) {
       {"backslash doubled", "a\\nb", "a\\\\nb"},
       {"escape and NUL", std::string("\x1B[31m\0x", 7), "\\033[31m\\000x"},
       {"DEL", "a\x7F", "a\\177"},
-      {"C1 control sequence introducer U+009B", "a\xC2\x9B" "2J", "a\\302\\2332J"},
+      {"C1 control sequence introducer U+009B",
+       "a\xC2\x9B"
+       "2J",
+       "a\\302\\2332J"},
       {"U+0085 next line", "\xC2\x85", "\\302\\205"},
       {"U+00A0 is no control", "\xC2\xA0", "\xC2\xA0"},
       {"a stray continuation byte", "a\x80z", "a\\200z"},

@@ -5,6 +5,11 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <algorithm>
+#include <fstream>
+
+#include "opener/dry_run.h"
+#include "tests/temp_folder.h"
 
 namespace mj {
 namespace {
@@ -96,6 +101,52 @@ TEST(ExplainText, SaysHowTheNameReadsAndWhatOpens) {
   const std::string failed =
       explain_text("98-2-30", evaluate("98-2-30", 0, "1998-12-16"), today, 0);
   EXPECT_NE(failed.find("Problem: 30 February 1998 does not exist."), std::string::npos) << failed;
+}
+
+// --explain and --next against the run's own dry run on the same day: the
+// names whose files the run opens, and those it passes over.
+TEST(ExplainAndNext, AgreeWithTheRunOnHiddenEmptyAndNonsenseNames) {
+  mj::testing::temp_folder folder("mj_explain_agree");
+  ASSERT_FALSE(folder.path().empty());
+  const std::filesystem::path root = folder.path();
+  struct Case {
+    const char* name;   // "" is the capsule root
+    bool opens;         // today, and at every run from today on
+    const char* words;  // in the --explain text
+  };
+  const Case kCases[] = {
+      {"", true, "is the capsule root itself: its files open at every run"},
+      {".hidden", false, "passes over folders whose name begins with \".\""},
+      {".TOMORROW-", false, "passes over folders whose name begins with \".\""},
+      {"MAIL-", true, "has always come: at every run"},
+      {"TOMORROW2-", true, "has always come: at every run"},
+  };
+  for (const Case& c : kCases) {
+    std::filesystem::create_directories(root / c.name);
+    std::ofstream(root / c.name / (std::string("in") + c.name + ".txt")) << "message";
+  }
+  const date today = *parse_iso_date("2026-12-07");
+  const dry_run_report dry = dry_run("2026/12/06", today, root.string());
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(std::string("\"") + c.name + "\"");
+    const std::string file = (root / c.name / (std::string("in") + c.name + ".txt")).string();
+    const auto& queue = dry.plan.selection.open_queue;
+    const bool queued = std::any_of(queue.begin(), queue.end(),
+                                    [&](const queue_entry& e) { return e.path == file; });
+    EXPECT_EQ(queued, c.opens);
+
+    const folder_evaluation e = explained_evaluation(c.name, 0, make_run_calendar(today));
+    EXPECT_EQ(e.verdict.kind == due_kind::all_files, c.opens);
+    const std::string text = explain_text(c.name, e, today, 0);
+    EXPECT_NE(text.find(c.words), std::string::npos) << text;
+    EXPECT_EQ(text.find("never comes"), std::string::npos) << text;
+
+    const opening_forecast f = forecast_for(c.name, wall_time{today} + std::chrono::hours{12}, 3);
+    EXPECT_EQ(f.every_run_from == today, c.opens);
+    EXPECT_EQ(f.openings.empty(), !c.opens);
+    const std::string next = next_text(c.name, today, f);
+    EXPECT_EQ(next.find("never open") != std::string::npos, !c.opens) << next;
+  }
 }
 
 }  // namespace

@@ -94,6 +94,48 @@ TEST(ToolOptions, HelpAndVersion) {
     EXPECT_EQ(parse({version}).what, tool_options::action::version) << version;
 }
 
+TEST(ToolOptions, HelpWinsWhereverItStandsAmongTheOptions) {
+  struct Case {
+    QStringList arguments;
+    bool help;
+  };
+  const Case kCases[] = {
+      {{"--watch", "--help"}, true},
+      {{"--watch", "--quiet", "5", "/caps", "-h"}, true},
+      {{"--explain", "SUNDAY", "--help-all"}, true},
+      {{"--dry-run", "--bogus", "--help"}, true},  // a wrong option does not hide it
+      {{"--next", "--today", "nonsense", "-h"}, true},
+      {{"--explain", "--", "--help"}, false},  // after "--": a folder named --help
+      {{"--watch", "/caps/--help-x"}, false},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.arguments.join(' ').toStdString());
+    QStringList with_program = c.arguments;
+    with_program.prepend("m_jar");
+    EXPECT_EQ(is_watch_mode(with_program), !c.help && c.arguments.front() == "--watch");
+    EXPECT_EQ(parse(c.arguments).what == tool_options::action::help, c.help);
+  }
+}
+
+TEST(ToolOptions, TheUsageShowsThePlainRunAndEachFormOnALineOfItsOwn) {
+  const QStringList lines = tool_options_parser().help_text().split('\n');
+  ASSERT_GE(lines.size(), 7);
+  EXPECT_EQ(lines[0], "Usage: m_jar [DELAY][LOCATION]");
+  const char* forms[] = {"--explain NAME",
+                         "--next NAME",
+                         "--dry-run ",
+                         "--upcoming [DAYS]",
+                         "--watch [--quiet] [DELAY][LOCATION]",
+                         "--help"};
+  for (int i = 0; i < 6; ++i) {
+    SCOPED_TRACE(forms[i]);
+    EXPECT_TRUE(lines[i + 1].startsWith("       m_jar " + QString(forms[i])))
+        << lines[i + 1].toStdString();
+  }
+  // No line asks for NAME in a plain run.
+  EXPECT_FALSE(tool_options_parser().help_text().contains("[options] NAME"));
+}
+
 TEST(ToolOptions, WatchTakesTheClassicCommandLineAfterIt) {
   struct Case {
     QStringList arguments;

@@ -113,7 +113,7 @@ open on the days the name says.</source>
     </message>
     <message>
         <source>The file is passed over; move it to a shorter path to have it open.</source>
-        <translation>このファイルは見送られます。開くには短いパスに移してください。</translation>
+        <translation>このファイルは飛ばします。開くには、より短いパスへ移してください。</translation>
     </message>
 </context>
 <context>
@@ -204,19 +204,19 @@ open on the days the name says.</source>
     </message>
     <message>
         <source>the opener passes over folders whose name begins with &quot;.&quot;, so their files never open</source>
-        <translation>名前が &quot;.&quot; で始まるフォルダーは開かれないので、そのファイルは決して開きません</translation>
+        <translation>オープナーは名前が「.」で始まるフォルダーを飛ばすため、そのファイルは開きません</translation>
     </message>
     <message>
         <source>&quot;&quot; is the capsule root itself: its files open at every run.</source>
-        <translation>&quot;&quot; はカプセルルートそのものです。そのファイルは毎回の実行で開きます。</translation>
+        <translation>「」はカプセルのルートそのものです: そのファイルは毎回の実行で開きます。</translation>
     </message>
     <message>
         <source>A file stored on %1 in the capsule root itself would open at every run from %2 on.</source>
-        <translation>%1 にカプセルルートそのものに保存したファイルは、%2 以降の毎回の実行で開きます。</translation>
+        <translation>%1 にカプセルのルートに保存したファイルは、%2 から毎回の実行で開きます。</translation>
     </message>
     <message>
         <source>A file stored in &quot;%1&quot; would never open.</source>
-        <translation>&quot;%1&quot; に保存したファイルは決して開きません。</translation>
+        <translation>「%1」に保存したファイルは開きません。</translation>
     </message>
 </context>
 <context>
@@ -298,6 +298,13 @@ open on the days the name says.</source>
     <message>
         <source>%1 is not a date: &quot;%2&quot;</source>
         <translation>%1 が日付ではありません: &quot;%2&quot;</translation>
+    </message>
+</context>
+<context>
+    <name>mj::platform::display</name>
+    <message>
+        <source>%1: the X display %2 took the connection but did not answer within %3 seconds; going on without it.</source>
+        <translation>%1: X ディスプレイ %2 は接続を受け付けましたが %3 秒以内に応答しませんでした。ディスプレイなしで続けます。</translation>
     </message>
 </context>
 <context>
@@ -714,7 +721,7 @@ open on the days the name says.</source>
     </message>
     <message>
         <source>not a schedule name: &quot;%1&quot; is read as day 0 of the month, which with the final &quot;-&quot; has always come: at every run</source>
-        <translation>スケジュール名ではありません: &quot;%1&quot; は月の 0 日と読まれ、最後の &quot;-&quot; があるため常に来ています: 毎回の実行で開きます</translation>
+        <translation>予定名ではありません: 「%1」は月の 0 日と読まれ、末尾の「-」があるとその日は常に過ぎているため、毎回の実行で開きます</translation>
     </message>
 </context>
 <context>
@@ -834,8 +841,8 @@ open on the days the name says.</source>
     <message>
         <source>Opens the files of the schedule folders that are due today. A LOCATION
 that starts with &quot;-&quot; is given as ./-name.</source>
-        <translation>今日が期日の予定フォルダーのファイルを開きます。&quot;-&quot; で始まる
-LOCATION は ./-name と指定します。</translation>
+        <translation>今日が期日の予定フォルダーのファイルを開きます。「-」で始まる
+LOCATION は ./-name のように指定します。</translation>
     </message>
     <message>
         <source>Usage:</source>

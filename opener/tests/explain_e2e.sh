@@ -72,5 +72,17 @@ expect_status 2 --explain
 expect_status 2 --explain --today 1998-13-01 TOMORROW
 expect_status 2 --explain --bogus TOMORROW
 
+# Help after --watch is the help, not a watcher on a capsule called --help:
+# the program prints it and ends (a watcher would still run at the limit).
+help=$(timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen \
+  "$m_jar" --watch --help 2>&1)
+status=$?
+if [[ $status == 0 && $help == "Usage: m_jar [DELAY][LOCATION]"* ]]; then
+  passed=$((passed + 1))
+else
+  failed=$((failed + 1))
+  echo "FAIL: m_jar --watch --help exited $status (124: still watching), printed: ${help:0:200}"
+fi
+
 echo "$passed passed, $failed failed"
 [[ $failed == 0 ]]
