@@ -4,6 +4,7 @@
 #include <QJsonObject>
 
 #include "base/wording.h"
+#include "rules/lenient_readings.h"
 #include "rules/schedule_words.h"
 
 namespace mj {
@@ -64,27 +65,35 @@ std::string explain_text(std::string_view folder_name, const folder_evaluation& 
     out += localized("mj::explain",
                      "With \"+\", days the opener missed before that day would count too.") +
            "\n";
+  if (const auto lenient = lenient_reading_of(folder_name, year_number(today)))
+    out += fill(localized("mj::explain", "Note: %1"), {lenient->words}) + "\n";
   for (const failure& f : e.failures)
     out += fill(localized("mj::explain", "Problem: %1."), {f.description}) + "\n";
   return out;
 }
 
-std::string next_text(std::string_view folder_name, date today, const opening_forecast& f) {
+std::string next_text(std::string_view folder_name, date today, date counted_from,
+                      const opening_forecast& f) {
   const std::string stored_on = day_words(today);
   std::vector<date> single_days = f.openings;
   if (f.every_run_from) std::erase(single_days, *f.every_run_from);
   std::string out;
+  if (counted_from > today)
+    out =
+        fill(localized("mj::explain", "The opener's run of %1 is over: the runs count from %2 on."),
+             {stored_on, day_words(counted_from)}) +
+        "\n";
   if (f.openings.empty()) {
-    out = fill(
+    out += fill(
         localized("mj::explain", "A file stored on %1 in \"%2\" would not open within %3 years."),
         {stored_on, folder_name, std::to_string(kForecastYears)});
   } else if (single_days.empty()) {
-    out = fill(localized("mj::explain",
-                         "A file stored on %1 in \"%2\" would open at every run from %3 on."),
-               {stored_on, folder_name, day_words(*f.every_run_from)});
+    out += fill(localized("mj::explain",
+                          "A file stored on %1 in \"%2\" would open at every run from %3 on."),
+                {stored_on, folder_name, day_words(*f.every_run_from)});
   } else {
-    out = fill(localized("mj::explain", "A file stored on %1 in \"%2\" would open on:"),
-               {stored_on, folder_name});
+    out += fill(localized("mj::explain", "A file stored on %1 in \"%2\" would open on:"),
+                {stored_on, folder_name});
     for (date d : single_days) out += "\n  " + day_words(d);
     if (f.every_run_from)
       out += "\n" + fill(localized("mj::explain", "and at every run from %1 on."),
@@ -96,18 +105,33 @@ std::string next_text(std::string_view folder_name, date today, const opening_fo
   return out;
 }
 
-std::string next_json(std::string_view folder_name, date today, const opening_forecast& f) {
+std::string next_json(std::string_view folder_name, date today, date counted_from,
+                      const opening_forecast& f) {
   QJsonArray openings;
   for (date d : f.openings) openings.append(QString::fromStdString(format_iso_date(d)));
   const QJsonObject object{
       {"name", from_utf8(folder_name)},
       {"today", QString::fromStdString(format_iso_date(today))},
+      {"counted_from", QString::fromStdString(format_iso_date(counted_from))},
       {"openings", openings},
       {"every_run_from", f.every_run_from ? json_date(*f.every_run_from) : QJsonValue()},
       {"failures", json_failures(f.failures)},
   };
   return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
 }
+
+namespace {
+
+// {kind, suggestion} of a name read only leniently, else null. Neither
+// depends on the year near which short years are read (only the words do).
+QJsonValue lenient_json(std::string_view folder_name) {
+  const auto lenient = lenient_reading_of(folder_name, 2000);
+  if (!lenient) return QJsonValue(QJsonValue::Null);
+  return QJsonObject{{"kind", lenient_kind_key(lenient->kind)},
+                     {"suggestion", from_utf8(lenient->suggestion)}};
+}
+
+}  // namespace
 
 std::string explain_json(std::string_view folder_name, const folder_evaluation& e) {
   const QJsonObject object{
@@ -124,6 +148,7 @@ std::string explain_json(std::string_view folder_name, const folder_evaluation& 
       {"to", json_date(e.verdict.to)},
       {"repeat_every", e.verdict.repeat_every},
       {"failures", json_failures(e.failures)},
+      {"lenient", lenient_json(folder_name)},
   };
   return QJsonDocument(object).toJson(QJsonDocument::Compact).toStdString();
 }
