@@ -27,6 +27,10 @@ open on the days the name says.</source>
         <source>Try &apos;m_jarin --help&apos; for more information.</source>
         <translation>詳しくは &apos;m_jarin --help&apos; を実行してください。</translation>
     </message>
+    <message>
+        <source>no usable display: the writer needs a display to show its window (DISPLAY or WAYLAND_DISPLAY naming a server that answers)</source>
+        <translation>使えるディスプレイがありません: 書き込みウィンドウを表示するにはディスプレイが必要です (応答するサーバーを DISPLAY か WAYLAND_DISPLAY で指定してください)</translation>
+    </message>
 </context>
 <context>
     <name>mj::calendar</name>
@@ -190,6 +194,14 @@ open on the days the name says.</source>
         <source>and at every run from %1 on.</source>
         <translation>さらに %1以降の毎回の実行で開きます。</translation>
     </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>注意: %1</translation>
+    </message>
+    <message>
+        <source>The opener&apos;s run of %1 is over: the runs count from %2 on.</source>
+        <translation>%1の開く処理は終わっています: %2以降の実行で数えます。</translation>
+    </message>
 </context>
 <context>
     <name>mj::failure</name>
@@ -223,6 +235,25 @@ open on the days the name says.</source>
     </message>
 </context>
 <context>
+    <name>mj::lenient_readings</name>
+    <message>
+        <source>without a number it waits for nothing and opens at every run: did you mean %1 (%2)?</source>
+        <translation>数がないので待たずに、実行のたびに開きます。%1 (%2) のつもりですか?</translation>
+    </message>
+    <message>
+        <source>only the weekday at its start is read: did you mean %1 (%2)?</source>
+        <translation>先頭の曜日だけが読まれます。%1 (%2) のつもりですか?</translation>
+    </message>
+    <message>
+        <source>these words are read as a month end, for the letter E in them: did you mean %1 (%2)?</source>
+        <translation>E の文字を含むため、月末として読まれます。%1 (%2) のつもりですか?</translation>
+    </message>
+    <message>
+        <source>only the number at its start is read, as a day of each month: did you mean %1 (%2)?</source>
+        <translation>先頭の数だけが毎月の日として読まれます。%1 (%2) のつもりですか?</translation>
+    </message>
+</context>
+<context>
     <name>mj::numbers</name>
     <message>
         <source>the number %1 is out of range (-32768 to 32767)</source>
@@ -243,6 +274,33 @@ open on the days the name says.</source>
     <message>
         <source>%1 %2 %3 does not exist</source>
         <translation>%3年%4月%1日は存在しません</translation>
+    </message>
+</context>
+<context>
+    <name>mj::platform::day_record</name>
+    <message>
+        <source>The record of the days already served, in %1, cannot be read (%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a single value</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the settings store %1 cannot be written</source>
+        <translation type="unfinished">設定ファイル %1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>the file cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is not a date: &quot;%2&quot;</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -273,6 +331,37 @@ open on the days the name says.</source>
     <message>
         <source>the shell could not open it, error %1</source>
         <translation>シェルが開けませんでした (エラー %1)</translation>
+    </message>
+    <message>
+        <source>%1 was stopped by signal %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 did not understand its command line</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 found no such file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 found no program for this kind of file, or no desktop to open it on</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the program %1 chose for this kind of file failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ended with status %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>mj::platform::run_lock</name>
+    <message>
+        <source>The lock %1, which keeps two runs from opening the same files, cannot be made; this run goes on without it</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -688,6 +777,14 @@ LOCATION は ./-name のように指定します)。</translation>
         <source>--missed-days: &quot;%1&quot; is not a whole number</source>
         <translation>--missed-days: &quot;%1&quot; は整数ではありません</translation>
     </message>
+    <message>
+        <source>--next: the last day whose run finished, instead of the opener&apos;s record.</source>
+        <translation>--next: 開く処理の記録の代わりに使う、実行を終えた最後の日。</translation>
+    </message>
+    <message>
+        <source>--served-through belongs to --next</source>
+        <translation>--served-through は --next と一緒に使います</translation>
+    </message>
 </context>
 <context>
     <name>mj::upcoming</name>
@@ -972,6 +1069,26 @@ LOCATION は ./-name のように指定します)。</translation>
         <translation>%1 にメッセージを保存できません。
 %2</translation>
     </message>
+    <message>
+        <source>The capsule root %1 is a file, not a folder, so no message can be stored in it: start the writer with another location, or move the file away.</source>
+        <translation>カプセルルート %1 はフォルダーではなくファイルなので、メッセージを保存できません: 別の場所を指定して書き込みを起動するか、ファイルを移動してください。</translation>
+    </message>
+    <message>
+        <source>The capsule root %1 cannot be written: no message can be stored in it.</source>
+        <translation>カプセルルート %1 に書き込めません: メッセージを保存できません。</translation>
+    </message>
+    <message>
+        <source>Cannot create the capsule root %1: the folder %2 is not there.</source>
+        <translation>カプセルルート %1 を作れません: フォルダー %2 がありません。</translation>
+    </message>
+    <message>
+        <source>Cannot create the capsule root %1: the folder %2 cannot be written.</source>
+        <translation>カプセルルート %1 を作れません: フォルダー %2 に書き込めません。</translation>
+    </message>
+    <message>
+        <source>The schedule folder %1 is marked hidden, system or archive (attribute word %2, not 16). The opener passes over such folders, so the message would never open: clear the marks (attrib -h -s -a), or choose another schedule name.</source>
+        <translation>予定フォルダー %1 には隠し・システム・アーカイブの属性が付いています (属性値 %2、16 ではありません)。そのようなフォルダーは開かれないので、メッセージは開きません: 属性を外す (attrib -h -s -a) か、別の予定名を選んでください。</translation>
+    </message>
 </context>
 <context>
     <name>mj::writer::schedule_guide</name>
@@ -1032,10 +1149,6 @@ LOCATION は ./-name のように指定します)。</translation>
         <translation>%1開きます — 次回: %2</translation>
     </message>
     <message>
-        <source>Opens in the capsule root at every run</source>
-        <translation>カプセルルートにあり、実行のたびに開きます</translation>
-    </message>
-    <message>
         <source>Not a schedule folder: the opener only opens folders right in the capsule root, so this message would never open</source>
         <translation>予定フォルダーではありません: 開かれるのはカプセルルート直下のフォルダーだけなので、このメッセージは開きません</translation>
     </message>
@@ -1043,13 +1156,25 @@ LOCATION は ./-name のように指定します)。</translation>
         <source>Hidden folder: the opener passes over names that begin with &quot;.&quot;, so this message would never open</source>
         <translation>隠しフォルダーです:「.」で始まる名前は開かれないので、このメッセージは開きません</translation>
     </message>
+    <message>
+        <source>Never opens: today&apos;s run of the opener is over, and %1 has no other</source>
+        <translation>開きません: 今日の開く処理は終わっていて、%1にはもう実行がありません</translation>
+    </message>
+    <message>
+        <source>%1, if the computer is used that day — %2 also opens at the next run after</source>
+        <translation>%1 (その日にコンピューターを使った場合) — %2 なら、その日に使わなくてもその後の次の実行で開きます</translation>
+    </message>
+    <message>
+        <source>%1, or at the next run after it</source>
+        <translation>%1 (その日に実行がなければ、その後の次の実行で)</translation>
+    </message>
+    <message>
+        <source>No schedule: opens at every run, from %1 on</source>
+        <translation>予定なし: %1以降、実行のたびに開きます</translation>
+    </message>
 </context>
 <context>
     <name>mj::writer::writer_window</name>
-    <message>
-        <source>(not stored: nobody can answer without a display)</source>
-        <translation>(保存しません: ディスプレイがないため誰も答えられません)</translation>
-    </message>
     <message>
         <source>&amp;Store anyway</source>
         <translation>それでも保存(&amp;S)</translation>
@@ -1057,10 +1182,6 @@ LOCATION は ./-name のように指定します)。</translation>
     <message>
         <source>&amp;Back to the schedule</source>
         <translation>予定に戻る(&amp;B)</translation>
-    </message>
-    <message>
-        <source>Morrowjar Text Input</source>
-        <translation>Morrowjar テキスト入力</translation>
     </message>
     <message>
         <source>Message</source>
@@ -1101,6 +1222,42 @@ Store the message in the folder &quot;%2&quot; anyway?</source>
         <translation>%1。
 
 それでもフォルダー &quot;%2&quot; にメッセージを保存しますか?</translation>
+    </message>
+    <message>
+        <source>(answered no: nobody can answer without a display)</source>
+        <translation>(ディスプレイがないため答えられず、「いいえ」としました)</translation>
+    </message>
+    <message>
+        <source>Morrowjar Text Input — %1</source>
+        <translation>Morrowjar テキスト入力 — %1</translation>
+    </message>
+    <message>
+        <source>Throw away the message you typed?</source>
+        <translation>入力したメッセージを捨てますか?</translation>
+    </message>
+    <message>
+        <source>&amp;Throw away</source>
+        <translation>捨てる(&amp;T)</translation>
+    </message>
+    <message>
+        <source>&amp;Keep editing</source>
+        <translation>編集を続ける(&amp;K)</translation>
+    </message>
+    <message>
+        <source>There is nothing to store: the message is empty. Type a message first.</source>
+        <translation>保存するものがありません: メッセージが空です。先にメッセージを入力してください。</translation>
+    </message>
+    <message>
+        <source>No schedule is chosen. Without one, the message opens every time the opener runs, every day, until someone deletes it.
+
+Store it to open at every run?</source>
+        <translation>予定が選ばれていません。予定がないと、メッセージは削除されるまで毎日、開く処理が動くたびに開きます。
+
+実行のたびに開くように保存しますか?</translation>
+    </message>
+    <message>
+        <source>&amp;Open at every run</source>
+        <translation>実行のたびに開く(&amp;O)</translation>
     </message>
 </context>
 </TS>
