@@ -132,15 +132,13 @@ QString opening_words(const std::string& name, const opening_forecast& forecast,
       .arg(text_of(description_of(name, today).message_words), day_with_name(first, today));
 }
 
-// A date of its own whose day has no run ahead ("26-12-7" after the run of
-// 7 December 2026) opens again only when its short year is read a century
-// on (as 2126): for the message stored now, that is never.
-bool only_a_century_later(const std::string& name, const opening_forecast& forecast, date today,
-                          date first_run) {
-  if (forecast.openings.empty()) return false;
+// A date of its own ("26-12-7") opens again when its short year is read a
+// century on (as 2126): for the message stored now, that is no opening.
+void drop_century_rereadings(const std::string& name, opening_forecast& forecast, date today) {
   const std::optional<date> own_day = description_of(name, today).own_day;
+  if (!own_day) return;
   constexpr days kNearlyACentury{36000};
-  return own_day && *own_day < first_run && forecast.openings.front() - *own_day >= kNearlyACentury;
+  std::erase_if(forecast.openings, [&](date d) { return d - *own_day >= kNearlyACentury; });
 }
 
 // A name whose openings are single days misses one the computer is not used
@@ -209,9 +207,9 @@ schedule_reading read_schedule(const QString& schedule, wall_time now,
                                         "with \".\", so this message would never open")};
 
   const std::string name = folder.toStdString();
-  const opening_forecast forecast = forecast_openings(name, now, 3, first_run);
-  if ((forecast.openings.empty() && !forecast.every_run_from) ||
-      only_a_century_later(name, forecast, today, first_run))
+  opening_forecast forecast = forecast_openings(name, now, 3, first_run);
+  if (!forecast.every_run_from) drop_century_rereadings(name, forecast, today);
+  if (forecast.openings.empty() && !forecast.every_run_from)
     return {schedule_outlook::never_opens, never_words(name, forecast, today, first_run)};
   const QString words = with_missed_days(opening_words(name, forecast, today), name, forecast);
   if (const std::optional<lenient_reading> lenient = lenient_reading_of(name, year_number(today))) {

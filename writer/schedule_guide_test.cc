@@ -62,6 +62,10 @@ TEST(ScheduleReading, SaysWhenAMessageStoredNowOpens) {
       {u"2026-12-07"_s, opens,
        "Opens today, Mon 7 Dec 2026, if the computer is used that day — 2026-12-07+ also opens "
        "at the next run after"},
+      // The completed date template: its century later reading is no opening.
+      {u"26-12-7"_s, opens,
+       "Opens today, Mon 7 Dec 2026, if the computer is used that day — 26-12-7+ also opens at "
+       "the next run after"},
       {u"2026-12-25"_s, opens,
        "Opens on Fri 25 Dec 2026, if the computer is used that day — 2026-12-25+ also opens at "
        "the next run after"},
