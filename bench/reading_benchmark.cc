@@ -22,7 +22,9 @@ std::vector<std::string> names_to_read() {
       "12-25-", "15-", "98-12-25-", "SUNDAY@2-", "YEAR1-", "30-1-15",
       // The proposed choices.
       "26-12-", "YEAR", "MONTH", "DAY", "WEEK", "MONDAY", "WEDNESDAY", "SATURDAY", "EVERYDAY",
-      "EVERY WEEK",
+      "EVERY WEEK", "MONDAY+", "TOMORROW+", "EVERY WEEK+", "EVERY MONTH+", "EVERY YEAR+",
+      // Names read only leniently, with their warnings.
+      "next week", "yesterday", "NEXT MONDAY", "1 jan 2027", "01.01.2027", "MONDAY MORNING",
       // Names that never open, and the widest windows.
       "FOO", "TOMORROW\\", "2026-12-01", "98-2-30", "32768", "SUNDAY@6", "9999-12-31", "E=0",
       "E3=32767", "15=32767", "12-25=32767", "SUNDAY@2=32767", "ZZZ=32767+", "",

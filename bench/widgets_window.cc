@@ -1,7 +1,7 @@
 // The yardstick for m_jarin's start-up with its controls: the least a Qt
 // Widgets program does to show the same kinds of widgets as the writer's
 // window (a menu bar with a menu of three items, two labels, a multi-line
-// text box, an editable combo box with 17 entries, two buttons), and nothing
+// text box, an editable combo box with 28 entries, two buttons), and nothing
 // else: no capsule root, no icon, no schedule reading. It opens centred on
 // the screen, as the writer does, so that both meet the pointer (and load the
 // text cursor) alike.
@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
   (new QLabel(QStringLiteral("subfolder"), client))->setGeometry(16, 128, 121, 17);
   auto* box = new QComboBox(client);
   box->setEditable(true);
-  for (int i = 1; i <= 17; ++i) box->addItem(QStringLiteral("choice %1").arg(i));
+  for (int i = 1; i <= 28; ++i) box->addItem(QStringLiteral("choice %1").arg(i));
   box->setGeometry(16, 152, 385, 20);
   (new QPushButton(QStringLiteral("OK"), client))->setGeometry(176, 192, 105, 33);
   (new QPushButton(QStringLiteral("CANCEL"), client))->setGeometry(296, 192, 105, 33);

@@ -3,6 +3,7 @@
 #include "base/visible_text.h"
 #include "base/wording.h"
 #include "opener/json_text.h"
+#include "rules/lenient_readings.h"
 #include "rules/schedule_words.h"
 
 namespace mj {
@@ -62,8 +63,10 @@ folder_evaluation explained_evaluation(std::string_view folder_name, long long m
   return e;
 }
 
-opening_forecast forecast_for(std::string_view folder_name, wall_time stored_at, int count) {
-  if (!passed_over(folder_name)) return forecast_openings(folder_name, stored_at, count);
+opening_forecast forecast_for(std::string_view folder_name, wall_time stored_at, int count,
+                              std::optional<date> first_run) {
+  if (!passed_over(folder_name))
+    return forecast_openings(folder_name, stored_at, count, first_run);
   opening_forecast f;
   f.failures.push_back(passed_over_failure());
   return f;
@@ -99,33 +102,41 @@ std::string explain_text(std::string_view folder_name, const folder_evaluation& 
     out += localized("mj::explain",
                      "With \"+\", days the opener missed before that day would count too.") +
            "\n";
+  if (const auto lenient = lenient_reading_of(folder_name, year_number(today)))
+    out += fill(localized("mj::explain", "Note: %1"), {printable(lenient->words)}) + "\n";
   return out + problem_lines(e.failures);
 }
 
-std::string next_text(std::string_view folder_name, date today, const opening_forecast& f) {
+std::string next_text(std::string_view folder_name, date today, date counted_from,
+                      const opening_forecast& f) {
   const std::string stored_on = day_words(today);
   const std::string name = printable(folder_name);
   std::vector<date> single_days = f.openings;
   if (f.every_run_from) std::erase(single_days, *f.every_run_from);
   std::string out;
+  if (counted_from > today)
+    out =
+        fill(localized("mj::explain", "The opener's run of %1 is over: the runs count from %2 on."),
+             {stored_on, day_words(counted_from)}) +
+        "\n";
   if (folder_name.empty() && f.every_run_from) {
-    out = fill(localized("mj::explain",
-                         "A file stored on %1 in the capsule root itself would open at every run "
-                         "from %2 on."),
-               {stored_on, day_words(*f.every_run_from)});
+    out += fill(localized("mj::explain",
+                          "A file stored on %1 in the capsule root itself would open at every run "
+                          "from %2 on."),
+                {stored_on, day_words(*f.every_run_from)});
   } else if (passed_over(folder_name)) {
-    out = fill(localized("mj::explain", "A file stored in \"%1\" would never open."), {name});
+    out += fill(localized("mj::explain", "A file stored in \"%1\" would never open."), {name});
   } else if (f.openings.empty()) {
-    out = fill(
+    out += fill(
         localized("mj::explain", "A file stored on %1 in \"%2\" would not open within %3 years."),
         {stored_on, name, std::to_string(kForecastYears)});
   } else if (single_days.empty()) {
-    out = fill(localized("mj::explain",
-                         "A file stored on %1 in \"%2\" would open at every run from %3 on."),
-               {stored_on, name, day_words(*f.every_run_from)});
+    out += fill(localized("mj::explain",
+                          "A file stored on %1 in \"%2\" would open at every run from %3 on."),
+                {stored_on, name, day_words(*f.every_run_from)});
   } else {
-    out = fill(localized("mj::explain", "A file stored on %1 in \"%2\" would open on:"),
-               {stored_on, name});
+    out += fill(localized("mj::explain", "A file stored on %1 in \"%2\" would open on:"),
+                {stored_on, name});
     for (date d : single_days) out += "\n  " + day_words(d);
     if (f.every_run_from)
       out += "\n" + fill(localized("mj::explain", "and at every run from %1 on."),
@@ -135,17 +146,34 @@ std::string next_text(std::string_view folder_name, date today, const opening_fo
   return out + problem_lines(f.failures);
 }
 
-std::string next_json(std::string_view folder_name, date today, const opening_forecast& f) {
+std::string next_json(std::string_view folder_name, date today, date counted_from,
+                      const opening_forecast& f) {
   std::vector<std::string> openings;
   for (date d : f.openings) openings.push_back(json_date(d));
   return json_object()
       .name("name", folder_name)
       .day("today", today)
+      .day("counted_from", counted_from)
       .raw("openings", json_array(openings))
       .raw("every_run_from", f.every_run_from ? json_date(*f.every_run_from) : "null")
       .raw("failures", json_failures(f.failures))
       .str();
 }
+
+namespace {
+
+// {kind, suggestion} of a name read only leniently, else null. Neither
+// depends on the year near which short years are read (only the words do).
+std::string lenient_json(std::string_view folder_name) {
+  const auto lenient = lenient_reading_of(folder_name, 2000);
+  if (!lenient) return "null";
+  return json_object()
+      .text("kind", lenient_kind_key(lenient->kind))
+      .name("suggestion", lenient->suggestion)
+      .str();
+}
+
+}  // namespace
 
 std::string explain_json(std::string_view folder_name, const folder_evaluation& e) {
   return json_object()
@@ -162,6 +190,7 @@ std::string explain_json(std::string_view folder_name, const folder_evaluation& 
       .day("to", e.verdict.to)
       .number("repeat_every", e.verdict.repeat_every)
       .raw("failures", json_failures(e.failures))
+      .raw("lenient", lenient_json(folder_name))
       .str();
 }
 

@@ -30,9 +30,9 @@ TEST(ExplainJson, HasExactlyTheDocumentedKeys) {
       parse(explain_json("Sunday@2=3+-", evaluate("Sunday@2=3+-", 4, "1998-12-16")));
   QStringList keys = o.keys();
   keys.sort();
-  QStringList expected = {"name",     "rule",         "week_of_month", "days", "window_days",
-                          "catch_up", "stays_due",    "test",          "due",  "from",
-                          "to",       "repeat_every", "failures"};
+  QStringList expected = {"name",     "rule",         "week_of_month", "days",   "window_days",
+                          "catch_up", "stays_due",    "test",          "due",    "from",
+                          "to",       "repeat_every", "failures",      "lenient"};
   expected.sort();
   EXPECT_EQ(keys, expected);
   EXPECT_EQ(o["name"].toString(), "Sunday@2=3+-");
@@ -144,9 +144,64 @@ TEST(ExplainAndNext, AgreeWithTheRunOnHiddenEmptyAndNonsenseNames) {
     const opening_forecast f = forecast_for(c.name, wall_time{today} + std::chrono::hours{12}, 3);
     EXPECT_EQ(f.every_run_from == today, c.opens);
     EXPECT_EQ(f.openings.empty(), !c.opens);
-    const std::string next = next_text(c.name, today, f);
+    const std::string next = next_text(c.name, today, today, f);
     EXPECT_EQ(next.find("never open") != std::string::npos, !c.opens) << next;
   }
+}
+
+// The names the rules read only leniently: --explain notes them with what
+// they probably mean, in the text and in the JSON; others have null.
+TEST(Explain, NotesLenientReadings) {
+  const date today = *parse_iso_date("2026-12-07");
+  const std::string text = explain_text("YEAR", evaluate("YEAR", 0, "2026-12-07"), today, 0);
+  EXPECT_NE(text.find("Note: without a number it waits for nothing and opens at every run: did "
+                      "you mean YEAR1"),
+            std::string::npos)
+      << text;
+  struct Case {
+    const char* name;
+    const char* kind;  // nullptr: null
+    const char* suggestion;
+  };
+  const Case kCases[] = {
+      {"YEAR", "no_wait", "YEAR1"},
+      {"next week", "phrase_as_month_end", "WEEK1"},
+      {"01.01.2027", "date_as_day_of_month", "2027-1-1"},
+      {"MONDAY MORNING", "weekday_with_words", "MONDAY"},
+      {"YEAR1", nullptr, nullptr},
+      {"12-25+", nullptr, nullptr},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    const QJsonObject o = parse(explain_json(c.name, evaluate(c.name, 0, "2026-12-07")));
+    ASSERT_TRUE(o.contains("lenient"));
+    if (!c.kind) {
+      EXPECT_TRUE(o["lenient"].isNull());
+      EXPECT_EQ(explain_text(c.name, evaluate(c.name, 0, "2026-12-07"), today, 0).find("Note:"),
+                std::string::npos);
+      continue;
+    }
+    EXPECT_EQ(o["lenient"].toObject()["kind"].toString(), c.kind);
+    EXPECT_EQ(o["lenient"].toObject()["suggestion"].toString(), c.suggestion);
+  }
+}
+
+TEST(NextJson, SaysFromWhichDayItCounted) {
+  const date today = *parse_iso_date("2026-12-07");
+  const date tomorrow = *parse_iso_date("2026-12-08");
+  const wall_time noon = wall_time{today} + std::chrono::hours{12};
+  const opening_forecast f = forecast_openings("MONDAY", noon, 2, tomorrow);
+  const QJsonObject o = parse(next_json("MONDAY", today, tomorrow, f));
+  EXPECT_EQ(o["today"].toString(), "2026-12-07");
+  EXPECT_EQ(o["counted_from"].toString(), "2026-12-08");
+  EXPECT_EQ(o["openings"].toArray().first().toString(), "2026-12-14");
+  const std::string text = next_text("MONDAY", today, tomorrow, f);
+  EXPECT_EQ(text.rfind("The opener's run of Mon 7 Dec 2026 is over: the runs count from Tue 8 "
+                       "Dec 2026 on.\n",
+                       0),
+            0u)
+      << text;
+  EXPECT_EQ(next_text("MONDAY", today, today, f).find("is over"), std::string::npos);
 }
 
 }  // namespace

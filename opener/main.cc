@@ -6,6 +6,7 @@
 
 #include "opener/dry_run.h"
 #include "opener/explain.h"
+#include "opener/next_start.h"
 #include "opener/run_window.h"
 #include "opener/tool_options.h"
 #include "opener/upcoming.h"
@@ -47,10 +48,12 @@ mj::wall_time moment_of_today(const mj::tool_options& options) {
 }
 
 int next(const mj::tool_options& options) {
+  const mj::next_start start = mj::start_of_next(options);
   const mj::opening_forecast f =
-      mj::forecast_for(options.name, moment_of_today(options), options.count);
-  std::cout << (options.json ? mj::next_json(options.name, options.today, f) + "\n"
-                             : mj::next_text(options.name, options.today, f));
+      mj::forecast_for(options.name, moment_of_today(options), options.count, start.counted_from);
+  std::cout << (options.json
+                    ? mj::next_json(options.name, options.today, start.counted_from, f) + "\n"
+                    : mj::next_text(options.name, options.today, start.counted_from, f));
   return 0;
 }
 

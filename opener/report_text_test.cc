@@ -168,7 +168,7 @@ TEST_F(OddNames, NeverReachTheTextsRaw) {
     const std::string explained =
         explain_text(name, explained_evaluation(name, 0, make_run_calendar(today)), today, 0);
     EXPECT_FALSE(has_raw_controls(explained)) << explained;
-    const std::string next = next_text(name, today, forecast_for(name, wall_time{today}, 3));
+    const std::string next = next_text(name, today, today, forecast_for(name, wall_time{today}, 3));
     EXPECT_FALSE(has_raw_controls(next)) << next;
     // The unreadable rule is named in the reading.
     const std::string odd_rule = "X" + n.part;
@@ -240,12 +240,12 @@ TEST(JsonKeyOrder, EveryAnswerAsTheReadmeDescribesIt) {
             (std::set<std::string>{
                 "failures[]: code description",
                 ": name rule week_of_month days window_days catch_up stays_due test due from to "
-                "repeat_every failures"}));
+                "repeat_every failures lenient"}));
 
   const opening_forecast f = forecast_for("EVERYDAY2=40000", wall_time{today}, 3);
-  EXPECT_EQ(key_orders(next_json("EVERYDAY2=40000", today, f)),
+  EXPECT_EQ(key_orders(next_json("EVERYDAY2=40000", today, today, f)),
             (std::set<std::string>{"failures[]: code description",
-                                   ": name today openings every_run_from failures"}));
+                                   ": name today counted_from openings every_run_from failures"}));
 
   const dry_run_report dry = dry_run(D("2026-12-01"), today, root.string());
   EXPECT_EQ(key_orders(dry_run_json(dry)),

@@ -47,6 +47,11 @@ const QCommandLineOption kCount("count",
                                 QT_TRANSLATE_NOOP("mj::tool_options_parser",
                                                   "--next: how many days to show (default 3)."),
                                 "N");
+const QCommandLineOption kServedThrough(
+    "served-through",
+    QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                      "--next: the last day whose run finished, instead of the opener's record."),
+    "YYYY-MM-DD");
 const QCommandLineOption kPrev(
     "prev",
     QT_TRANSLATE_NOOP("mj::tool_options_parser",
@@ -115,7 +120,7 @@ void describe(QCommandLineParser& parser) {
   parser.addHelpOption();
   parser.addVersionOption();
   for (QCommandLineOption option : {kExplain, kDryRun, kNext, kUpcoming, kWatch, kToday, kPrev,
-                                    kMissedDays, kCount, kJson, kQuiet}) {
+                                    kMissedDays, kCount, kServedThrough, kJson, kQuiet}) {
     option.setDescription(translated(option.description().toUtf8().constData()));
     parser.addOption(option);
   }
@@ -222,6 +227,8 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
                   "--missed-days belongs to --explain; --dry-run counts them from --prev"));
   if (!next && parser_.isSet(kCount))
     return failed(localized("mj::tool_options_parser", "--count belongs to --next"));
+  if (!next && parser_.isSet(kServedThrough))
+    return failed(localized("mj::tool_options_parser", "--served-through belongs to --next"));
 
   QStringList positional = parser_.positionalArguments();
   if (upcoming) {
@@ -267,6 +274,11 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
     if (!day) return failed(not_a_date("--today", parser_.value(kToday)));
     o.today = *day;
     o.today_given = true;
+  }
+  if (parser_.isSet(kServedThrough)) {
+    o.served_through = parse_iso_date(parser_.value(kServedThrough).toStdString());
+    if (!o.served_through)
+      return failed(not_a_date("--served-through", parser_.value(kServedThrough)));
   }
   if (parser_.isSet(kPrev)) {
     o.prev = parse_iso_date(parser_.value(kPrev).toStdString());

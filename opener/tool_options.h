@@ -36,6 +36,8 @@ struct tool_options {
   long long missed_days = 0;
   bool json = false;
   int count = 3;  // --next: how many openings
+  // --next: stands in for the opener's record of the last day served
+  std::optional<date> served_through;
 
   std::string location;             // --dry-run, --upcoming: the location text of the capsule root
   std::optional<date> prev;         // --dry-run: stands in for the stored "prev_date"

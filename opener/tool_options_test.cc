@@ -70,6 +70,8 @@ TEST(ToolOptions, BadArgumentsAreOneLineErrors) {
       {"--next", "A", "--count", "x"},
       {"--next", "A", "--missed-days", "2"},
       {"--explain", "A", "--count", "2"},
+      {"--next", "A", "--served-through", "2026/12/07"},
+      {"--dry-run", "--served-through", "2026-12-07"},
       {"--next", "--explain", "A"},
       {"--upcoming", "0"},
       {"--upcoming", "3661"},
@@ -172,6 +174,7 @@ TEST(ToolOptions, ReadsNextWithItsDefaults) {
   EXPECT_EQ(plain.name, "12-25");
   EXPECT_EQ(plain.count, 3);
   EXPECT_FALSE(plain.today_given);
+  EXPECT_EQ(plain.served_through, std::nullopt);
 
   const tool_options full =
       parse({"--next", "--today", "2026-12-07", "--count", "5", "--json", "E"});
@@ -179,6 +182,9 @@ TEST(ToolOptions, ReadsNextWithItsDefaults) {
   EXPECT_EQ(full.count, 5);
   EXPECT_TRUE(full.today_given);
   EXPECT_TRUE(full.json);
+
+  const tool_options served = parse({"--next", "--served-through", "2026-12-07", "E"});
+  EXPECT_EQ(served.served_through, parse_iso_date("2026-12-07"));
 }
 
 TEST(ToolOptions, ReadsDryRunWithItsDefaults) {

@@ -4,7 +4,10 @@
 // seen under a final name.
 #pragma once
 
+#include <chrono>
 #include <filesystem>
+#include <optional>
+#include <string_view>
 
 #include "base/failure.h"
 
@@ -33,5 +36,27 @@ enum class placement_call {
 result<placement> place_without_replacing(const std::filesystem::path& staged,
                                           const std::filesystem::path& target,
                                           placement_call call = placement_call::rename_no_replace);
+
+// The writer writes a message under a staged name in its folder before it
+// takes its real name: ".m_jarin-<process id>-<random hex>.part". Whether
+// `name` (a file name, without folders) is such a name; the opener never
+// opens one, finished or not.
+bool is_staging_file_name(std::string_view name);
+
+// The process id in a staged name, or nothing for another name.
+std::optional<long long> staging_file_process(std::string_view name);
+
+// Whether a process with the id `process` is running (one of another user
+// counts too).
+bool is_process_running(long long process);
+
+// Removes the staged files in `folder` (one level, no subfolders) that a
+// writer left behind when it was killed: those whose process is no longer
+// running and that were last modified at least `min_age` ago (a writer of
+// another process namespace may look gone while it writes). Never stored
+// under a name of their own, they hold nothing that was kept. Returns how
+// many were removed; a folder that cannot be read removes none.
+int remove_stale_staging_files(const std::filesystem::path& folder,
+                               std::chrono::seconds min_age = std::chrono::minutes{1});
 
 }  // namespace mj::platform

@@ -1,8 +1,10 @@
 #include <fcntl.h>
+#include <signal.h>
 #include <stdio.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <limits>
 #include <string>
 #include <system_error>
 
@@ -56,6 +58,13 @@ result<placement> place_without_replacing(const std::filesystem::path& staged,
   (void)call;
 #endif
   return place_by_hard_link(staged, target);
+}
+
+bool is_process_running(long long process) {
+  if (process <= 0 || process > static_cast<long long>(std::numeric_limits<pid_t>::max()))
+    return false;
+  // Signal 0 only asks; EPERM means the process is there, owned by another user.
+  return kill(static_cast<pid_t>(process), 0) == 0 || errno == EPERM;
 }
 
 }  // namespace mj::platform

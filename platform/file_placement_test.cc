@@ -1,10 +1,18 @@
 #include "platform/file_placement.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#else
+#include <unistd.h>
+#endif
+
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <fstream>
 #include <iterator>
+#include <limits>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -114,6 +122,69 @@ TEST(FilePlacement, AnyOtherObstacleIsAFailureNamingThePath) {
         << r.error().description;
     EXPECT_EQ(read(folder.path() / "staged"), "message\n");
   }
+}
+
+TEST(StagingFiles, TheWritersStagedNamesAndNoOthers) {
+  struct Case {
+    const char* name;
+    std::optional<long long> process;
+  };
+  const Case kCases[] = {
+      {".m_jarin-1234-00ff3a9c12b4e5d6.part", 1234},
+      {".m_jarin-7-a.part", 7},
+      {".m_jarin-1234-00ff.part.txt", std::nullopt},
+      {"m_jarin-1234-00ff.part", std::nullopt},
+      {".m_jarin--00ff.part", std::nullopt},
+      {".m_jarin-12x4-00ff.part", std::nullopt},
+      {".m_jarin-1234-.part", std::nullopt},
+      {".m_jarin-1234-zz.part", std::nullopt},
+      {".m_jarin-1234.part", std::nullopt},
+      {".m_jarin-99999999999999999999-1.part", std::nullopt},
+      {"note.part", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    EXPECT_EQ(staging_file_process(c.name), c.process);
+    EXPECT_EQ(is_staging_file_name(c.name), c.process.has_value());
+  }
+}
+
+TEST(StagingFiles, OnlyOldOnesOfProcessesThatAreGoneAreRemoved) {
+  placement_folder folder;
+  const fs::path& f = folder.path();
+  // A process id that is surely not running: the largest there can be.
+  const std::string gone = std::to_string(std::numeric_limits<int>::max());
+  const std::string self = std::to_string(static_cast<long long>(
+#ifdef _WIN32
+      GetCurrentProcessId()
+#else
+      getpid()
+#endif
+          ));
+  const auto old = fs::file_time_type::clock::now() - std::chrono::hours{1};
+  for (const std::string& name : {".m_jarin-" + gone + "-0a.part", ".m_jarin-" + gone + "-0b.part",
+                                  ".m_jarin-" + self + "-0c.part", std::string("note.txt"),
+                                  ".m_jarin-" + gone + "-0d.partial"}) {
+    write(f / name, "x\n");
+    fs::last_write_time(f / name, old);
+  }
+  write(f / (".m_jarin-" + gone + "-0e.part"), "just written\n");  // too young to judge
+  fs::create_directory(f / "FOLDER");
+  write(f / "FOLDER" / (".m_jarin-" + gone + "-0f.part"), "x\n");
+  fs::last_write_time(f / "FOLDER" / (".m_jarin-" + gone + "-0f.part"), old);
+
+  EXPECT_TRUE(is_process_running(std::stoll(self)));
+  EXPECT_FALSE(is_process_running(std::stoll(gone)));
+  EXPECT_EQ(remove_stale_staging_files(f), 2);
+  EXPECT_FALSE(fs::exists(f / (".m_jarin-" + gone + "-0a.part")));
+  EXPECT_FALSE(fs::exists(f / (".m_jarin-" + gone + "-0b.part")));
+  EXPECT_TRUE(fs::exists(f / (".m_jarin-" + self + "-0c.part")));
+  EXPECT_TRUE(fs::exists(f / "note.txt"));
+  EXPECT_TRUE(fs::exists(f / (".m_jarin-" + gone + "-0d.partial")));
+  EXPECT_TRUE(fs::exists(f / (".m_jarin-" + gone + "-0e.part")));
+  EXPECT_TRUE(fs::exists(f / "FOLDER" / (".m_jarin-" + gone + "-0f.part")));  // one level only
+  EXPECT_EQ(remove_stale_staging_files(f / "missing"), 0);
 }
 
 }  // namespace

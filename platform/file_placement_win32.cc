@@ -28,4 +28,16 @@ result<placement> place_without_replacing(const std::filesystem::path& staged,
                           std::system_category().message(static_cast<int>(error)) + ")");
 }
 
+bool is_process_running(long long process) {
+  if (process <= 0 || process > 0xFFFFFFFFLL) return false;
+  HANDLE handle =
+      OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, static_cast<DWORD>(process));
+  // Access denied: the process is there, owned by another user.
+  if (!handle) return GetLastError() == ERROR_ACCESS_DENIED;
+  DWORD code = 0;
+  const bool running = GetExitCodeProcess(handle, &code) && code == STILL_ACTIVE;
+  CloseHandle(handle);
+  return running;
+}
+
 }  // namespace mj::platform

@@ -214,10 +214,16 @@ bool due_from_a_day_within(const schedule_name& name, date first, date last) {
 
 }  // namespace
 
-opening_forecast forecast_openings(std::string_view folder_name, wall_time stored_at, int count) {
+date first_day_with_a_run(date today, std::optional<date> served_through) {
+  return served_through && *served_through >= today ? today + days{1} : today;
+}
+
+opening_forecast forecast_openings(std::string_view folder_name, wall_time stored_at, int count,
+                                   std::optional<date> first_run) {
   opening_forecast forecast;
-  const date first = floor<days>(stored_at);
-  const date last = forecast_end(first);
+  const date stored_on = floor<days>(stored_at);
+  const date first = std::max(stored_on, first_run.value_or(stored_on));
+  const date last = forecast_end(stored_on);
   if (!folder_name.empty())
     forecast.failures = evaluate_folder(folder_name, 0, make_run_calendar(first)).failures;
 

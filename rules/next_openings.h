@@ -26,10 +26,18 @@ struct opening_forecast {
   std::vector<failure> failures;  // of the name, as the first day's evaluation met them
 };
 
+// The first day that still has a run of the opener ahead: `today`, unless
+// the opener's record says the run of today (or a later day) already
+// finished, in which case tomorrow.
+date first_day_with_a_run(date today, std::optional<date> served_through);
+
 // The forecast for a file stored at `stored_at` in the schedule folder
 // `folder_name` (an empty name is the capsule root, whose files open at every
-// run): at most `count` openings, looking `kForecastYears` years ahead.
-opening_forecast forecast_openings(std::string_view folder_name, wall_time stored_at, int count);
+// run): at most `count` openings, looking `kForecastYears` years ahead, with
+// daily runs from `first_run` on (the day of `stored_at` when not given; a
+// later day when that day's run is over).
+opening_forecast forecast_openings(std::string_view folder_name, wall_time stored_at, int count,
+                                   std::optional<date> first_run = std::nullopt);
 
 // Whether daily runs from the day of `now` to the end of the forecast
 // (`kForecastYears` years) would open any file of the schedule folder

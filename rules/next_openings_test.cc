@@ -152,5 +152,32 @@ TEST(OpensWithinForecast, TheCapsuleRootAndAWindowLongerThanAYear) {
   EXPECT_TRUE(opens_within_forecast("2100-01-01=32767", {}, noon("2026-12-07")));
 }
 
+TEST(ForecastOpenings, AfterTodaysRunTheForecastStartsTomorrow) {
+  struct Case {
+    const char* name;
+    std::vector<std::string> openings;
+    const char* every_run_from;  // nullptr: none
+  };
+  // Stored on Monday 7 December 2026 at noon, after that day's run.
+  const Case kCases[] = {
+      {"2026-12-07", {}, nullptr},
+      {"MONDAY", {"2026-12-14", "2026-12-21"}, nullptr},
+      {"7", {"2027-01-07", "2027-02-07"}, nullptr},
+      {"TOMORROW", {"2026-12-08"}, nullptr},
+      {"2026-12-07=2", {"2026-12-08"}, nullptr},
+      {"YEAR", {"2026-12-08"}, "2026-12-08"},
+      {"", {"2026-12-08"}, "2026-12-08"},
+      {"EVERY MONTH", {"2027-01-07", "2027-02-07"}, nullptr},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.name);
+    const opening_forecast f = forecast_openings(
+        c.name, noon("2026-12-07"), 2, first_day_with_a_run(D("2026-12-07"), D("2026-12-07")));
+    EXPECT_EQ(iso_days(f.openings), c.openings);
+    EXPECT_EQ(f.every_run_from ? format_iso_date(*f.every_run_from) : "",
+              c.every_run_from ? c.every_run_from : "");
+  }
+}
+
 }  // namespace
 }  // namespace mj

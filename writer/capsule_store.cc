@@ -178,6 +178,39 @@ result<QString> usable_capsule_root(const QString& capsule_root) {
   return with_separator(QDir::toNativeSeparators(folder));
 }
 
+std::optional<failure> capsule_root_problem(const QString& capsule_root) {
+  const QString shown = without_final_separators(capsule_root);
+  const QFileInfo root(shown);
+  if (root.exists()) {
+    if (!root.isDir())
+      return path_trouble(
+          QCoreApplication::translate("mj::writer::capsule_store",
+                                      "The capsule root %1 is a file, not a folder, so no "
+                                      "message can be stored in it: start the writer with "
+                                      "another location, or move the file away.")
+              .arg(shown));
+    if (!root.isWritable())
+      return path_trouble(QCoreApplication::translate("mj::writer::capsule_store",
+                                                      "The capsule root %1 cannot be written: "
+                                                      "no message can be stored in it.")
+                              .arg(shown));
+    return std::nullopt;
+  }
+  // Made when missing, one level: its parent must be a folder that can be written.
+  const QFileInfo parent(root.absolutePath());
+  if (!parent.isDir())
+    return path_trouble(QCoreApplication::translate("mj::writer::capsule_store",
+                                                    "Cannot create the capsule root %1: the "
+                                                    "folder %2 is not there.")
+                            .arg(shown, QDir::toNativeSeparators(parent.filePath())));
+  if (!parent.isWritable())
+    return path_trouble(QCoreApplication::translate("mj::writer::capsule_store",
+                                                    "Cannot create the capsule root %1: the "
+                                                    "folder %2 cannot be written.")
+                            .arg(shown, QDir::toNativeSeparators(parent.filePath())));
+  return std::nullopt;
+}
+
 std::optional<failure> usable_schedule_folder(const QString& folder) {
   const QString shown = without_final_separators(folder);
   const fs::path path = to_native_path(folder);
@@ -218,6 +251,21 @@ std::optional<failure> usable_schedule_folder(const QString& folder) {
             "folders, so the message would never open: make the folder writable, or "
             "choose another schedule name.")
             .arg(shown));
+  // The opener takes a folder whose attribute word is exactly "directory".
+  // Where names make the hidden mark (a leading "."), the user was asked
+  // about the name already; a mark set on the folder itself refuses it.
+  const bool hidden_by_name = path.filename().u8string().starts_with(u8'.');
+  int marks = *word & ~platform::kDirectory;
+  if (hidden_by_name) marks &= ~platform::kHidden;
+  if (marks != 0)
+    return path_trouble(
+        QCoreApplication::translate(
+            "mj::writer::capsule_store",
+            "The schedule folder %1 is marked hidden, system or archive (attribute word %2, not "
+            "16). The opener passes over such folders, so the message would never open: clear "
+            "the marks (attrib -h -s -a), or choose another schedule name.")
+            .arg(shown)
+            .arg(*word));
   return std::nullopt;
 }
 
@@ -291,6 +339,20 @@ result<stored_message> store_message(const capsule_message& message, const QDate
       return chosen.error();
     }
   }
+}
+
+int remove_stale_staging(const QString& capsule_root) {
+  const fs::path root = to_native_path(capsule_root);
+  int removed = platform::remove_stale_staging_files(root);
+  std::error_code error;
+  fs::directory_iterator it(root, error);
+  for (; !error && it != fs::directory_iterator(); it.increment(error)) {
+    std::error_code ignored;
+    // Schedule folders only: a linked folder belongs to someone else's tree.
+    if (it->is_directory(ignored) && !it->is_symlink(ignored))
+      removed += platform::remove_stale_staging_files(it->path());
+  }
+  return removed;
 }
 
 }  // namespace mj::writer

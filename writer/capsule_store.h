@@ -92,4 +92,15 @@ result<free_name> first_free_name(const QString& folder, const QString& name, in
 // text files.
 QByteArray message_file_content(const QString& message);
 
+// Removes what writers that were killed while storing left behind in the
+// capsule root and its folders (one level down): staged files of processes
+// that are gone, which never took a name of their own. Returns how many.
+int remove_stale_staging(const QString& capsule_root);
+
+// Why nothing could be stored under `capsule_root` (which ends in a
+// separator), found without changing anything: it is a file, or it is
+// missing and cannot be made (its nearest existing folder is not a folder
+// or cannot be written). Nothing when storing can go ahead.
+std::optional<failure> capsule_root_problem(const QString& capsule_root);
+
 }  // namespace mj::writer

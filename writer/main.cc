@@ -10,12 +10,14 @@
 #include <QImageReader>
 #include <QPixmap>
 #include <QStringList>
+#include <QTimer>
 #include <cstdio>
 #include <optional>
 
 #include "platform/capsule_root.h"
 #include "platform/message_box.h"
 #include "platform/user_language.h"
+#include "writer/capsule_store.h"
 #include "writer/writer_window.h"
 
 #ifdef MORROWJAR_STARTUP_PROBE
@@ -98,6 +100,20 @@ int main(int argc, char** argv) {
   if (const std::optional<int> status = answer_without_window(parser, argc, argv)) return *status;
   const QString location = parser.positionalArguments().join(u' ');
 
+  // The writer is its window: without a display to show it on, a window
+  // nobody sees would wait for ever. A platform chosen through
+  // QT_QPA_PLATFORM is taken as it is.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !mj::platform::has_display()) {
+    QCoreApplication language(argc, argv);
+    mj::platform::use_user_language();
+    std::fprintf(stderr, "m_jarin: %s\n",
+                 qUtf8Printable(QCoreApplication::translate(
+                     "m_jarin",
+                     "no usable display: the writer needs a display to show its window "
+                     "(DISPLAY or WAYLAND_DISPLAY naming a server that answers)")));
+    return 1;
+  }
+  // Steers Qt past a named server that does not answer to one that does.
   mj::platform::use_offscreen_without_display();
   // Qt sees no arguments: every word of the command line belongs to the location.
   int qt_argc = 1;
@@ -115,5 +131,9 @@ int main(int argc, char** argv) {
   mj::platform::exit_when_shown_if_asked(&window);
 #endif
   window.show();
+  // Staged files that a killed writer left behind, once the window is up.
+  QTimer::singleShot(0, &window, [&root] {
+    mj::writer::remove_stale_staging(QString::fromStdString(root.full_path()));
+  });
   return app.exec();
 }

@@ -8,6 +8,7 @@
 #include "base/wording.h"
 #include "platform/paths.h"
 #include "rules/calendar.h"
+#include "rules/lenient_readings.h"
 #include "rules/next_openings.h"
 #include "rules/schedule_name.h"
 #include "rules/schedule_words.h"
@@ -54,7 +55,7 @@ schedule_description description_of(const std::string& name, date today) {
 
 // The proposed date template ("26-12-") left without its day: a day that
 // would open, from tomorrow on, for the example.
-std::optional<QString> incomplete_date_words(const QString& name, date today) {
+std::optional<QString> incomplete_date_words(const QString& name, date today, date first_run) {
   static const QRegularExpression kTemplate(QStringLiteral("^\\s*(\\d{1,4})-(\\d{1,2})-\\s*$"));
   const QRegularExpressionMatch match = kTemplate.match(name);
   if (!match.hasMatch()) return std::nullopt;
@@ -68,7 +69,7 @@ std::optional<QString> incomplete_date_words(const QString& name, date today) {
     return same_year && static_cast<unsigned>(ymd.month()) == month_number;
   };
   for (const date d : {today + days{1}, today}) {
-    if (same_month(d)) {
+    if (d >= first_run && same_month(d)) {
       // The example is a folder name: the day goes in as digits.
       return QCoreApplication::translate("mj::writer::schedule_guide",
                                          "Incomplete date: add a day, such as %1")
@@ -78,8 +79,10 @@ std::optional<QString> incomplete_date_words(const QString& name, date today) {
   return QCoreApplication::translate("mj::writer::schedule_guide", "Incomplete date: add a day");
 }
 
-QString never_words(const std::string& name, const opening_forecast& forecast, date today) {
-  if (const auto incomplete = incomplete_date_words(text_of(name), today)) return *incomplete;
+QString never_words(const std::string& name, const opening_forecast& forecast, date today,
+                    date first_run) {
+  if (const auto incomplete = incomplete_date_words(text_of(name), today, first_run))
+    return *incomplete;
   if (!forecast.failures.empty())
     return QCoreApplication::translate("mj::writer::schedule_guide", "Never opens: %1")
         .arg(text_of(forecast.failures.front().description));
@@ -99,6 +102,11 @@ QString never_words(const std::string& name, const opening_forecast& forecast, d
   // the forecast).
   if (described.own_day && *described.own_day < today)
     return QCoreApplication::translate("mj::writer::schedule_guide", "Never opens: %1 has passed")
+        .arg(day_text(*described.own_day));
+  if (described.own_day && *described.own_day < first_run)
+    return QCoreApplication::translate("mj::writer::schedule_guide",
+                                       "Never opens: today's run of the opener is over, and "
+                                       "%1 has no other")
         .arg(day_text(*described.own_day));
   return QCoreApplication::translate("mj::writer::schedule_guide",
                                      "Never opens in the next %1 years (%2)")
@@ -124,36 +132,62 @@ QString opening_words(const std::string& name, const opening_forecast& forecast,
       .arg(text_of(description_of(name, today).message_words), day_with_name(first, today));
 }
 
+// A date of its own ("26-12-7") opens again when its short year is read a
+// century on (as 2126): for the message stored now, that is no opening.
+void drop_century_rereadings(const std::string& name, opening_forecast& forecast, date today) {
+  const std::optional<date> own_day = description_of(name, today).own_day;
+  if (!own_day) return;
+  constexpr days kNearlyACentury{36000};
+  std::erase_if(forecast.openings, [&](date d) { return d - *own_day >= kNearlyACentury; });
+}
+
+// A name whose openings are single days misses one the computer is not used
+// on; its "+" form opens at the next run after instead. Names with "+" say so.
+QString with_missed_days(const QString& words, const std::string& name,
+                         const opening_forecast& forecast) {
+  if (forecast.every_run_from) return words;
+  if (const std::optional<std::string> catching_up = catch_up_form(name))
+    return QCoreApplication::translate("mj::writer::schedule_guide",
+                                       "%1, if the computer is used that day — %2 also opens at "
+                                       "the next run after")
+        .arg(words, text_of(*catching_up));
+  std::vector<failure> ignored;
+  if (split_schedule_name(name, 0, ignored).catch_up)
+    return QCoreApplication::translate("mj::writer::schedule_guide",
+                                       "%1, or at the next run after it")
+        .arg(words);
+  return words;
+}
+
 }  // namespace
 
 QStringList schedule_choices(date today) {
   const QString year = QString::number(year_number(today));
   const QString date_entry =
       QStringLiteral("%1-%2-").arg(year.right(2), QString::number(month_number(today)));
-  return {date_entry,
-          QStringLiteral("YEAR"),
-          QStringLiteral("MONTH"),
-          QStringLiteral("DAY"),
-          QStringLiteral("WEEK"),
-          QStringLiteral("SUNDAY"),
-          QStringLiteral("MONDAY"),
-          QStringLiteral("TUESDAY"),
-          QStringLiteral("WEDNESDAY"),
-          QStringLiteral("THURSDAY"),
-          QStringLiteral("FRIDAY"),
-          QStringLiteral("SATURDAY"),
-          QStringLiteral("TOMORROW"),
-          QStringLiteral("EVERYDAY"),
-          QStringLiteral("EVERY WEEK"),
-          QStringLiteral("EVERY MONTH"),
-          QStringLiteral("EVERY YEAR")};
+  QStringList choices = {date_entry, QStringLiteral("YEAR"), QStringLiteral("MONTH"),
+                         QStringLiteral("DAY"), QStringLiteral("WEEK")};
+  // The weekdays, "TOMORROW" and the repeating names; each that opens on
+  // single days (all but "EVERYDAY") followed by its "+" form.
+  for (const char* single_days :
+       {"SUNDAY", "MONDAY", "TUESDAY", "WEDNESDAY", "THURSDAY", "FRIDAY", "SATURDAY", "TOMORROW",
+        "EVERYDAY", "EVERY WEEK", "EVERY MONTH", "EVERY YEAR"}) {
+    const QString name = QString::fromLatin1(single_days);
+    choices << name;
+    if (name != QLatin1String("EVERYDAY")) choices << name + u'+';
+  }
+  return choices;
 }
 
-schedule_reading read_schedule(const QString& schedule, wall_time now) {
+schedule_reading read_schedule(const QString& schedule, wall_time now,
+                               std::optional<date> served_through) {
+  const date today = floor<days>(now);
+  const date first_run = first_day_with_a_run(today, served_through);
   if (schedule.isEmpty())
-    return {schedule_outlook::opens,
+    return {schedule_outlook::doubtful,
             QCoreApplication::translate("mj::writer::schedule_guide",
-                                        "Opens in the capsule root at every run")};
+                                        "No schedule: opens at every run, from %1 on")
+                .arg(short_day(first_run, today))};
   if (const std::optional<failure> refused = refusal_of_schedule(schedule))
     return {schedule_outlook::refused, text_of(refused->description)};
   QString folder = schedule;
@@ -173,11 +207,17 @@ schedule_reading read_schedule(const QString& schedule, wall_time now) {
                                         "with \".\", so this message would never open")};
 
   const std::string name = folder.toStdString();
-  const date today = floor<days>(now);
-  const opening_forecast forecast = forecast_openings(name, now, 3);
+  opening_forecast forecast = forecast_openings(name, now, 3, first_run);
+  if (!forecast.every_run_from) drop_century_rereadings(name, forecast, today);
   if (forecast.openings.empty() && !forecast.every_run_from)
-    return {schedule_outlook::never_opens, never_words(name, forecast, today)};
-  return {schedule_outlook::opens, opening_words(name, forecast, today)};
+    return {schedule_outlook::never_opens, never_words(name, forecast, today, first_run)};
+  const QString words = with_missed_days(opening_words(name, forecast, today), name, forecast);
+  if (const std::optional<lenient_reading> lenient = lenient_reading_of(name, year_number(today))) {
+    QString advice = text_of(lenient->words);
+    if (!advice.isEmpty()) advice[0] = advice[0].toUpper();
+    return {schedule_outlook::doubtful, words + u'\n' + advice};
+  }
+  return {schedule_outlook::opens, words};
 }
 
 wall_time wall_time_of(const QDateTime& local) {

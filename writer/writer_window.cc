@@ -3,10 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QDateTime>
-#include <QFontMetrics>
+#include <QDir>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -18,9 +19,11 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QTimer>
 #include <chrono>
 #include <cstdio>
 
+#include "platform/day_record.h"
 #include "platform/local_date.h"
 #include "platform/message_box.h"
 #include "writer/capsule_store.h"
@@ -75,27 +78,46 @@ void show_failure(const QString& text) {
   platform::show_message(text, QStringLiteral("Morrowjar"));
 }
 
-bool ask_to_store_anyway(const QString& question) {
+bool ask_user(const QString& question, const QString& yes, const QString& no) {
   if (QGuiApplication::platformName() == QLatin1String("offscreen")) {
     QString line = question;
     line.replace(u'\n', u' ');
     std::fprintf(
         stderr, "Morrowjar: %s %s\n", qUtf8Printable(line),
         qUtf8Printable(QCoreApplication::translate(
-            "mj::writer::writer_window", "(not stored: nobody can answer without a display)")));
+            "mj::writer::writer_window", "(answered no: nobody can answer without a display)")));
     return false;
   }
   QMessageBox box(QMessageBox::Question, QStringLiteral("Morrowjar"), question);
-  QPushButton* store =
-      box.addButton(QCoreApplication::translate("mj::writer::writer_window", "&Store anyway"),
-                    QMessageBox::AcceptRole);
-  QPushButton* back = box.addButton(
-      QCoreApplication::translate("mj::writer::writer_window", "&Back to the schedule"),
-      QMessageBox::RejectRole);
-  box.setDefaultButton(back);
-  box.setEscapeButton(back);
+  QPushButton* yes_button = box.addButton(yes, QMessageBox::AcceptRole);
+  QPushButton* no_button = box.addButton(no, QMessageBox::RejectRole);
+  box.setDefaultButton(no_button);
+  box.setEscapeButton(no_button);
   box.exec();
-  return box.clickedButton() == store;
+  return box.clickedButton() == yes_button;
+}
+
+std::optional<date> served_through_of(const QString& capsule_root) {
+  const result<platform::day_record> record =
+      platform::read_day_record(platform::canonical_root_path(capsule_root.toStdString()));
+  if (!record.ok()) return std::nullopt;
+  return record->served_through;
+}
+
+void print_stored_path(const QString& path) {
+  std::printf("%s\n", qUtf8Printable(QDir::toNativeSeparators(path)));
+  std::fflush(stdout);
+}
+
+QString path_for_people(const QString& path) {
+  QString shown = QDir::cleanPath(QDir::fromNativeSeparators(path));
+  const QString home = QDir::cleanPath(QDir::homePath());
+  if (shown == home) {
+    shown = QStringLiteral("~");
+  } else if (home != u'/' && shown.startsWith(home + u'/')) {
+    shown = u'~' + shown.mid(home.size());
+  }
+  return QDir::toNativeSeparators(shown);
 }
 
 wall_time local_wall_time_now() { return platform::local_time_now(); }
@@ -103,9 +125,12 @@ wall_time local_wall_time_now() { return platform::local_time_now(); }
 writer_window::writer_window(QString capsule_root, writer_services services)
     : capsule_root_(std::move(capsule_root)), services_(std::move(services)) {
   setObjectName(QStringLiteral("writer_window"));
-  setWindowTitle(tr("Morrowjar Text Input"));
+  // Where the message goes, in the title: "~/Morrowjar".
+  setWindowTitle(tr("Morrowjar Text Input — %1").arg(path_for_people(capsule_root_)));
+  served_through_ = services_.served_through(capsule_root_);
   auto* client = new QWidget(this);
-  client->setFixedSize(from_twips(0, 0, 6285, 3540).size());
+  client_size_ = from_twips(0, 0, 6285, 3540).size();
+  client->setFixedSize(client_size_);
   use_window_colours(client);
   setCentralWidget(client);
   build_controls(client);
@@ -143,14 +168,23 @@ void writer_window::build_controls(QWidget* client) {
   schedule_label_ = make_label(QStringLiteral("schedule_label"), tr("When"), client);
   schedule_label_->setGeometry(from_twips(240, 1920, 1815, 255));
 
-  // Between the schedule box and the buttons: when a message stored now opens.
+  // Between the schedule box and the buttons: when a message stored now
+  // opens. A longer reading wraps, and the window grows to show all of it.
   schedule_reading_ = make_label(QStringLiteral("schedule_reading"), QString(), client);
-  schedule_reading_->setGeometry(from_twips(240, 2610, 5775, 255));
+  reading_place_ = from_twips(240, 2610, 5775, 255);
+  schedule_reading_->setGeometry(reading_place_);
+  schedule_reading_->setWordWrap(true);
+  schedule_reading_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   ok_button_ = make_button(QStringLiteral("ok_button"), tr("OK"), client);
-  ok_button_->setGeometry(from_twips(2640, 2880, 1575, 495));
+  ok_place_ = from_twips(2640, 2880, 1575, 495);
+  ok_button_->setGeometry(ok_place_);
   cancel_button_ = make_button(QStringLiteral("cancel_button"), tr("Cancel"), client);
-  cancel_button_->setGeometry(from_twips(4440, 2880, 1575, 495));
+  cancel_place_ = from_twips(4440, 2880, 1575, 495);
+  cancel_button_->setGeometry(cancel_place_);
+  // Enter on a focused button presses it, as Space does.
+  ok_button_->installEventFilter(this);
+  cancel_button_->installEventFilter(this);
 
   setTabOrder(message_edit_, schedule_box_);
   setTabOrder(schedule_box_, ok_button_);
@@ -179,6 +213,13 @@ void writer_window::build_menu() {
   paste_action_ =
       add_item("paste_action", tr("&Paste"), Qt::CTRL | Qt::Key_V, &writer_window::paste);
 
+  // Escape anywhere in the window is Cancel (which asks before losing text).
+  auto* escape = new QAction(this);
+  escape->setObjectName(QStringLiteral("escape_action"));
+  escape->setShortcut(QKeySequence(Qt::Key_Escape));
+  connect(escape, &QAction::triggered, this, [this] { cancel(); });
+  addAction(escape);
+
   auto* filter = new edit_shortcut_filter({select_all_action_, copy_action_, paste_action_}, this);
   for (QWidget* control :
        {static_cast<QWidget*>(message_edit_), static_cast<QWidget*>(schedule_box_),
@@ -198,16 +239,29 @@ void writer_window::fill_schedule_choices(date today) {
 }
 
 void writer_window::show_reading(const QString& schedule) {
-  const schedule_reading reading = read_schedule(schedule, services_.now());
-  const QFontMetrics metrics(schedule_reading_->font());
-  schedule_reading_->setText(
-      metrics.elidedText(reading.words, Qt::ElideRight, schedule_reading_->width()));
-  // The whole reading, also when the line is too short for it.
+  const schedule_reading reading = read_schedule(schedule, services_.now(), served_through_);
+  schedule_reading_->setText(reading.words);
   schedule_reading_->setToolTip(reading.words);
   QPalette palette = schedule_reading_->parentWidget()->palette();
-  if (reading.outlook != schedule_outlook::opens)
-    palette.setColor(QPalette::WindowText, QColor(0xa0, 0x00, 0x00));
+  if (reading.outlook == schedule_outlook::doubtful)
+    palette.setColor(QPalette::WindowText, QColor(0x9a, 0x52, 0x00));  // a warning: amber
+  else if (reading.outlook != schedule_outlook::opens)
+    palette.setColor(QPalette::WindowText, QColor(0xa0, 0x00, 0x00));  // never opens: red
   schedule_reading_->setPalette(palette);
+  fit_reading();
+}
+
+// The reading gets the lines it needs; the buttons and the window's bottom
+// move down by as much, and back when it is short again.
+void writer_window::fit_reading() {
+  const int needed =
+      std::max(reading_place_.height(), schedule_reading_->heightForWidth(reading_place_.width()));
+  const int extra = needed - reading_place_.height();
+  if (schedule_reading_->height() == needed) return;
+  schedule_reading_->setGeometry(reading_place_.adjusted(0, 0, 0, extra));
+  ok_button_->setGeometry(ok_place_.translated(0, extra));
+  cancel_button_->setGeometry(cancel_place_.translated(0, extra));
+  centralWidget()->setFixedSize(client_size_ + QSize(0, extra));
 }
 
 // Placed when first shown, once the menu bar and the controls have their
@@ -216,8 +270,28 @@ void writer_window::showEvent(QShowEvent* event) {
   if (!centred_) {
     centred_ = true;
     centre_on_screen();
+    // Before anything is typed: a capsule root that cannot take a message.
+    QTimer::singleShot(0, this, [this] { report_unusable_root(); });
   }
   QMainWindow::showEvent(event);
+}
+
+void writer_window::report_unusable_root() {
+  if (const std::optional<failure> problem = capsule_root_problem(capsule_root_))
+    services_.report(QString::fromStdString(problem->description));
+}
+
+bool writer_window::holds_text() const { return !whole_text(message_edit_).trimmed().isEmpty(); }
+
+void writer_window::closeEvent(QCloseEvent* event) {
+  if (!stored_ && holds_text() &&
+      !services_.ask(tr("Throw away the message you typed?"), tr("&Throw away"),
+                     tr("&Keep editing"))) {
+    event->ignore();
+    message_edit_->setFocus();
+    return;
+  }
+  QMainWindow::closeEvent(event);
 }
 
 void writer_window::centre_on_screen() {
@@ -239,21 +313,36 @@ bool writer_window::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::KeyPress &&
       (watched == schedule_box_ || watched == schedule_box_->lineEdit()))
     return enter_in_schedule_box(*static_cast<QKeyEvent*>(event));
+  if (event->type() == QEvent::KeyPress && (watched == ok_button_ || watched == cancel_button_)) {
+    const int key = static_cast<QKeyEvent*>(event)->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+      static_cast<QPushButton*>(watched)->click();
+      return true;
+    }
+  }
   return QMainWindow::eventFilter(watched, event);
 }
 
 void writer_window::store_and_close() {
   const QString text = whole_text(message_edit_);
-  // An empty message closes the window without a word.
-  if (text.isEmpty()) {
-    close();
+  if (text.trimmed().isEmpty()) {
+    services_.report(tr("There is nothing to store: the message is empty. Type a message first."));
+    message_edit_->setFocus();
     return;
   }
+  // The opener may have made today's run since the window opened.
+  served_through_ = services_.served_through(capsule_root_);
   const QString schedule = schedule_box_->currentText();
-  const schedule_reading reading = read_schedule(schedule, services_.now());
+  show_reading(schedule);
+  const schedule_reading reading = read_schedule(schedule, services_.now(), served_through_);
+  if (schedule.isEmpty() && !confirm_empty_schedule()) {
+    schedule_box_->setFocus();
+    return;
+  }
   if (reading.outlook == schedule_outlook::never_opens &&
-      !services_.ask(tr("%1.\n\nStore the message in the folder \"%2\" anyway?")
-                         .arg(reading.words, schedule))) {
+      !services_.ask(
+          tr("%1.\n\nStore the message in the folder \"%2\" anyway?").arg(reading.words, schedule),
+          tr("&Store anyway"), tr("&Back to the schedule"))) {
     schedule_box_->setFocus();
     return;
   }
@@ -265,16 +354,28 @@ void writer_window::store_and_close() {
     services_.report(QString::fromStdString(stored.error().description));
     return;
   }
+  stored_ = true;
+  services_.stored(stored->file_path);
   close();
+}
+
+// Without a schedule the message lies loose in the capsule and opens at
+// every run for as long as it is there: asked once, going back by default.
+bool writer_window::confirm_empty_schedule() {
+  return services_.ask(tr("No schedule is chosen. Without one, the message opens every time the "
+                          "opener runs, every day, until someone deletes it.\n\nStore it to "
+                          "open at every run?"),
+                       tr("&Open at every run"), tr("&Back to the schedule"));
 }
 
 void writer_window::cancel() { close(); }
 
-// Enter stores the message as OK does; with no message yet it sends the user
-// back to the message field. Modifiers do not matter.
+// Enter stores the message as OK does; with no message yet (or only spaces
+// and line breaks) it sends the user back to the message field. Modifiers
+// do not matter.
 bool writer_window::enter_in_schedule_box(const QKeyEvent& key) {
   if (key.key() != Qt::Key_Return && key.key() != Qt::Key_Enter) return false;
-  if (whole_text(message_edit_).isEmpty()) {
+  if (!holds_text()) {
     message_edit_->setFocus();
   } else {
     store_and_close();

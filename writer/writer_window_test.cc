@@ -16,6 +16,7 @@
 #include <QTest>
 #include <fstream>
 #include <memory>
+#include <optional>
 
 #include "writer/writer_test_support.h"
 
@@ -27,12 +28,13 @@ using namespace Qt::StringLiterals;
 const date kToday{std::chrono::year{2026} / std::chrono::December / std::chrono::day{15}};
 const wall_time kNow = wall_time{kToday} + std::chrono::hours{12};
 
-// Stands in for the question asked before storing under a name that never
-// opens: records each question and gives `answer`.
+// Stands in for the questions the window asks (storing under a name that
+// never opens, storing without a schedule, throwing a message away): records
+// each question and gives `answer`.
 struct asker {
   QStringList asked;
   bool answer = true;
-  bool operator()(const QString& question) {
+  bool operator()(const QString& question, const QString&, const QString&) {
     asked << question;
     return answer;
   }
@@ -43,6 +45,8 @@ struct open_window {
   testing::capsule_folder folder;
   testing::recorder shown;
   asker questions;
+  testing::recorder stored;
+  std::optional<date> served;  // the opener's record: the last day served
   std::unique_ptr<writer_window> form;
 
   QString root() const { return folder.path(u"Morrowjar/"_s); }
@@ -54,12 +58,14 @@ struct open_window {
   QAction* action(const char* name) const {
     return form->findChild<QAction*>(QString::fromLatin1(name));
   }
-  // The whole reading under the schedule box (the line itself may be cut short).
-  QString reading() const { return form->findChild<QLabel*>(u"schedule_reading"_s)->toolTip(); }
+  QLabel* reading_line() const { return form->findChild<QLabel*>(u"schedule_reading"_s); }
+  // The whole reading under the schedule box, as its tooltip has it.
+  QString reading() const { return reading_line()->toolTip(); }
 
   bool show() {
     form = std::make_unique<writer_window>(
-        root(), writer_services{std::ref(shown), std::ref(questions), [] { return kNow; }});
+        root(), writer_services{std::ref(shown), std::ref(questions), [] { return kNow; },
+                                [this](const QString&) { return served; }, std::ref(stored)});
     form->show();
     return QTest::qWaitForWindowActive(form.get());
   }
@@ -127,12 +133,25 @@ class WriterWindowTest : public QObject {
   void refused_schedule_keeps_the_text_data();
   void refused_schedule_keeps_the_text();
   void reading_follows_the_typing();
+  void todays_date_after_todays_run_asks();
+  void a_weekday_after_todays_run_reads_the_next_one();
+  void every_run_templates_warn();
+  void an_empty_schedule_asks_once();
+  void discarding_typed_text_asks_data();
+  void discarding_typed_text_asks();
+  void an_empty_window_closes_at_once();
+  void enter_on_a_focused_button_presses_it();
+  void a_blank_message_is_not_stored_data();
+  void a_blank_message_is_not_stored();
+  void long_readings_wrap_and_the_window_grows();
+  void an_unusable_capsule_root_is_reported_before_typing();
+  void the_home_folder_shows_as_a_tilde();
 };
 
 void WriterWindowTest::lays_out_the_window() {
   open_window w;
   QVERIFY(w.show());
-  QCOMPARE(w.form->windowTitle(), u"Morrowjar Text Input"_s);
+  QCOMPARE(w.form->windowTitle(), u"Morrowjar Text Input — "_s + path_for_people(w.root()));
   QVERIFY(!w.form->inherits("QDialog"));
   QCOMPARE(w.form->centralWidget()->size(), QSize(419, 236));
   QCOMPARE(w.form->minimumSize(), w.form->maximumSize());
@@ -189,10 +208,11 @@ void WriterWindowTest::offers_the_schedule_choices() {
   open_window w;
   QVERIFY(w.show());
   QComboBox* box = w.schedule();
-  QCOMPARE(box->count(), 17);
+  QCOMPARE(box->count(), 28);
   QCOMPARE(box->itemText(0), u"26-12-"_s);
-  QCOMPARE(box->itemText(12), u"TOMORROW"_s);
-  QCOMPARE(box->itemText(16), u"EVERY YEAR"_s);
+  QCOMPARE(box->itemText(19), u"TOMORROW"_s);
+  QCOMPARE(box->itemText(20), u"TOMORROW+"_s);
+  QCOMPARE(box->itemText(27), u"EVERY YEAR+"_s);
   QCOMPARE(box->currentIndex(), -1);
   QCOMPARE(box->currentText(), QString());
   QCOMPARE(w.message()->toPlainText(), QString());
@@ -223,6 +243,9 @@ void WriterWindowTest::ok_stores_the_message_and_closes() {
   QCOMPARE(testing::read_all(w.root() + u"TOMORROW/Meet at 1030 OK.txt"_s),
            QByteArray("Meet at 10:30, OK?\n"));
   QVERIFY(w.shown.shown.isEmpty());
+  QVERIFY(w.questions.asked.isEmpty());  // stored, so nothing was thrown away
+  // Where it went, for the user (m_jarin prints it).
+  QCOMPARE(w.stored.shown, QStringList{w.root() + u"TOMORROW/Meet at 1030 OK.txt"_s});
 }
 
 void WriterWindowTest::enter_in_the_schedule_box_data() {
@@ -232,8 +255,8 @@ void WriterWindowTest::enter_in_the_schedule_box_data() {
   QTest::addColumn<bool>("stored");
   QTest::newRow("empty message: back to the message field")
       << QString() << int(Qt::Key_Return) << int(Qt::NoModifier) << false;
-  QTest::newRow("one space is a message")
-      << u" "_s << int(Qt::Key_Return) << int(Qt::NoModifier) << true;
+  QTest::newRow("only spaces and line breaks: back to the message field")
+      << u" \n  "_s << int(Qt::Key_Return) << int(Qt::NoModifier) << false;
   QTest::newRow("keypad Enter") << u"note"_s << int(Qt::Key_Enter) << int(Qt::KeypadModifier)
                                 << true;
   QTest::newRow("Shift+Enter acts like Enter")
@@ -256,7 +279,7 @@ void WriterWindowTest::enter_in_the_schedule_box() {
   if (!stored) {
     QCOMPARE(QApplication::focusWidget(), w.message());
     QCOMPARE(w.schedule()->currentText(), u"EVERYDAY"_s);
-    QCOMPARE(w.schedule()->count(), 17);
+    QCOMPARE(w.schedule()->count(), 28);
   }
 }
 
@@ -266,7 +289,10 @@ void WriterWindowTest::enter_and_escape_in_the_message_field() {
   QTest::keyClicks(w.message(), u"one"_s);
   QTest::keyClick(w.message(), Qt::Key_Return);
   QTest::keyClicks(w.message(), u"two"_s);
+  // Escape asks before the text goes; the default keeps editing.
+  w.questions.answer = false;
   QTest::keyClick(w.message(), Qt::Key_Escape);
+  QCOMPARE(w.questions.asked.size(), 1);
   QVERIFY(w.form->isVisible());
   QCOMPARE(w.message()->toPlainText(), u"one\ntwo"_s);
   QVERIFY(!QFileInfo::exists(w.root()));
@@ -348,6 +374,7 @@ void WriterWindowTest::cancel_stores_nothing() {
   QVERIFY(w.show());
   QTest::keyClicks(w.message(), u"typed but cancelled"_s);
   QTest::mouseClick(w.button("cancel_button"), Qt::LeftButton);
+  QCOMPARE(w.questions.asked, QStringList{u"Throw away the message you typed?"_s});
   QVERIFY(!w.form->isVisible());
   QVERIFY(!QFileInfo::exists(w.root()));
   QVERIFY(w.shown.shown.isEmpty());
@@ -515,7 +542,7 @@ void WriterWindowTest::refused_schedule_keeps_the_text() {
 void WriterWindowTest::reading_follows_the_typing() {
   open_window w;
   QVERIFY(w.show());
-  QCOMPARE(w.reading(), u"Opens in the capsule root at every run"_s);
+  QCOMPARE(w.reading(), u"No schedule: opens at every run, from today on"_s);
   w.schedule()->setFocus();
   struct step {
     const char* typed;
@@ -524,8 +551,10 @@ void WriterWindowTest::reading_follows_the_typing() {
   // Stored on Tuesday 15 December 2026.
   const step kSteps[] = {
       {"T", "Not a schedule name: this message would never open"},
-      {"OMORROW", "Opens tomorrow, Wed 16 Dec 2026"},
-      {"=3", "Opens on each of the 3 days after it was stored — next: tomorrow, Wed 16 Dec 2026"},
+      {"OMORROW",
+       "Opens tomorrow, Wed 16 Dec 2026, if the computer is used that day — TOMORROW+ also opens "
+       "at the next run after"},
+      {"+", "Opens tomorrow, Wed 16 Dec 2026, or at the next run after it"},
   };
   for (const step& s : kSteps) {
     QTest::keyClicks(w.schedule()->lineEdit(), QString::fromUtf8(s.typed));
@@ -534,7 +563,235 @@ void WriterWindowTest::reading_follows_the_typing() {
   w.schedule()->setCurrentIndex(0);  // the proposed date template, picked unchanged
   QCOMPARE(w.reading(), u"Incomplete date: add a day, such as 26-12-16"_s);
   w.schedule()->lineEdit()->clear();
-  QCOMPARE(w.reading(), u"Opens in the capsule root at every run"_s);
+  QCOMPARE(w.reading(), u"No schedule: opens at every run, from today on"_s);
+}
+
+// Typed with keys: the day of storing, after that day's run of the opener
+// (the record says it is served), has no run ahead; OK asks.
+void WriterWindowTest::todays_date_after_todays_run_asks() {
+  open_window w;
+  w.served = kToday;
+  QVERIFY(w.show());
+  QTest::keyClicks(w.message(), u"too late"_s);
+  QTest::keyClick(w.message(), Qt::Key_Tab);
+  QTest::keyClicks(QApplication::focusWidget(), u"2026-12-15"_s);
+  QVERIFY2(w.reading().startsWith(u"Never opens: today's run of the opener is over"_s),
+           qPrintable(w.reading()));
+  w.questions.answer = false;
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QCOMPARE(w.questions.asked.size(), 1);
+  QVERIFY(w.questions.asked[0].contains(u"\"2026-12-15\" anyway?"_s));
+  QVERIFY(w.form->isVisible());
+  QVERIFY(!QFileInfo::exists(w.root()));
+
+  // Before the run, the same day opens today, without a question.
+  open_window before;
+  QVERIFY(before.show());
+  before.schedule()->setFocus();
+  QTest::keyClicks(before.schedule()->lineEdit(), u"2026-12-15"_s);
+  QVERIFY2(before.reading().startsWith(u"Opens today, Tue 15 Dec 2026"_s),
+           qPrintable(before.reading()));
+}
+
+void WriterWindowTest::a_weekday_after_todays_run_reads_the_next_one() {
+  open_window w;
+  w.served = kToday;  // Tuesday 15 December 2026, served
+  QVERIFY(w.show());
+  w.schedule()->setFocus();
+  QTest::keyClicks(w.schedule()->lineEdit(), u"TUESDAY"_s);
+  QVERIFY2(w.reading().startsWith(u"Opens every Tuesday — next: Tue 22 Dec 2026"_s),
+           qPrintable(w.reading()));
+  QVERIFY(w.reading().contains(u"TUESDAY+ also opens at the next run after"_s));
+}
+
+void WriterWindowTest::every_run_templates_warn() {
+  open_window w;
+  QVERIFY(w.show());
+  w.schedule()->setFocus();
+  const auto colour = [&] { return w.reading_line()->palette().color(QPalette::WindowText); };
+  QTest::keyClicks(w.schedule()->lineEdit(), u"TOMORROW"_s);
+  const QColor normal = colour();
+  w.schedule()->lineEdit()->clear();
+  QTest::keyClicks(w.schedule()->lineEdit(), u"FOO"_s);
+  const QColor refusal = colour();
+  w.schedule()->lineEdit()->clear();
+  QTest::keyClicks(w.schedule()->lineEdit(), u"YEAR"_s);
+  QVERIFY2(w.reading().contains(u"did you mean YEAR1"_s), qPrintable(w.reading()));
+  const QColor warning = colour();
+  QVERIFY(warning != normal);
+  QVERIFY(warning != refusal);
+  QVERIFY(refusal != normal);
+  QTest::keyClicks(w.schedule()->lineEdit(), u"1"_s);
+  QVERIFY(!w.reading().contains(u"did you mean"_s));
+  QCOMPARE(colour(), normal);
+  // The warning does not stop storing: it opens, only not as probably meant.
+  w.schedule()->setEditText(u"WEEK"_s);
+  w.message()->setPlainText(u"weekly"_s);
+  QTest::mouseClick(w.button("ok_button"), Qt::LeftButton);
+  QVERIFY(w.questions.asked.isEmpty());
+  QCOMPARE(testing::read_all(w.root() + u"WEEK/weekly.txt"_s), QByteArray("weekly\n"));
+}
+
+void WriterWindowTest::an_empty_schedule_asks_once() {
+  open_window w;
+  QVERIFY(w.show());
+  QTest::keyClicks(w.message(), u"loose"_s);
+  w.questions.answer = false;
+  QTest::mouseClick(w.button("ok_button"), Qt::LeftButton);
+  QCOMPARE(w.questions.asked.size(), 1);
+  QVERIFY2(w.questions.asked[0].contains(u"No schedule is chosen"_s),
+           qPrintable(w.questions.asked[0]));
+  QVERIFY(!w.questions.asked[0].contains(u"capsule root"_s));
+  QVERIFY(w.form->isVisible());
+  QVERIFY(QApplication::focusWidget() == w.schedule() ||
+          QApplication::focusWidget() == w.schedule()->lineEdit());
+  QVERIFY(!QFileInfo::exists(w.root()));
+
+  w.questions.answer = true;
+  QTest::keyClick(w.schedule()->lineEdit(), Qt::Key_Return);
+  QCOMPARE(w.questions.asked.size(), 2);
+  QVERIFY(!w.form->isVisible());
+  QCOMPARE(testing::read_all(w.root() + u"loose.txt"_s), QByteArray("loose\n"));
+}
+
+void WriterWindowTest::discarding_typed_text_asks_data() {
+  QTest::addColumn<QString>("how");
+  QTest::newRow("Escape in the message field") << u"escape in message"_s;
+  QTest::newRow("Escape in the schedule box") << u"escape in schedule"_s;
+  QTest::newRow("Cancel") << u"cancel"_s;
+  QTest::newRow("Enter on the focused Cancel button") << u"enter on cancel"_s;
+  QTest::newRow("closing the window") << u"close"_s;
+}
+
+void WriterWindowTest::discarding_typed_text_asks() {
+  QFETCH(QString, how);
+  open_window w;
+  QVERIFY(w.show());
+  QTest::keyClicks(w.message(), u"hours of typing"_s);
+  const auto act = [&] {
+    if (how == u"escape in message") {
+      w.message()->setFocus();
+      QTest::keyClick(w.message(), Qt::Key_Escape);
+    } else if (how == u"escape in schedule") {
+      w.schedule()->setFocus();
+      QTest::keyClick(w.schedule()->lineEdit(), Qt::Key_Escape);
+    } else if (how == u"cancel") {
+      QTest::mouseClick(w.button("cancel_button"), Qt::LeftButton);
+    } else if (how == u"enter on cancel") {
+      w.button("cancel_button")->setFocus();
+      QTest::keyClick(w.button("cancel_button"), Qt::Key_Return);
+    } else {
+      w.form->close();
+    }
+  };
+  w.questions.answer = false;
+  act();
+  QCOMPARE(w.questions.asked, QStringList{u"Throw away the message you typed?"_s});
+  QVERIFY(w.form->isVisible());
+  QCOMPARE(w.message()->toPlainText(), u"hours of typing"_s);
+  QCOMPARE(QApplication::focusWidget(), w.message());
+
+  w.questions.answer = true;
+  act();
+  QCOMPARE(w.questions.asked.size(), 2);
+  QVERIFY(!w.form->isVisible());
+  QVERIFY(!QFileInfo::exists(w.root()));
+}
+
+void WriterWindowTest::an_empty_window_closes_at_once() {
+  for (const QString& blank : {QString(), u"  \n "_s}) {
+    open_window w;
+    QVERIFY(w.show());
+    w.message()->setPlainText(blank);
+    w.schedule()->setEditText(u"TOMORROW"_s);  // a schedule alone is nothing to lose
+    QTest::keyClick(w.message(), Qt::Key_Escape);
+    QVERIFY(w.questions.asked.isEmpty());
+    QVERIFY(!w.form->isVisible());
+  }
+}
+
+void WriterWindowTest::enter_on_a_focused_button_presses_it() {
+  open_window w;
+  QVERIFY(w.show());
+  QTest::keyClicks(w.message(), u"by keys"_s);
+  QTest::keyClick(w.message(), Qt::Key_Tab);
+  QTest::keyClicks(QApplication::focusWidget(), u"EVERYDAY"_s);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+  QCOMPARE(QApplication::focusWidget(), w.button("ok_button"));
+  QTest::keyClick(w.button("ok_button"), Qt::Key_Enter, Qt::KeypadModifier);
+  QVERIFY(!w.form->isVisible());
+  QCOMPARE(testing::read_all(w.root() + u"EVERYDAY/by keys.txt"_s), QByteArray("by keys\n"));
+}
+
+void WriterWindowTest::a_blank_message_is_not_stored_data() {
+  QTest::addColumn<QString>("message");
+  QTest::newRow("empty") << QString();
+  QTest::newRow("spaces") << u"   "_s;
+  QTest::newRow("spaces and line feeds") << u" \n\n  \n"_s;
+}
+
+void WriterWindowTest::a_blank_message_is_not_stored() {
+  QFETCH(QString, message);
+  open_window w;
+  QVERIFY(w.show());
+  w.message()->setPlainText(message);
+  w.schedule()->setEditText(u"TOMORROW"_s);
+  QTest::mouseClick(w.button("ok_button"), Qt::LeftButton);
+  QVERIFY(w.form->isVisible());
+  QCOMPARE(w.shown.shown.size(), 1);
+  QVERIFY2(w.shown.shown[0].startsWith(u"There is nothing to store"_s),
+           qPrintable(w.shown.shown[0]));
+  QCOMPARE(QApplication::focusWidget(), w.message());
+  QVERIFY(!QFileInfo::exists(w.root()));
+  QVERIFY(w.stored.shown.isEmpty());
+}
+
+void WriterWindowTest::long_readings_wrap_and_the_window_grows() {
+  open_window w;
+  QVERIFY(w.show());
+  const QSize start = w.form->size();
+  const int line = w.reading_line()->height();
+  w.schedule()->setFocus();
+  for (const char* name : {"SUNDAY@2=3+-", "EVERY MONTH", "../x", "1 jan 2027"}) {
+    w.schedule()->lineEdit()->clear();
+    QTest::keyClicks(w.schedule()->lineEdit(), QString::fromLatin1(name));
+    QLabel* reading = w.reading_line();
+    QVERIFY2(reading->wordWrap(), name);
+    // The whole reading is on the window, none of it cut.
+    QCOMPARE(reading->text(), w.reading());
+    QVERIFY2(reading->height() >= reading->heightForWidth(reading->width()), name);
+    QVERIFY2(reading->height() > line, name);
+    QVERIFY(w.button("ok_button")->geometry().top() >= reading->geometry().bottom());
+    QTRY_VERIFY2(w.form->height() > start.height(), name);
+    QCOMPARE(w.form->width(), start.width());
+  }
+  w.schedule()->lineEdit()->clear();
+  QTest::keyClicks(w.schedule()->lineEdit(), u"YEAR1"_s);
+  QCOMPARE(w.reading_line()->height(), line);
+  QTRY_COMPARE(w.form->size(), start);
+}
+
+void WriterWindowTest::an_unusable_capsule_root_is_reported_before_typing() {
+  open_window w;
+  std::ofstream(w.root().chopped(1).toStdString()) << "a file, not a folder";
+  QVERIFY(w.show());
+  QTRY_COMPARE(w.shown.shown.size(), 1);
+  QVERIFY2(w.shown.shown[0].contains(u"is a file, not a folder"_s), qPrintable(w.shown.shown[0]));
+  QVERIFY(w.form->isVisible());
+
+  open_window fine;
+  QVERIFY(fine.show());
+  QTest::qWait(50);  // the check runs once the window is up; a root to be made is fine
+  QVERIFY(fine.shown.shown.isEmpty());
+  QVERIFY(!QFileInfo::exists(fine.root()));
+}
+
+void WriterWindowTest::the_home_folder_shows_as_a_tilde() {
+  const QString home = QDir::homePath();
+  QCOMPARE(path_for_people(home + u"/Morrowjar/"_s), QDir::toNativeSeparators(u"~/Morrowjar"_s));
+  QCOMPARE(path_for_people(home), u"~"_s);
+  QCOMPARE(path_for_people(home + u"x/caps/"_s), QDir::toNativeSeparators(home + u"x/caps"_s));
+  QCOMPARE(path_for_people(u"/srv/caps/"_s), QDir::toNativeSeparators(u"/srv/caps"_s));
 }
 
 }  // namespace mj::writer

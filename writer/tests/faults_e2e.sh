@@ -48,7 +48,9 @@ start_writer() {  # ROOT SETUP
   HOME=$work/home XDG_RUNTIME_DIR=$work/runtime "${as_user[@]}" \
     bash -c "$2"'; exec "$0" "$1"' "$m_jarin" "$1" 2>>"$work/writer.log" &
   writer_pid=$!
-  window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Morrowjar Text Input$' | head -n1)
+  # The title names the capsule root after the program's name.
+  window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Morrowjar Text Input — ' |
+    head -n1)
   [[ -n $window ]] && send windowfocus --sync "$window"
 }
 
@@ -81,13 +83,20 @@ holds_no_file() { [[ -z $(find "$1" -type f 2>/dev/null) ]]; }
 
 same_content() { cmp -s "$1" <(printf '%s\n' "$2"); }
 
-# One case: type MESSAGE under SCHEDULE, see storing fail with BOXES boxes,
-# run MEND, press Enter in the schedule box again and find the message.
-fault_case() {  # LABEL ROOT SETUP SCHEDULE BOXES MEND
-  local label=$1 root=$2 setup=$3 schedule=$4 boxes=$5 mend=$6
+# One case: see OPENING_BOXES boxes when the window opens (a capsule root
+# that cannot take a message is reported before typing), type MESSAGE under
+# SCHEDULE, see storing fail with BOXES boxes, run MEND, press Enter in the
+# schedule box again and find the message.
+fault_case() {  # LABEL ROOT SETUP SCHEDULE BOXES MEND [OPENING_BOXES]
+  local label=$1 root=$2 setup=$3 schedule=$4 boxes=$5 mend=$6 opening=${7:-0}
   local message="Kept through the failure"
   start_writer "$root" "$setup"
   [[ -n $window ]] || { check "$label: the writer shows its window" false; return; }
+  local at_open
+  at_open=$(answer_boxes)
+  check "$label: $opening box(es) expected when the window opens, $at_open shown" \
+    test "$at_open" = "$opening"
+  send windowfocus --sync "$window"
   send type --delay 5 "$message"
   send key Tab
   send type --delay 5 "$schedule"
@@ -120,9 +129,9 @@ permissions() {
   mkdir -p "$root"
   own "$root"
   chmod 0555 "$root"
-  # The capsule root is not writable: the schedule folder cannot be made in
-  # it, which one box says.
-  fault_case "read-only capsule root" "$root" : TOMORROW 1 'chmod 0755 "$root"'
+  # The capsule root is not writable: one box says so when the window opens,
+  # and one more when the schedule folder cannot be made in it.
+  fault_case "read-only capsule root" "$root" : TOMORROW 1 'chmod 0755 "$root"' 1
   root=$work/ro_folder
   mkdir -p "$root/EVERYDAY"
   own "$root"

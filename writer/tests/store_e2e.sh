@@ -20,10 +20,12 @@ trap cleanup EXIT
 
 start_xvfb "$work"
 
+# The window's title names the capsule root after the program's name.
+title='^Morrowjar Text Input — '
 start_writer() {  # ARGS...
-  "$m_jarin" "$@" 2>>"$work/writer.log" &
+  "$m_jarin" "$@" >"$work/writer.out" 2>>"$work/writer.log" &
   writer_pid=$!
-  window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Morrowjar Text Input$' | head -n1)
+  window=$(timeout 15 xdotool search --sync --onlyvisible --name "$title" | head -n1)
   [[ -n $window ]] && timeout 10 xdotool windowfocus --sync "$window"
 }
 
@@ -49,21 +51,41 @@ message=$root/TOMORROW/'Meet at 1030 OK.txt'
 check "the message file is in TOMORROW" test -f "$message"
 check "the file holds the message and one line break" \
   cmp -s "$message" <(printf 'Meet at 10:30, OK?\n')
+check "the stored file's path is on stdout" grep -qxF "$message" "$work/writer.out"
+
+question_shown() {
+  timeout 5 xdotool search --sync --onlyvisible --name '^Morrowjar$' >/dev/null
+}
 
 # 2. The command line's words make one location; an empty schedule text
-#    stores the message in the capsule root itself.
+#    asks once, then stores the message in the capsule root itself.
 start_writer "$work/my" "capsules"
+check "the title names the capsule root" \
+  xdotool search --onlyvisible --name "${title}$work/my capsules\$"
 send type --delay 5 'every run'
 send key Tab Return
+check "no schedule: the question comes up" question_shown
+send key Return
+check "no schedule: going back keeps the window" still_running
+check "no schedule: going back stores nothing" test ! -e "$work/my capsules"
+send windowfocus --sync "$window" key Return
+check "no schedule: asked again" question_shown
+send key alt+o
 check "a message with no schedule is stored" writer_ended
 check "the location is the words joined by a space" test -f "$work/my capsules/every run.txt"
 
-# 3. Esc does not close the window; CANCEL (the fourth control) does, storing nothing.
+# 3. Esc with text asks, and by default keeps the window and the text;
+#    Enter on the focused CANCEL (the fourth control) asks again, and
+#    Alt+T throws the text away, storing nothing.
 start_writer "$work/cancelled"
 send type --delay 5 'not wanted'
 send key Escape
-check "Esc leaves the window open" still_running
-send key Tab Tab Tab space
+check "Esc: the question comes up" question_shown
+send key Return
+check "Esc: keeping the text leaves the window open" still_running
+send windowfocus --sync "$window" key Tab Tab Tab Return
+check "CANCEL: the question comes up" question_shown
+send key alt+t
 check "CANCEL ends the writer" writer_ended
 check "CANCEL stores nothing" test ! -e "$work/cancelled"
 
@@ -80,9 +102,6 @@ check "E in the schedule box: no other folder" test "$(ls "$work/typed")" = E
 
 # 5. A name that never opens asks first; the default answer goes back with
 #    the text kept, Alt+S stores anyway.
-question_shown() {
-  timeout 5 xdotool search --sync --onlyvisible --name '^Morrowjar$' >/dev/null
-}
 start_writer "$work/asked"
 send type --delay 5 'never back'
 send key Tab
@@ -110,12 +129,15 @@ check "an unknown option fails with status 2" test $? = 2
 check "an unknown option is named" grep -q "Unknown option 'no-such-option'" "$work/option.err"
 (cd "$work" && exec "$m_jarin" -- -dashed 2>>"$work/writer.log") &
 writer_pid=$!
-window=$(timeout 15 xdotool search --sync --onlyvisible --name '^Morrowjar Text Input$' | head -n1)
+window=$(timeout 15 xdotool search --sync --onlyvisible --name "$title" | head -n1)
 [[ -n $window ]] && send windowfocus --sync "$window"
 send type --delay 5 'dashed'
-send key Tab Return
+send key Tab
+send type --delay 5 'EVERYDAY'
+send key Return
 check "-- -dashed: stored and ended" writer_ended
-check "-- -dashed: the capsule root is the folder -dashed" test -f "$work/-dashed/dashed.txt"
+check "-- -dashed: the capsule root is the folder -dashed" \
+  test -f "$work/-dashed/EVERYDAY/dashed.txt"
 
 # 7. The opener finds what the writer stored: at a run on the next day the
 #    message in TOMORROW is queued, by the same scan and selection as a real run.
