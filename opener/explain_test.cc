@@ -126,7 +126,7 @@ TEST(ExplainAndNext, AgreeWithTheRunOnHiddenEmptyAndNonsenseNames) {
     std::ofstream(root / c.name / (std::string("in") + c.name + ".txt")) << "message";
   }
   const date today = *parse_iso_date("2026-12-07");
-  const dry_run_report dry = dry_run("2026/12/06", today, root.string());
+  const dry_run_report dry = dry_run(parse_iso_date("2026-12-06"), today, root.string());
   for (const Case& c : kCases) {
     SCOPED_TRACE(std::string("\"") + c.name + "\"");
     const std::string file = (root / c.name / (std::string("in") + c.name + ".txt")).string();

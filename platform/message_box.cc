@@ -22,7 +22,9 @@ std::string qt_platforms_for(const display_servers& found) {
 
 bool has_display() {
   const display_servers found = probe_display_servers();
-  return found.native || found.x11_answers || found.wayland_answers;
+  const bool usable = found.native || found.x11_answers || found.wayland_answers;
+  if (!usable && found.x11_silent) tell_silent_display();
+  return usable;
 }
 
 void use_offscreen_without_display() {

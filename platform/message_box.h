@@ -9,7 +9,7 @@ namespace mj::platform {
 // True when a display server named by DISPLAY or WAYLAND_DISPLAY answers:
 // false means no usable display (none named, none there, or an X server
 // that stayed silent past kDisplayAnswerLimit). Always true on Windows and
-// macOS.
+// macOS. A silent X server is told on stderr (tell_silent_display).
 bool has_display();
 
 // Call before the QApplication exists. Unless QT_QPA_PLATFORM is set, steers
