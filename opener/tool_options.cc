@@ -43,6 +43,10 @@ const QCommandLineOption kUpcoming(
                                   "Show which folders daily runs would open on each of the next "
                                   "DAYS days (default 30) in LOCATION, the folders that will not "
                                   "open again, and files dated in the future."));
+const QCommandLineOption kIcs(
+    "ics", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                             "--upcoming: print the agenda as an iCalendar file, one all-day "
+                             "event per folder and day, to import into a calendar."));
 const QCommandLineOption kCount("count",
                                 QT_TRANSLATE_NOOP("mj::tool_options_parser",
                                                   "--next: how many days to show (default 3)."),
@@ -104,7 +108,7 @@ void describe(QCommandLineParser& parser) {
   parser.addHelpOption();
   parser.addVersionOption();
   for (QCommandLineOption option : {kExplain, kDryRun, kNext, kUpcoming, kWatch, kToday, kPrev,
-                                    kMissedDays, kCount, kJson, kQuiet}) {
+                                    kMissedDays, kCount, kJson, kIcs, kQuiet}) {
     option.setDescription(translated(option.description().toUtf8().constData()));
     parser.addOption(option);
   }
@@ -183,6 +187,10 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
     return failed(
         localized("mj::tool_options_parser",
                   "--missed-days belongs to --explain; --dry-run counts them from --prev"));
+  if (!upcoming && parser_.isSet(kIcs))
+    return failed(localized("mj::tool_options_parser", "--ics belongs to --upcoming"));
+  if (parser_.isSet(kIcs) && parser_.isSet(kJson))
+    return failed(localized("mj::tool_options_parser", "--ics and --json cannot be combined"));
   if (!next && parser_.isSet(kCount))
     return failed(localized("mj::tool_options_parser", "--count belongs to --next"));
 
@@ -244,6 +252,7 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
                {parser_.value(kMissedDays).toStdString()}));
   }
   o.json = parser_.isSet(kJson);
+  o.ics = parser_.isSet(kIcs);
   o.what = explain    ? tool_options::action::explain
            : next     ? tool_options::action::next
            : upcoming ? tool_options::action::upcoming

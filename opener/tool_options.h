@@ -30,6 +30,7 @@ struct tool_options {
   bool today_given = false;  // --today was given (else today is the current date)
   long long missed_days = 0;
   bool json = false;
+  bool ics = false;  // --upcoming: an iCalendar file instead of text
   int count = 3;  // --next: how many openings
 
   std::string location;             // --dry-run, --upcoming: the location text of the capsule root

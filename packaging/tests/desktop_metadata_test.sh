@@ -117,8 +117,8 @@ for prefix in "$HOME/.local" "$HOME/my \$apps \"and\" 'co' 100%"; do
   check_entry "$entry" ""
   [[ $(exec_program "$(sed -n 's/^Exec=//p' "$entry")") == "$prefix/bin/m_jarin" ]] ||
     fail "writer entry under $prefix: $(grep ^Exec= "$entry")"
-  check_entry "$HOME/.config/autostart/$id.Opener.desktop" ""
-  [[ $(exec_program "$(sed -n 's/^Exec=//p' "$HOME/.config/autostart/$id.Opener.desktop")") == \
+  check_entry "$prefix/etc/xdg/autostart/$id.Opener.desktop" ""
+  [[ $(exec_program "$(sed -n 's/^Exec=//p' "$prefix/etc/xdg/autostart/$id.Opener.desktop")") == \
     "$prefix/bin/m_jar" ]] || fail "autostart entry under $prefix"
   check_metainfo "$prefix/share/metainfo/$id.metainfo.xml" "$prefix/bin"
 done
