@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 
 #include "base/wording.h"
+#include "platform/command_line_help.h"
 
 namespace mj {
 
@@ -97,50 +98,54 @@ QString translated(const char* text) {
   return QCoreApplication::translate("mj::tool_options_parser", text);
 }
 
+const QCommandLineOption* const kOptions[] = {&kExplain, &kDryRun, &kNext, &kUpcoming,
+                                              &kWatch,   &kToday,  &kPrev, &kMissedDays,
+                                              &kCount,   &kJson,   &kIcs,  &kQuiet};
+
 // The options and arguments with their descriptions in the language of the
 // translation in use (English without one).
-void describe(QCommandLineParser& parser) {
-  parser.setApplicationDescription(QCoreApplication::translate(
+platform::command_line_help described() {
+  platform::command_line_help help;
+  help.program = QStringLiteral("m_jar");
+  help.description = QCoreApplication::translate(
       "mj::tool_options_parser",
       "Opens the files of the schedule folders that are due today.\n"
       "Without options: m_jar [DELAY][LOCATION] runs the opener (a LOCATION that\n"
-      "starts with \"-\" can be given as ./-name)."));
+      "starts with \"-\" can be given as ./-name).");
+  help.help_all = help.version = help.short_version = true;
+  for (const QCommandLineOption* option : kOptions) {
+    QCommandLineOption translated_option = *option;
+    translated_option.setDescription(translated(option->description().toUtf8().constData()));
+    help.options.append(translated_option);
+  }
+  help.arguments = {
+      {QStringLiteral("NAME"), QStringLiteral("NAME"),
+       QCoreApplication::translate("mj::tool_options_parser",
+                                   "--explain, --next: a schedule folder name, such as "
+                                   "\"SUNDAY@2=3+-\".")},
+      {QStringLiteral("[DAYS]"), QStringLiteral("DAYS"),
+       QCoreApplication::translate("mj::tool_options_parser",
+                                   "--upcoming: how many days, from 1 to %1 (digits only; a "
+                                   "LOCATION of digits only is given as ./NAME).")
+           .arg(kMostUpcomingDays)},
+      {QStringLiteral("[LOCATION]"), QStringLiteral("LOCATION"),
+       QCoreApplication::translate("mj::tool_options_parser",
+                                   "--dry-run, --upcoming: the capsule root (default "
+                                   "~/Morrowjar).")}};
+  return help;
+}
+
+void describe(QCommandLineParser& parser) {
   parser.addHelpOption();
   parser.addVersionOption();
-  for (QCommandLineOption option : {kExplain, kDryRun, kNext, kUpcoming, kWatch, kToday, kPrev,
-                                    kMissedDays, kCount, kJson, kIcs, kQuiet}) {
-    option.setDescription(translated(option.description().toUtf8().constData()));
-    parser.addOption(option);
-  }
-  parser.addPositionalArgument(
-      QStringLiteral("NAME"),
-      QCoreApplication::translate("mj::tool_options_parser",
-                                  "--explain, --next: a schedule folder name, such as "
-                                  "\"SUNDAY@2=3+-\"."));
-  parser.addPositionalArgument(
-      QStringLiteral("DAYS"),
-      QCoreApplication::translate("mj::tool_options_parser",
-                                  "--upcoming: how many days, from 1 to %1 (digits only; a "
-                                  "LOCATION of digits only is given as ./NAME).")
-          .arg(kMostUpcomingDays),
-      QStringLiteral("[DAYS]"));
-  parser.addPositionalArgument(
-      QStringLiteral("LOCATION"),
-      QCoreApplication::translate("mj::tool_options_parser",
-                                  "--dry-run, --upcoming: the capsule root (default "
-                                  "~/Morrowjar)."),
-      QStringLiteral("[LOCATION]"));
+  for (const QCommandLineOption* option : kOptions) parser.addOption(*option);
 }
 
 }  // namespace
 
 tool_options_parser::tool_options_parser() { describe(parser_); }
 
-QString tool_options_parser::help_text() const {
-  QCommandLineParser parser;
-  describe(parser);
-  return parser.helpText();
-}
+QString tool_options_parser::help_text() const { return platform::help_text(described()); }
 
 tool_options tool_options_parser::parse(const QStringList& arguments, date current_date) {
   // --watch (with --quiet) comes first; the classic command line follows it

@@ -16,14 +16,6 @@ open on the days the name says.</source>
         <translation>カプセルルート (既定は ~/Morrowjar)。語は一つの空白でつなげます。「-」で始まる場所の前には「--」を置いてください。</translation>
     </message>
     <message>
-        <source>Show this help and exit.</source>
-        <translation>このヘルプを表示して終了します。</translation>
-    </message>
-    <message>
-        <source>Show the version and exit.</source>
-        <translation>バージョンを表示して終了します。</translation>
-    </message>
-    <message>
         <source>Try &apos;m_jarin --help&apos; for more information.</source>
         <translation>詳しくは &apos;m_jarin --help&apos; を実行してください。</translation>
     </message>
@@ -106,6 +98,37 @@ open on the days the name says.</source>
         <source>%1 %2</source>
         <extracomment>A sentence about a problem, then a sentence on what to do about it.</extracomment>
         <translation>%1%2</translation>
+    </message>
+</context>
+<context>
+    <name>mj::command_line_help</name>
+    <message>
+        <source>Usage: %1</source>
+        <translation>使い方: %1</translation>
+    </message>
+    <message>
+        <source>[options]</source>
+        <translation>[オプション]</translation>
+    </message>
+    <message>
+        <source>Show this help and exit.</source>
+        <translation>このヘルプを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>The same as --help.</source>
+        <translation>--help と同じです。</translation>
+    </message>
+    <message>
+        <source>Show the version and exit.</source>
+        <translation>バージョンを表示して終了します。</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>オプション:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>引数:</translation>
     </message>
 </context>
 <context>
@@ -688,6 +711,18 @@ LOCATION は ./-name のように指定します)。</translation>
         <source>--missed-days: &quot;%1&quot; is not a whole number</source>
         <translation>--missed-days: &quot;%1&quot; は整数ではありません</translation>
     </message>
+    <message>
+        <source>--upcoming: print the agenda as an iCalendar file, one all-day event per folder and day, to import into a calendar.</source>
+        <translation>--upcoming: 予定を iCalendar ファイルとして出力します。フォルダーと日ごとに終日の予定が一つずつ入り、カレンダーに読み込めます。</translation>
+    </message>
+    <message>
+        <source>--ics belongs to --upcoming</source>
+        <translation>--ics は --upcoming と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--ics and --json cannot be combined</source>
+        <translation>--ics と --json は同時に使えません</translation>
+    </message>
 </context>
 <context>
     <name>mj::upcoming</name>
@@ -759,6 +794,25 @@ LOCATION は ./-name のように指定します)。</translation>
     <message>
         <source>Problems:</source>
         <translation>問題:</translation>
+    </message>
+</context>
+<context>
+    <name>mj::upcoming_ics</name>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... ほか %1 件</translation>
+    </message>
+    <message>
+        <source>(the files could not be listed again)</source>
+        <translation>(ファイルをもう一度一覧できませんでした)</translation>
+    </message>
+    <message>
+        <source>Morrowjar: 1 file opens from &quot;%1&quot;</source>
+        <translation>Morrowjar: 「%1」のファイルが 1 件開きます</translation>
+    </message>
+    <message>
+        <source>Morrowjar: %1 files open from &quot;%2&quot;</source>
+        <translation>Morrowjar: 「%2」のファイルが %1 件開きます</translation>
     </message>
 </context>
 <context>

@@ -15,6 +15,7 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 capsule=$tmp/capsule
 export XDG_CONFIG_HOME=$tmp/config
+export LANG=C.UTF-8 LC_ALL= LC_MESSAGES= LANGUAGE=  # the summaries are read in English
 message() {  # FILE TIME
   mkdir -p "$(dirname "$1")"
   echo "message" >"$1"
