@@ -46,7 +46,8 @@ QString run_window::skipped_text() { return tr("Skipped this run"); }
 
 run_window::start run_window::start_run(const std::string& command_line, bool skip_key) {
   if (skip_key && platform::insert_key_down()) {
-    platform::show_message(skipped_text(), platform::skip_box_title());
+    platform::show_message(skipped_text(), platform::skip_box_title(),
+                           platform::message_kind::notice);
     return start::skipped;
   }
   const classic_command_line request = split_command_line(command_line, report_);

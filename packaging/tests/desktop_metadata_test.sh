@@ -61,6 +61,9 @@ check_entry() {
   [[ -f $entry ]] || { fail "no entry $entry"; return; }
   report=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate $entry failed"
   [[ -z $report ]] || fail "desktop-file-validate $entry: $report"
+  # Japanese desktops show the entry in Japanese.
+  grep -q '^Name\[ja\]=..' "$entry" || fail "$entry: no Name[ja]"
+  grep -q '^Comment\[ja\]=..' "$entry" || fail "$entry: no Comment[ja]"
   local exec try icon program
   exec=$(sed -n 's/^Exec=//p' "$entry")
   program=$(exec_program "$exec")
