@@ -31,7 +31,7 @@ struct tool_options {
   long long missed_days = 0;
   bool json = false;
   bool ics = false;  // --upcoming: an iCalendar file instead of text
-  int count = 3;  // --next: how many openings
+  int count = 3;     // --next: how many openings
 
   std::string location;             // --dry-run, --upcoming: the location text of the capsule root
   std::optional<date> prev;         // --dry-run: stands in for the stored "prev_date"
