@@ -16,23 +16,27 @@ cd "$(dirname "$0")"
 build_dir=${MORROWJAR_BUILD_DIR:-build}
 package_build_dir=${MORROWJAR_PACKAGE_BUILD_DIR:-build-deb}
 
-# Building m_jar and m_jarin (with their translations: Qt's Linguist tools),
-# and running them (Qt's own translations; xdg-open hands over the files).
+# Building m_jar and m_jarin (with their translations: Qt's Linguist tools;
+# libical for m_jar's calendar export, which brings libicu-dev along, about
+# 12 MB to download), and running them (Qt's own translations; xdg-open hands
+# over the files).
 run_packages=(
   g++ cmake ninja-build
   qt6-base-dev libgl-dev libx11-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
+  libical-dev
   xdg-utils
 )
 # The test suite and the checks after it: GoogleTest, a private X server and
-# the tools the end-to-end tests drive, the checkers of the man pages, desktop
+# the tools the end-to-end tests drive (python3-icalendar reads the calendar
+# export back), the checkers of the man pages, desktop
 # entries, metainfo, icons and package, clang with its sanitizer runtimes and
 # llvm-symbolizer (package llvm, which names the functions in the sanitizers'
 # reports) for the fuzzer and the sanitizer build, MinGW-w64 and Wine for the
 # Windows check.
 test_packages=(
   pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-qpa-plugins
-  faketime xvfb xauth xdotool util-linux procps dbus-daemon dbus-bin time
+  faketime xvfb xauth xdotool util-linux procps dbus-daemon dbus-bin time python3-icalendar
   man-db desktop-file-utils appstream librsvg2-bin bash-completion
   dpkg-dev file lintian
   clang libclang-rt-14-dev llvm

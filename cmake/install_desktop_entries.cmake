@@ -2,10 +2,12 @@
 # icons under the prefix actually installed to:
 #  - the writer's entry in the application menu, DATADIR/applications/ID.desktop;
 #  - the opener's autostart entry, ID.Opener.desktop, which runs `m_jar --watch`
-#    at each login: in the user's autostart folder for a prefix in the home
-#    folder, else in /etc/xdg/autostart (MORROWJAR_AUTOSTART_DIR chooses another).
+#    at each login: in SYSCONFDIR/xdg/autostart of the install, that is
+#    /etc/xdg/autostart for the prefix /usr and PREFIX/etc/xdg/autostart for
+#    any other (MORROWJAR_AUTOSTART_DIR chooses another). Nothing is written
+#    outside the prefix but for /usr.
 # Set by the install rule: MORROWJAR_APP_ID, MORROWJAR_TEMPLATE_DIR,
-# MORROWJAR_BINDIR, MORROWJAR_DATADIR, MORROWJAR_AUTOSTART_DIR.
+# MORROWJAR_BINDIR, MORROWJAR_DATADIR, MORROWJAR_SYSCONFDIR, MORROWJAR_AUTOSTART_DIR.
 
 function(full_install_dir dir out)
   if(IS_ABSOLUTE "${dir}")
@@ -87,16 +89,17 @@ remove_former_entry("${datadir}/applications/m_jarin.desktop" "Exec=m_jarin")
 # PATH may be short.
 set(dir "${MORROWJAR_AUTOSTART_DIR}")
 if(NOT dir)
-  string(FIND "${CMAKE_INSTALL_PREFIX}/" "$ENV{HOME}/" in_home)
-  if(NOT "$ENV{HOME}" STREQUAL "" AND in_home EQUAL 0)
-    if(DEFINED ENV{XDG_CONFIG_HOME} AND NOT "$ENV{XDG_CONFIG_HOME}" STREQUAL "")
-      set(dir "$ENV{XDG_CONFIG_HOME}/autostart")
-    else()
-      set(dir "$ENV{HOME}/.config/autostart")
-    endif()
+  # GNUInstallDirs' own mapping of /usr to /etc, taken at install time for the
+  # prefix installed to; its other mappings (/opt/X to /etc/opt/X) would leave
+  # the prefix.
+  if(IS_ABSOLUTE "${MORROWJAR_SYSCONFDIR}")
+    set(sysconfdir "${MORROWJAR_SYSCONFDIR}")
+  elseif(CMAKE_INSTALL_PREFIX STREQUAL "/usr" OR CMAKE_INSTALL_PREFIX STREQUAL "/usr/")
+    set(sysconfdir "/etc")
   else()
-    set(dir "/etc/xdg/autostart")
+    full_install_dir("${MORROWJAR_SYSCONFDIR}" sysconfdir)
   endif()
+  set(dir "${sysconfdir}/xdg/autostart")
 endif()
 exec_argument("${bindir}/m_jar" opener_exec)
 # Without the program (the package removed, its entry kept) the entry is ignored.

@@ -10,6 +10,7 @@
 #include "opener/run_window.h"
 #include "opener/tool_options.h"
 #include "opener/upcoming.h"
+#include "opener/upcoming_ics.h"
 #include "opener/watch.h"
 #include "platform/local_date.h"
 #include "platform/message_box.h"
@@ -66,6 +67,11 @@ int dry_run(const mj::tool_options& options) {
 int upcoming(const mj::tool_options& options) {
   const mj::upcoming_report report =
       mj::look_ahead(options.location, options.today, options.days, moment_of_today(options));
+  if (options.ics) {
+    std::cout << mj::upcoming_ics(
+        report, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
+    return 0;
+  }
   std::cout << (options.json ? mj::upcoming_json(report) + "\n" : mj::upcoming_text(report));
   return 0;
 }

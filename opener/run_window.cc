@@ -94,7 +94,8 @@ run_window::run_window(bool interactive, QWidget* parent) : QWidget(parent) {
 
   run_services services = desktop_services(this);
   services.tell_skipped = [] {
-    platform::show_message(skipped_text(), platform::skip_box_title());
+    platform::show_message(skipped_text(), platform::skip_box_title(),
+                           platform::message_kind::notice);
   };
   if (interactive) services.offer_passed_over = ask_to_open_passed_over;
   services.ended = [this] {

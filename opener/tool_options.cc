@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 
 #include "base/wording.h"
+#include "platform/command_line_help.h"
 
 namespace mj {
 
@@ -43,6 +44,10 @@ const QCommandLineOption kUpcoming(
                                   "Show which folders daily runs would open on each of the next "
                                   "DAYS days (default 30) in LOCATION, the folders that will not "
                                   "open again, and files dated in the future."));
+const QCommandLineOption kIcs(
+    "ics", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                             "--upcoming: print the agenda as an iCalendar file, one all-day "
+                             "event per folder and day, to import into a calendar."));
 const QCommandLineOption kCount("count",
                                 QT_TRANSLATE_NOOP("mj::tool_options_parser",
                                                   "--next: how many days to show (default 3)."),
@@ -110,68 +115,66 @@ QString translated(const char* text) {
   return QCoreApplication::translate("mj::tool_options_parser", text);
 }
 
+const QCommandLineOption* const kOptions[] = {
+    &kExplain,    &kDryRun, &kNext,          &kUpcoming, &kWatch, &kToday, &kPrev,
+    &kMissedDays, &kCount,  &kServedThrough, &kJson,     &kIcs,   &kQuiet};
+
 // The options and arguments with their descriptions in the language of the
 // translation in use (English without one).
-void describe(QCommandLineParser& parser) {
-  parser.setApplicationDescription(QCoreApplication::translate(
+platform::command_line_help described() {
+  platform::command_line_help help;
+  help.program = QStringLiteral("m_jar");
+  help.description = QCoreApplication::translate(
       "mj::tool_options_parser",
       "Opens the files of the schedule folders that are due today. A LOCATION\n"
-      "that starts with \"-\" is given as ./-name."));
+      "that starts with \"-\" is given as ./-name.");
+  // Qt's own usage line would name every argument at once, as if NAME were
+  // needed for a plain run: each form gets a line of its own instead.
+  help.usage_forms = {
+      QStringLiteral("m_jar [DELAY][LOCATION]"),
+      QStringLiteral("m_jar --explain NAME [--today YYYY-MM-DD] [--missed-days N] [--json]"),
+      QStringLiteral("m_jar --next NAME [--today YYYY-MM-DD] [--served-through YYYY-MM-DD] "
+                     "[--count N] [--json]"),
+      QStringLiteral(
+          "m_jar --dry-run [--today YYYY-MM-DD] [--prev YYYY-MM-DD] [--json] [LOCATION]"),
+      QStringLiteral("m_jar --upcoming [DAYS] [--today YYYY-MM-DD] [--json | --ics] [LOCATION]"),
+      QStringLiteral("m_jar --watch [--quiet] [DELAY][LOCATION]"),
+      QStringLiteral("m_jar --help | --help-all | --version"),
+  };
+  help.help_all = help.version = help.short_version = true;
+  for (const QCommandLineOption* option : kOptions) {
+    QCommandLineOption translated_option = *option;
+    translated_option.setDescription(translated(option->description().toUtf8().constData()));
+    help.options.append(translated_option);
+  }
+  help.arguments = {
+      {QStringLiteral("NAME"), QStringLiteral("NAME"),
+       QCoreApplication::translate("mj::tool_options_parser",
+                                   "--explain, --next: a schedule folder name, such as "
+                                   "\"SUNDAY@2=3+-\".")},
+      {QStringLiteral("[DAYS]"), QStringLiteral("DAYS"),
+       QCoreApplication::translate("mj::tool_options_parser",
+                                   "--upcoming: how many days, from 1 to %1 (digits only; a "
+                                   "LOCATION of digits only is given as ./NAME).")
+           .arg(kMostUpcomingDays)},
+      {QStringLiteral("[LOCATION]"), QStringLiteral("LOCATION"),
+       QCoreApplication::translate("mj::tool_options_parser",
+                                   "--dry-run, --upcoming: the capsule root (default "
+                                   "~/Morrowjar).")}};
+  return help;
+}
+
+void describe(QCommandLineParser& parser) {
   parser.addHelpOption();
   parser.addVersionOption();
-  for (QCommandLineOption option : {kExplain, kDryRun, kNext, kUpcoming, kWatch, kToday, kPrev,
-                                    kMissedDays, kCount, kServedThrough, kJson, kQuiet}) {
-    option.setDescription(translated(option.description().toUtf8().constData()));
-    parser.addOption(option);
-  }
-  parser.addPositionalArgument(
-      QStringLiteral("NAME"),
-      QCoreApplication::translate("mj::tool_options_parser",
-                                  "--explain, --next: a schedule folder name, such as "
-                                  "\"SUNDAY@2=3+-\"."));
-  parser.addPositionalArgument(
-      QStringLiteral("DAYS"),
-      QCoreApplication::translate("mj::tool_options_parser",
-                                  "--upcoming: how many days, from 1 to %1 (digits only; a "
-                                  "LOCATION of digits only is given as ./NAME).")
-          .arg(kMostUpcomingDays),
-      QStringLiteral("[DAYS]"));
-  parser.addPositionalArgument(
-      QStringLiteral("LOCATION"),
-      QCoreApplication::translate("mj::tool_options_parser",
-                                  "--dry-run, --upcoming: the capsule root (default "
-                                  "~/Morrowjar)."),
-      QStringLiteral("[LOCATION]"));
+  for (const QCommandLineOption* option : kOptions) parser.addOption(*option);
 }
 
 }  // namespace
 
 tool_options_parser::tool_options_parser() { describe(parser_); }
 
-QString tool_options_parser::help_text() const {
-  QCommandLineParser parser;
-  describe(parser);
-  // Qt's own usage line names every positional argument at once, as if NAME
-  // were needed for a plain run: each form gets a line of its own instead.
-  QString text = parser.helpText();
-  text.remove(0, text.indexOf('\n') + 1);
-  const QString usage = QCoreApplication::translate("mj::tool_options_parser", "Usage:");
-  const QString indent(usage.size(), ' ');
-  const QStringList forms = {
-      QStringLiteral("m_jar [DELAY][LOCATION]"),
-      QStringLiteral("m_jar --explain NAME [--today YYYY-MM-DD] [--missed-days N] [--json]"),
-      QStringLiteral("m_jar --next NAME [--today YYYY-MM-DD] [--count N] [--json]"),
-      QStringLiteral(
-          "m_jar --dry-run [--today YYYY-MM-DD] [--prev YYYY-MM-DD] [--json] [LOCATION]"),
-      QStringLiteral("m_jar --upcoming [DAYS] [--today YYYY-MM-DD] [--json] [LOCATION]"),
-      QStringLiteral("m_jar --watch [--quiet] [DELAY][LOCATION]"),
-      QStringLiteral("m_jar --help | --help-all | --version"),
-  };
-  QString lines;
-  for (qsizetype i = 0; i < forms.size(); ++i)
-    lines += (i == 0 ? usage : indent) + ' ' + forms[i] + '\n';
-  return lines + text;
-}
+QString tool_options_parser::help_text() const { return platform::help_text(described()); }
 
 tool_options tool_options_parser::parse(const QStringList& arguments, date current_date) {
   // Help wins wherever it stands among the options, even after --watch or
@@ -225,6 +228,10 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
     return failed(
         localized("mj::tool_options_parser",
                   "--missed-days belongs to --explain; --dry-run counts them from --prev"));
+  if (!upcoming && parser_.isSet(kIcs))
+    return failed(localized("mj::tool_options_parser", "--ics belongs to --upcoming"));
+  if (parser_.isSet(kIcs) && parser_.isSet(kJson))
+    return failed(localized("mj::tool_options_parser", "--ics and --json cannot be combined"));
   if (!next && parser_.isSet(kCount))
     return failed(localized("mj::tool_options_parser", "--count belongs to --next"));
   if (!next && parser_.isSet(kServedThrough))
@@ -293,6 +300,7 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
                {parser_.value(kMissedDays).toStdString()}));
   }
   o.json = parser_.isSet(kJson);
+  o.ics = parser_.isSet(kIcs);
   o.what = explain    ? tool_options::action::explain
            : next     ? tool_options::action::next
            : upcoming ? tool_options::action::upcoming

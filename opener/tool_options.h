@@ -35,7 +35,8 @@ struct tool_options {
   bool today_given = false;  // --today was given (else today is the current date)
   long long missed_days = 0;
   bool json = false;
-  int count = 3;  // --next: how many openings
+  bool ics = false;  // --upcoming: an iCalendar file instead of text
+  int count = 3;     // --next: how many openings
   // --next: stands in for the opener's record of the last day served
   std::optional<date> served_through;
 

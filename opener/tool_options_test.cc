@@ -79,6 +79,9 @@ TEST(ToolOptions, BadArgumentsAreOneLineErrors) {
       {"--upcoming", "/a", "30"},
       {"--upcoming", "--prev", "1998-12-15"},
       {"--upcoming", "--dry-run"},
+      {"--dry-run", "--ics"},
+      {"--explain", "A", "--ics"},
+      {"--upcoming", "--ics", "--json"},
   };
   for (const QStringList& args : kBad) {
     SCOPED_TRACE(args.join(' ').toStdString());
@@ -208,12 +211,14 @@ TEST(ToolOptions, ReadsUpcomingDaysAndLocation) {
     QStringList arguments;
     int days;
     const char* location;
+    bool ics = false;
   };
   const Case kCases[] = {
       {{"--upcoming"}, 30, ""},
       {{"--upcoming", "7", "/srv/caps"}, 7, "/srv/caps"},
       {{"--upcoming", "./365"}, 30, "./365"},  // a capsule root named with digits
       {{"--upcoming", "--json", "--today", "1998-12-16", "3660", "caps"}, 3660, "caps"},
+      {{"--upcoming", "90", "--ics", "caps"}, 90, "caps", true},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.arguments.join(' ').toStdString());
@@ -221,6 +226,7 @@ TEST(ToolOptions, ReadsUpcomingDaysAndLocation) {
     ASSERT_EQ(o.what, tool_options::action::upcoming) << o.error;
     EXPECT_EQ(o.days, c.days);
     EXPECT_EQ(o.location, c.location);
+    EXPECT_EQ(o.ics, c.ics);
   }
 }
 

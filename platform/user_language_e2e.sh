@@ -108,6 +108,33 @@ says "$us" '3 days from Mon, Dec 7, 2026 to Wed, Dec 9, 2026, one run each day:'
 says "$ja" 'm_jar: --explain にはフォルダー名 NAME が必要です' --explain
 says "$us" 'm_jar: --explain needs a folder NAME' --explain
 
+# --help of both programs keeps within 80 terminal columns in every
+# language, wide characters counted as two (Python's East Asian Width table,
+# not the one this code uses); its headings and -h, --help-all and --version
+# are translated too.
+columns() {  # the widest line of stdin, in display columns
+  /usr/bin/python3 -c '
+import sys, unicodedata
+print(max(sum(2 if unicodedata.east_asian_width(c) in "WF" else 1 for c in line.rstrip("\n"))
+          for line in sys.stdin))'
+}
+for program in "$m_jar" "$m_jarin"; do
+  for variables in "LANG=ja_JP.UTF-8" "LANG=C"; do
+    widest=$(help "$program" $variables | columns)
+    check "$(basename "$program") --help under $variables: widest line $widest <= 80" \
+      test "$widest" -le 80
+  done
+  check "$(basename "$program") --help in Japanese has translated headings" \
+    grep -qx 'オプション:' <(help "$program" LANG=ja_JP.UTF-8)
+  check "$(basename "$program") -h in Japanese" \
+    grep -q '^  -h, --help  *このヘルプを表示して終了します。$' <(help "$program" LANG=ja_JP.UTF-8)
+done
+check "m_jar --help-all in Japanese" \
+  grep -q '^  --help-all  *--help と同じです。$' <(help "$m_jar" LANG=ja_JP.UTF-8)
+check "m_jar --help-all is the help" \
+  cmp -s <(help "$m_jar" LANG=ja_JP.UTF-8) \
+  <(env -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG=ja_JP.UTF-8 "$m_jar" --help-all 2>/dev/null)
+
 # JSON is for scripts: the same bytes whatever the locale, problems included.
 same_json "${explain[@]}"
 same_json "${dry_run[@]}"

@@ -15,6 +15,7 @@
 #include <optional>
 
 #include "platform/capsule_root.h"
+#include "platform/command_line_help.h"
 #include "platform/message_box.h"
 #include "platform/user_language.h"
 #include "writer/capsule_store.h"
@@ -34,25 +35,25 @@ QStringList arguments_of(int argc, char** argv) {
 
 // The options and the location, described in the language of the
 // translation in use (English without one).
+QString description() {
+  return QCoreApplication::translate("m_jarin",
+                                     "Morrowjar's writer: type a message and a schedule name; OK "
+                                     "stores the\nmessage in the schedule folder of that name "
+                                     "under the capsule root, to\nopen on the days the name says.");
+}
+
+QString location_description() {
+  return QCoreApplication::translate("m_jarin",
+                                     "The capsule root (default ~/Morrowjar); its words are joined "
+                                     "by single spaces. Put \"--\" before a location that begins "
+                                     "with \"-\".");
+}
+
 void set_up(QCommandLineParser& parser) {
-  parser.setApplicationDescription(
-      QCoreApplication::translate("m_jarin",
-                                  "Morrowjar's writer: type a message and a schedule name; OK "
-                                  "stores the\nmessage in the schedule folder of that name under "
-                                  "the capsule root, to\nopen on the days the name says."));
-  parser.addPositionalArgument(
-      QStringLiteral("location"),
-      QCoreApplication::translate("m_jarin",
-                                  "The capsule root (default ~/Morrowjar); its words are joined "
-                                  "by single spaces. Put \"--\" before a location that begins "
-                                  "with \"-\"."),
-      QStringLiteral("[--] [LOCATION...]"));
-  parser.addOption(
-      QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
-                         QCoreApplication::translate("m_jarin", "Show this help and exit.")));
-  parser.addOption(
-      QCommandLineOption(QStringLiteral("version"),
-                         QCoreApplication::translate("m_jarin", "Show the version and exit.")));
+  parser.addPositionalArgument(QStringLiteral("location"), location_description(),
+                               QStringLiteral("[--] [LOCATION...]"));
+  parser.addOption(QCommandLineOption(QStringList{QStringLiteral("h"), QStringLiteral("help")}));
+  parser.addOption(QCommandLineOption(QStringLiteral("version")));
 }
 
 // Answers --help, --version and mistakes on the command line; the exit
@@ -74,10 +75,15 @@ std::optional<int> answer_without_window(QCommandLineParser& parser, int argc, c
     return 2;
   }
   if (parser.isSet(QStringLiteral("help"))) {
-    // Described again, now that the translation is in place.
-    QCommandLineParser translated;
-    set_up(translated);
-    std::fputs(qUtf8Printable(translated.helpText()), stdout);
+    // Described now that the translation is in place, wrapped at 80 display
+    // columns in every language.
+    mj::platform::command_line_help help;
+    help.program = QStringLiteral("m_jarin");
+    help.description = description();
+    help.version = true;
+    help.arguments = {
+        {QStringLiteral("[--] [LOCATION...]"), QStringLiteral("LOCATION"), location_description()}};
+    std::fputs(qUtf8Printable(mj::platform::help_text(help)), stdout);
   } else {
     std::printf("m_jarin %s\n", MORROWJAR_VERSION);
   }

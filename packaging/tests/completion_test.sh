@@ -48,14 +48,14 @@ check() {
 run_cases() {
   local all_options
   all_options=$(printf '%s\n' --explain --next --dry-run --upcoming --today --prev --missed-days \
-    --served-through --count --json --watch --quiet -h --help --help-all -v --version |
+    --served-through --count --json --ics --watch --quiet -h --help --help-all -v --version |
     LC_ALL=C sort | paste -sd'|')
   check "every option at the start" "$all_options" 1 m_jar -
   check "an option by its start" "--explain" 1 m_jar --ex
   check "options of --dry-run" "--json|--prev|--today" 2 m_jar --dry-run --
   check "options of --explain, less those given" "--missed-days|--today" 4 m_jar --explain E --json --
   check "options of --next" "--count|--json|--served-through|--today" 3 m_jar --next E --
-  check "options of --upcoming" "--json|--today" 3 m_jar --upcoming 14 --
+  check "options of --upcoming" "--ics|--json|--today" 3 m_jar --upcoming 14 --
 
   check "folder names for --explain, quoted for the line" \
     '12-25+|E|EVERY\ MONTH|SUNDAY@2=3+-|TOMORROW' 2 m_jar --explain ''

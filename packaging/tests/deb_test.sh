@@ -30,7 +30,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [[ $(field Maintainer) == *"<"*@*">" ]] || fail "Maintainer: $(field Maintainer)"
 # Depends comes from dpkg-shlibdeps: the libraries the programs link.
 depends=$(field Depends)
-for package in libc6 libstdc++6 libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 libx11-6; do
+for package in libc6 libstdc++6 libical3 libqt6core6 libqt6gui6 libqt6widgets6 libqt6dbus6 libx11-6; do
   [[ ", $depends," == *", $package "* || ", $depends," == *", $package,"* ]] ||
     fail "Depends lacks $package: $depends"
 done
@@ -53,6 +53,8 @@ expected=$(
     echo /usr/share/bash-completion/completions/m_jarin
     echo /usr/share/doc/morrowjar/changelog.gz
     echo /usr/share/doc/morrowjar/copyright
+    echo /usr/share/doc/morrowjar/examples/morrowjar-calendar.service
+    echo /usr/share/doc/morrowjar/examples/morrowjar-calendar.timer
     for size in 16 22 24 32 48 64 128 256; do
       echo /usr/share/icons/hicolor/${size}x$size/apps/$id.Opener.png
       echo /usr/share/icons/hicolor/${size}x$size/apps/$id.png
@@ -78,15 +80,26 @@ grep -qx 'Exec="/usr/bin/m_jar" --watch' "$autostart_entry" ||
 grep -qx 'TryExec=/usr/bin/m_jar' "$autostart_entry" || fail "autostart entry: no TryExec"
 grep -qx "Icon=$id.Opener" "$autostart_entry" || fail "autostart entry: $(grep ^Icon= "$autostart_entry")"
 
+# The licence, machine-readable: MIT (Expat) for the whole, CC0 for the metainfo.
+copyright=$root/usr/share/doc/morrowjar/copyright
+head -1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "copyright: not machine-readable: $(head -1 "$copyright")"
+grep -qx 'License: Expat' "$copyright" || fail "copyright: no Expat licence"
+grep -q '<project_license>MIT</project_license>' "$root/usr/share/metainfo/$id.metainfo.xml" ||
+  fail "metainfo: no project licence"
+
 # The programs are stripped, and still run.
 for program in m_jar m_jarin; do
   file "$root/usr/bin/$program" | grep -q ', stripped' || fail "$program is not stripped"
 done
+# libical serves the opener's calendar export alone.
+objdump -p "$root/usr/bin/m_jar" | grep -q 'NEEDED *libical\.so' || fail "m_jar does not link libical"
+! objdump -p "$root/usr/bin/m_jarin" | grep -q 'NEEDED *libical' || fail "m_jarin links libical"
 [[ $("$root/usr/bin/m_jar" --version) == "m_jar $version" ]] || fail "the packaged m_jar does not run"
 
 if command -v lintian >/dev/null; then
-  lintian --fail-on error "$deb" >"$tmp/lintian" 2>&1 ||
-    fail "lintian reports errors: $(cat "$tmp/lintian")"
+  lintian --fail-on error,warning "$deb" >"$tmp/lintian" 2>&1 ||
+    fail "lintian reports errors or warnings: $(cat "$tmp/lintian")"
   grep -E '^[EW]: ' "$tmp/lintian"
 else
   echo "SKIP (part): lintian is not installed"

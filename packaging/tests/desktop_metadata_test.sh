@@ -61,6 +61,9 @@ check_entry() {
   [[ -f $entry ]] || { fail "no entry $entry"; return; }
   report=$(desktop-file-validate "$entry" 2>&1) || fail "desktop-file-validate $entry failed"
   [[ -z $report ]] || fail "desktop-file-validate $entry: $report"
+  # Japanese desktops show the entry in Japanese.
+  grep -q '^Name\[ja\]=..' "$entry" || fail "$entry: no Name[ja]"
+  grep -q '^Comment\[ja\]=..' "$entry" || fail "$entry: no Comment[ja]"
   local exec try icon program
   exec=$(sed -n 's/^Exec=//p' "$entry")
   program=$(exec_program "$exec")
@@ -117,8 +120,8 @@ for prefix in "$HOME/.local" "$HOME/my \$apps \"and\" 'co' 100%"; do
   check_entry "$entry" ""
   [[ $(exec_program "$(sed -n 's/^Exec=//p' "$entry")") == "$prefix/bin/m_jarin" ]] ||
     fail "writer entry under $prefix: $(grep ^Exec= "$entry")"
-  check_entry "$HOME/.config/autostart/$id.Opener.desktop" ""
-  [[ $(exec_program "$(sed -n 's/^Exec=//p' "$HOME/.config/autostart/$id.Opener.desktop")") == \
+  check_entry "$prefix/etc/xdg/autostart/$id.Opener.desktop" ""
+  [[ $(exec_program "$(sed -n 's/^Exec=//p' "$prefix/etc/xdg/autostart/$id.Opener.desktop")") == \
     "$prefix/bin/m_jar" ]] || fail "autostart entry under $prefix"
   check_metainfo "$prefix/share/metainfo/$id.metainfo.xml" "$prefix/bin"
 done
