@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <memory>
 
+#include "base/visible_text.h"
 #include "base/wording.h"
 #include "opener/capsule_scan.h"
 #include "opener/dry_run.h"

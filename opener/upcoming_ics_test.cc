@@ -46,7 +46,9 @@ std::vector<read_event> read_back(const std::string& ics) {
   EXPECT_EQ(icalcomponent_count_errors(calendar), 0) << ics;
   icalproperty* prodid = icalcomponent_get_first_property(calendar, ICAL_PRODID_PROPERTY);
   EXPECT_NE(prodid, nullptr);
-  if (prodid != nullptr) EXPECT_STREQ(icalproperty_get_prodid(prodid), "-//Morrowjar//m_jar//EN");
+  if (prodid != nullptr) {
+    EXPECT_STREQ(icalproperty_get_prodid(prodid), "-//Morrowjar//m_jar//EN");
+  }
   for (icalcomponent* e = icalcomponent_get_first_component(calendar, ICAL_VEVENT_COMPONENT);
        e != nullptr; e = icalcomponent_get_next_component(calendar, ICAL_VEVENT_COMPONENT)) {
     read_event r;

@@ -118,9 +118,10 @@ QString help_text(const command_line_help& help, int width) {
     // "Usage:" once, the forms below each other; a form too long for a line
     // goes on two columns further in.
     const QString usage = QCoreApplication::translate("mj::command_line_help", "Usage:");
-    const QString indent(display_width(usage) + 1, u' ');
+    const int indent_width = display_width(usage) + 1;
+    const QString indent(indent_width, u' ');
     for (qsizetype i = 0; i < help.usage_forms.size(); ++i) {
-      const QStringList lines = wrapped(help.usage_forms[i], width - indent.size() - 2);
+      const QStringList lines = wrapped(help.usage_forms[i], width - indent_width - 2);
       for (qsizetype j = 0; j < lines.size(); ++j)
         out += (i == 0 && j == 0 ? usage + u' ' : indent) + (j == 0 ? u""_qs : u"  "_qs) +
                lines[j] + u'\n';
