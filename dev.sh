@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # One entry point for building and checking Morrowjar on Debian 12.
 #   ./dev.sh run      install what building and running need, build the two
 #                     programs, and run the opener

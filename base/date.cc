@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "base/date.h"
 
 #include <cstdio>

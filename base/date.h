@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Calendar days and moments as both programs count them: whole days on the
 // local calendar, and file times as local date and time of day.
 #pragma once

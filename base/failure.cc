@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "base/failure.h"
 
 #include "base/wording.h"

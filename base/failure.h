@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The one failure type of both programs: a stable code and a readable
 // description. Functions that can fail hand it back as a value; the handler
 // that owns the "report and go on" policy decides whether it is shown.

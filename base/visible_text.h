@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Names made safe to show: file and folder names come from anyone who can
 // write to the capsule, and may hold line feeds, terminal controls or bytes
 // that are no UTF-8 at all. Whatever a person or a log reads shows them in

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "base/visible_text.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The user's language for sentences made outside the windows: the schedule
 // readings, the reports of the opener and the failures of the rules. Plain
 // C++ code writes its sentences in English through `localized`; a program

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What the benchmark scripts share; sourced by them.
 
 # "min median max" of the numbers on stdin.

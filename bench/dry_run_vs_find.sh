@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # How long `m_jar --dry-run --json` takes over a large capsule compared with
 # `find` merely listing every file with its time: min/median/max of several
 # runs of each, the ratio of the medians (target: at most 2), and the peak

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Due kind 3 (the repeating folders): how long the selection takes for
 // 100,000 files whose dates spread over the last 1, 10 or 100 years. The
 // selection jumps to the first repetition that can reach the days, so the

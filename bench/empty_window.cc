@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardstick for m_jarin's start-up: the least a Qt Widgets program does
 // to show a window, an empty one. With --label the window holds one line of
 // text, which adds the font system's start-up that any window with words pays.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes a benchmark capsule: FOLDERS schedule folders of every name form,
 // each with FILES message files whose times spread over thirty years.
 //   make_capsule ROOT [FOLDERS] [FILES]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The writer's live reading of a schedule name: reading the name and finding
 // the next days on which a message stored now would open, as it is redone at
 // every key press in the schedule box. One benchmark per name: the names of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // How many schedule folder names the rules judge per second, over a mix of
 // every form, with windows of up to 400 days.
 #include <benchmark/benchmark.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Start-up cost of the writer: the time from starting m_jarin to its window
 # being painted (min/median/max over the rounds), against Qt Widgets programs
 # that show an empty window, a window with one label, and a window with the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # How long `m_jar --upcoming 365 --json` (a year ahead, judged from one read
 # of the tree) takes over a large capsule compared with one
 # `m_jar --dry-run --json` (one day): min/median/max of several runs of

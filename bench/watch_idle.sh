@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # What `m_jar --watch` costs while it waits for the next change of day: its
 # CPU time and its wake-ups (context switches of all its threads) over an
 # idle minute, and its resident memory against a plain run on an empty

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The yardstick for m_jarin's start-up with its controls: the least a Qt
 // Widgets program does to show the same kinds of widgets as the writer's
 // window (a menu bar with a menu of three items, two labels, a multi-line

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Writes the two desktop entries at install time, naming the programs and the
 # icons under the prefix actually installed to:
 #  - the writer's entry in the application menu, DATADIR/applications/ID.desktop;

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-compiling for 64-bit Windows with MinGW-w64 on Debian.
 # The "-posix" compilers: the default ("-win32") ones have no std::thread.
 set(CMAKE_SYSTEM_NAME Windows)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The examples of the README and the man pages, run against the programs.
 #
 # An example is a block that shows a command after "$ " and, on the lines

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The man pages: no warning from man at the widths of a terminal and of
 # lintian's check; m_jar(1) and m_jarin(1) name every option of the programs'
 # --help; morrowjar(5) holds every schedule name of the README's table.

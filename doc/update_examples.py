@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the real output of every example ("$ command" blocks, see
 examples_test.sh) into the README and the man pages, after a change of the
 programs' output. Run from the source tree with the build's programs:

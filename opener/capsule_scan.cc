@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "opener/capsule_scan.h"
 
 #include <cstdlib>

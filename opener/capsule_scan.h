@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The capsule scan and the due-file selection: the schedule folders under the
 // capsule root, every folder judged by its due test, and the files that open
 // at this run, in the order they open.

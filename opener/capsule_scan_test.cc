@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The capsule scan and the due-file selection on a real folder tree, with
 // file times set through std::filesystem.
 #include "opener/capsule_scan.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `m_jar --dry-run`: the run's plan shown instead of carried out. Nothing is
 // opened, "prev_date" is not written, no window is shown.
 #pragma once

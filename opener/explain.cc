@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "opener/explain.h"
 
 #include "base/visible_text.h"

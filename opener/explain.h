@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The opener's answers about one folder name, in sentences for people or as
 // one JSON object for scripts: `m_jar --explain` (how the name is read and
 // what it does on one day) and `m_jar --next` (when a file stored today would

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "opener/json_text.h"
 
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The JSON answers of m_jar (--explain, --next, --dry-run, --upcoming),
 // written by hand so that every object keeps its keys in one documented
 // order, and so that names that are no valid UTF-8 can be read back byte for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // m_jar: the opener. With options starting with "--" it answers questions
 // (--explain, --next, --dry-run, --upcoming); otherwise it makes the opener's run.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "opener/next_start.h"
 
 #include "platform/capsule_root.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The day from which `m_jar --next` counts the opener's runs: today, unless
 // the opener's record of days says today's run for the default capsule root
 // is over already, when tomorrow. `--served-through` stands in for the

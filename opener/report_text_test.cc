@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Names from the capsule in every output of the questions beside the run:
 // the texts show controls, C1 controls and invalid UTF-8 escaped, the JSON
 // keeps every name recoverable byte for byte, and every JSON object keeps its

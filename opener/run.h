@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One run of the opener, from its start to the record of the day, without a
 // window: the skip key, the lock, the days to serve, the plan, the hand-over
 // of one file per tick, and the record at the end. What lies outside (the

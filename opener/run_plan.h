@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Everything a run of the opener decides before its first file opens: the
 // run calendar from the stored date of the previous run, the classic command
 // line, where the capsule is, how every schedule folder was judged, and which

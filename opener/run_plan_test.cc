@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "opener/run_plan.h"
 
 #include <gtest/gtest.h>

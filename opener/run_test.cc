@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The opener's run through its services: a real capsule on disk, and a
 // record, a clock and a desktop that the tests hold in their hands.
 #include "opener/run.h"

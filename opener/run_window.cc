@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "opener/run_window.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The opener's window: shown while the queued files are handed to the
 // desktop, one per tick of its timer. It shows the run (the capsule, each
 // file that came back and whether the desktop took it, how many are left)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The run's window on a real capsule: files are handed to a stand-in
 // xdg-open that records them, and the day is stored only at the run's end.
 #include "opener/run_window.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "opener/tool_options.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The option interface of m_jar (a first argument starting with "-"), as
 // opposed to the classic command line of the opener's run (a delay and a
 // location text, which may itself contain "--").

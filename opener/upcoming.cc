@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "opener/upcoming.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `m_jar --upcoming`: what daily runs of the opener (one run each day, none
 // missed) would open over the next days, folder by folder; then the folders
 // that will not open again within the forecast, and the files dated in the

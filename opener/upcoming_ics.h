@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `m_jar --upcoming --ics`: the agenda of `m_jar --upcoming` as an iCalendar
 // file (RFC 5545) for a desktop or phone calendar, built and written by
 // libical.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The iCalendar form of the look-ahead, read back by libical: one event per
 // folder and day that the report counts, the files it names, UIDs that stay
 // the same from one export to the next, and text that survives the

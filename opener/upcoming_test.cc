@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The look-ahead on a real folder tree: its counts against the run's own
 // scan and selection made day by day, the folders that will not open again,
 // the files dated in the future, and the JSON and text forms.

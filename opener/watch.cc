@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "opener/watch.h"
 
 #include <QDBusConnection>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // `m_jar --watch`: the opener stays resident without a window and makes its
 // run again whenever the local date has changed since the day last served:
 // at local midnight, after the computer wakes from sleep, when the time zone

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Debian package, built by CPack from the install rules:
 #   cpack -G DEB --config build/CPackConfig.cmake   (./dev.sh package does it all)
 # gives morrowjar_VERSION_ARCH.deb, installing under /usr, with the

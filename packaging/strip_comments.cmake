@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Run by CPack on the staged files before it packs them: takes out of the
 # programs the sections nothing reads at run time (the compiler's version in
 # .comment, and .note), as Debian's own packaging does.

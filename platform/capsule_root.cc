@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/capsule_root.h"
 
 #include <filesystem>

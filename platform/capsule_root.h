@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where the capsule root is: the one rule both programs follow to turn a
 // location text (from the command line) into the folder that holds the
 // schedule folders.

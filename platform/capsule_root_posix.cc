@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <pwd.h>
 #include <unistd.h>
 

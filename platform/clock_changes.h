@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Noticing when the computer's clock is set (by hand, or by time
 // synchronisation after a long sleep), so that a wait for the next local
 // midnight, counted on a clock that only runs forward, can be measured again.

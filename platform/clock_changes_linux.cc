@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <sys/timerfd.h>
 #include <unistd.h>
 

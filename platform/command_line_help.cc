@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/command_line_help.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The --help of both programs, laid out as QCommandLineParser lays it out but
 // wrapped at a width in display columns, so that a translation whose
 // characters take two columns each (Japanese) keeps within the terminal as

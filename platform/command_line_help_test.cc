@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The help's layout: display widths, line breaking in English and Japanese,
 // and the columns of the option list.
 #include "platform/command_line_help.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The opener's record of days, kept per capsule root in the settings store:
 // the last day whose run finished ("served through"), and the later days on
 // which a run started and did not finish, so that the next run still owes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/day_record.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/directory_listing.h"
 
 #include <algorithm>

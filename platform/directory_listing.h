@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Listing one folder of the capsule, always in the same order on every
 // machine, so that every run opens files in a predictable sequence.
 #pragma once

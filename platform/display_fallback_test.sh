@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Both programs started in a session whose display does not answer: an X
 # display number with no server, a Wayland socket that is not there, or both.
 # Neither may abort: the opener runs without a window, its reports going to

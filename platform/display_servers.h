@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which display servers a session names, whether they answer, and so which
 // Qt platforms can start: Qt aborts when the only servers it tries do not
 // answer (DISPLAY=:99 with no X server, a Wayland socket that has gone).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Display servers on Windows and macOS: their own window system is always
 // there, so there is nothing to ask.
 #include "platform/display_servers.h"

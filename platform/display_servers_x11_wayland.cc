@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Display servers on Linux and other Unix desktops: an X server named by
 // DISPLAY, a Wayland compositor named by WAYLAND_DISPLAY.
 #include <X11/Xlib.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/exit_when_shown.h"
 
 #include <QCoreApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // For start-up measurements: with MORROWJAR_EXIT_WHEN_SHOWN set in the
 // environment, a program ends as soon as its window has first been painted,
 // so the time from start to a shown window can be taken from outside.

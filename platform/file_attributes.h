@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The attribute word of a path, as both programs judge folders and files by
 // it. A schedule folder is a path whose word is exactly kDirectory.
 #pragma once

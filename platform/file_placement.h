@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Putting a finished file under its final name without ever replacing a file
 // that already holds that name, so that two writers storing under one name at
 // the same moment each keep their own file, and no half-written file is ever

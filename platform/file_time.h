@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // When a file in the capsule was last modified, as the due-file selection
 // compares it with due days. Its POSIX and Windows halves also give today's
 // local date (local_date.h): both read the system's local calendar.

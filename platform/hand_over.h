@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Handing a due file to the desktop and hearing how it went: the opener's run
 // counts a file as handed over only when the desktop took it, so that a file
 // xdg-open could not open (no program for its type, no desktop) is reported

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <QTimer>
 
 #include "platform/hand_over.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The skip key: holding Insert while the opener starts skips its run.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/key_state.h"
 
 #ifdef MORROWJAR_HAVE_X11

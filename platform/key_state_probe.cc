@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Prints "down" or "up" for the Insert key, as the opener's start-up sees it.
 #include <cstdio>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/key_state.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Starts its own Xvfb, holds Insert with xdotool and checks that the skip key
 # reads as down, then up again; without a display it must read as up.
 set -u

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Today's date on this computer's calendar (local time), the day a run or a
 // stored message belongs to.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Telling the user something: a modal box with an OK button when there is a
 // screen to show it on, one line on stderr when there is none.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The boxes that tell the user something: the icon by kind, and a width that
 // shows the whole title however short the text.
 #include "platform/message_box.h"

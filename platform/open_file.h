@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Handing a due file to the desktop, which opens it with the program
 // associated with its type.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/open_file.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Paths as the writer builds them from text the user typed: which characters
 // separate folders, how a text becomes a path for the file system, how long a
 // file name may be, and how text files end their lines on this system.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/run_lock.h"
 
 #include <QCryptographicHash>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One run of the opener at a time per user and capsule root: a lock file in
 // the user's runtime folder (or cache, without one), named after the root's
 // canonical path, so that two spellings of one folder share their lock.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The opener's one stored value: the per-user settings store of application
 // "M_Jar" (a file under $XDG_CONFIG_HOME on Linux, the registry on Windows).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/settings_store.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Ending a program cleanly when the system asks it to: at logout or shutdown
 // the session manager sends SIGTERM (SIGHUP when the terminal goes, SIGINT on
 // Ctrl+C). The event loop then ends as if the program had quit, so that what

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/termination.h"
 
 namespace mj::platform {

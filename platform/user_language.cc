@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/user_language.h"
 
 #include <QCoreApplication>

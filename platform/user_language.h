@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The language of the programs' windows, boxes, menus and help: English as
 // written in the code, or the translation that matches the user's locale,
 // with Qt's own translation of its standard texts (context menus, dialog

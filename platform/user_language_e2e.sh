@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Both programs' --help, and the opener's answers, in the language the
 # environment names: LANG, with LC_ALL, LC_MESSAGES and LANGUAGE above it,
 # English when none names a language with a translation.

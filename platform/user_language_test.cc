@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Both programs' windows, menus and fixed messages, and the sentences the
 // opener makes in plain C++, in the language the locale chooses: English as
 // written, Japanese from the embedded translation, English again for a locale

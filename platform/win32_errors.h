@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Windows system errors in this layer's terms: the system's own words for an
 // error code, and the failure for a path after one. For the *_win32.cc files.
 #pragma once

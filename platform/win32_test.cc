@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Win32 side of the platform layer against the real system calls. Built
 // by the Windows check only (tools/windows_check.sh), where it runs under Wine.
 #ifdef _WIN32

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "platform/x11_display.h"
 
 #include <X11/Xlib.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Opening an X display without waiting for ever: a server that accepts the
 // connection and never answers (a stopped server, a frozen session) would
 // hold XOpenDisplay, and with it the program's start, for ever.

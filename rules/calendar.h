@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Whole-day arithmetic for the schedule names, the run calendar every due
 // test is judged against, and the week-of-month counting behind "SUNDAY@2".
 // Inside the rules a failure ends the step at once (rules/failure_error.h).

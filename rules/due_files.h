@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Which files of a due folder open at a run: a file's last-modified time
 // against the folder's due kind and day range.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rules/due_files.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The due tests: whether a schedule folder is due on this run, and which of
 // its files are. A name without the final "-" goes to the due-on-day test,
 // one with it to the due-from-day-on test; evaluate_folder picks the test.

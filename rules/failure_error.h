@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Inside the schedule rules a failure ends the step it happens in at once,
 // however deep the arithmetic is. It travels as this exception and is turned
 // back into a value by the functions that the rest of the programs call

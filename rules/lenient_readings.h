@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Names the rules read only leniently, so that they probably do not mean what
 // they say: an age keyword without its number ("YEAR" opens at once, at every
 // run), a weekday with more words after it ("MONDAY MORNING"), a phrase read

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rules/lenient_readings.h"
 
 #include <gtest/gtest.h>

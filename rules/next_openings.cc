@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rules/next_openings.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // When a file stored now would come back: the days on which daily runs of
 // the opener (one run each day, none missed) would open it. The opener's
 // `m_jar --next` and the writer's reading of a schedule name both ask here,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading the numbers and dates written in a schedule name: signed 16-bit
 // numbers with checked arithmetic, the leading-number rule, and calendar days
 // from year, month and day texts. Each fails (rules/failure_error.h) where

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rules/numbers.h"
 
 #include <gtest/gtest.h>

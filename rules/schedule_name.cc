@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rules/schedule_name.h"
 
 #include <limits>

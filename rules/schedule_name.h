@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Schedule names: the split of a schedule folder's name into its rule name and
 // markers, RULE[@week][=days][+][-] (for example "SUNDAY@2=3+-"), and the
 // forms a rule name can take: the keyword tables, in the order they are

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "rules/schedule_words.h"
 
 #include <string_view>

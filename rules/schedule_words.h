@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Schedule names and due verdicts in plain words, for people: what
 // `m_jar --explain` and `--dry-run` print and what the writer shows under its
 // schedule box. Written in English and turned into the user's language by the

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Helpers shared by the end-to-end test scripts, which source this file:
 # counting checks, a private X server, waiting for a program to end, and
 # running the programs as an unprivileged user.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reading mj::result values in tests.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A fresh temporary folder for one test, removed with everything in it (the
 // parts a test made read-only or unreadable included) when the test is done.
 #pragma once

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Fuzzes the per-folder evaluation of the schedule rules with libFuzzer under
 # AddressSanitizer and UndefinedBehaviorSanitizer.
 #   tools/fuzz.sh [SECONDS [libFuzzer options...]]   (default 60 seconds)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Writes the seed corpus of the folder-evaluation fuzzer: every schedule name
 # written in the README (`...` spans) and every string literal of the tests
 # that can be a folder name (no "/", no file names, no source identifiers), each behind a run-day header (see

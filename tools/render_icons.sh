@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Renders the PNG icons of the hicolor theme from their SVG sources:
 #   packaging/icons/hicolor/scalable/apps/ID.svg -> packaging/icons/hicolor/NxN/apps/ID.png
 # The PNGs are kept in the tree, so that building and installing need no

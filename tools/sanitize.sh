@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the whole project and its tests with AddressSanitizer (leaks
 # included) and UndefinedBehaviorSanitizer, and runs the test suite.
 #   tools/sanitize.sh            build in ${MORROWJAR_SANITIZE_BUILD_DIR:-build-asan}

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Takes the writer's screenshot for the AppStream metainfo,
 # doc/screenshots/writer.png: m_jarin on a private X server, a message typed
 # and a schedule chosen. Run it after changing the window.

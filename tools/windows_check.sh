@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The Windows check: cross-builds the Qt-free code (the rules, the platform
 # layer's Win32 side) and its tests with MinGW, and runs the tests under Wine.
 #   tools/windows_check.sh [BUILD_DIR]     (default build/windows)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Storing a capsule: the message goes into its schedule folder, under the
 // capsule root, as a new file of its own. The window hands over what the user
 // typed; everything from there to the file on disk happens here, and what

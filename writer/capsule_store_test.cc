@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "writer/capsule_store.h"
 
 #include <gtest/gtest.h>

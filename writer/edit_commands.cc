@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "writer/edit_commands.h"
 
 #include <QAction>

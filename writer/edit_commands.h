@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The Edit menu's commands on the writer's two text controls: the message
 // field (a QPlainTextEdit) and the schedule box's edit field (a QLineEdit).
 // They go through these functions rather than the controls' own editing, so

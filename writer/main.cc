@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // m_jarin: the writer. Its command line is the location of the capsule root
 // (empty for the default), resolved by the same rule as the opener's; the
 // words are joined by single spaces, so a location with spaces needs no

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "writer/message_file_name.h"
 
 #include <QStringView>

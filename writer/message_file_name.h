@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Names of message files: made from the message itself, so that the user
 // recognises a capsule by its name when it is opened again.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "writer/schedule_guide.h"
 
 #include <QCoreApplication>

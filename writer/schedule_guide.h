@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the schedule box tells the user: the schedule names proposed in its
 // list, and a live reading of the name typed, in plain words, saying when a
 // message stored under it now would open, or that it never would.

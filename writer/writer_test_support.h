@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A temporary capsule root for the writer's tests, and a recorder that stands
 // in for the message box.
 #pragma once

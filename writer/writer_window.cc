@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "writer/writer_window.h"
 
 #include <QAction>

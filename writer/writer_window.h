@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The writer's one window. The user types a message, picks or types a
 // schedule name, reads under the box when a message stored there would open,
 // and OK stores the message in that schedule folder. The window only wires

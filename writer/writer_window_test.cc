@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The writer's window as the user meets it: typing, the Edit menu's keys,
 // Enter in the schedule box, OK, Cancel, and what a failure leaves behind.
 #include "writer/writer_window.h"

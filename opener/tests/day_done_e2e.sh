@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # When the opener counts a day as done, run for real: the built m_jar on a
 # temporary capsule with today fixed by faketime (the clock running on), a
 # temporary settings folder, no display, and a stand-in xdg-open that records

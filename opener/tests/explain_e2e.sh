@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the built m_jar --explain and checks its answers and exit statuses.
 set -u
 m_jar=${M_JAR:?set M_JAR to the m_jar binary}

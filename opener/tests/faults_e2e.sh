@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The opener under faults, each one made for real: the built m_jar runs on a
 # temporary capsule with today fixed by faketime, a temporary settings folder
 # and a stand-in xdg-open that records what it is handed. For every fault the

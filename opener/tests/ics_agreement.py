@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Reads an `m_jar --upcoming --ics` export with python3-icalendar, an
 iCalendar reader of its own, and compares it day by day with the JSON of the
 same agenda; a second export must give the same UIDs.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into temporary prefixes and checks the program, its icon
 # and the autostart entry that starts the opener at each login.
 set -u

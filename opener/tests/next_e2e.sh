@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # `m_jar --next` against the opener's own dry run: for files stored on one day
 # in folders of many forms, the days on which a dry run with one run each day
 # (--today D --prev D-1) queues a file are exactly the days --next names.

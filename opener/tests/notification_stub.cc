@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A stand-in notification server for the tests: owns
 // org.freedesktop.Notifications on the session bus and writes each
 // notification it is sent as one line "SUMMARY|BODY" to the file it is given.

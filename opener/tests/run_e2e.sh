@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the built m_jar for real on a temporary capsule, with today fixed by
 # faketime, a temporary settings folder, no display and a stand-in xdg-open
 # that records what it is asked to open, and checks what opens in which order.

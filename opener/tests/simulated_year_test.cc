@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A simulated year of logins. A capsule holds a folder of every form of the
 // README's schedule-name table, with and without "=", "+", "@" and the final
 // "-", and files with set modification times. The real

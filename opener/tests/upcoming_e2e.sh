@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # `m_jar --upcoming` against the opener's own dry run.
 #
 #   upcoming_e2e.sh agreement    over a generated capsule, the files --upcoming

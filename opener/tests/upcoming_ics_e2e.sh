@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # `m_jar --upcoming --ics` read back by python3-icalendar: its events agree
 # day by day with `--upcoming --json`, and a second export keeps the UIDs.
 # Exit status 77 means python3-icalendar is not installed.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # `m_jar --watch` for real: the built m_jar with its time faked by libfaketime
 # (a time that can be moved while it runs), its own session and system
 # buses (private dbus-daemons), a stand-in notification server and a

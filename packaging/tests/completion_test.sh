@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The bash completion of m_jar and m_jarin, called as bash calls it (COMP_WORDS,
 # COMP_CWORD, COMP_LINE, COMP_POINT) on a capsule in a temporary home: once
 # with bash-completion's helpers loaded, as installed, and once on its own.

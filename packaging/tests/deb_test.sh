@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package from the build with CPack, unpacks it with dpkg -x
 # into a temporary root and checks its name, control fields, file list and
 # desktop entries; lintian must report no error.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The desktop entries and the AppStream metainfo as installed: system-wide
 # (staged under /usr) and for one user, under ~/.local and under a prefix
 # whose name holds a space, quotes, a dollar sign and a percent sign.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The hicolor icons kept in the tree: every size from 16 to 256 for every
 // SVG, each PNG of its folder's size and a rendering of its SVG as it is now.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Fuzz target over the per-folder evaluation that the opener's scan and
 // `m_jar --explain` share. An input is a run day, a number of missed days and
 // a folder name of any bytes:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs the fuzz target once over every file of the given files and folders,
 // so that the kept corpus is checked by any compiler, without libFuzzer.
 #include <algorithm>

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The writer when storing fails for real: the built m_jarin on a private X
 # server, typed into with xdotool. Each case makes storing fail, answers the
 # failure boxes, checks that the window is still open and that no message file

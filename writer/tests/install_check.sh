@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the build into temporary prefixes and checks that the writer comes
 # with its application-menu entry and icons, and that the entry starts it
 # whether or not the prefix's bin folder is on the PATH.

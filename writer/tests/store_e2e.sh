@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs the real m_jarin on a private X server, types into it as a user would,
 # and checks the message files it leaves; then has m_jar's dry run show that
 # the message opens at a run on the next day.
