@@ -6,6 +6,7 @@
 
 #include "base/visible_text.h"
 #include "platform/file_attributes.h"
+#include "platform/file_placement.h"
 
 namespace mj::platform {
 
@@ -23,8 +24,10 @@ char folded(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' 
 bool listed_as_file(const std::filesystem::directory_entry& entry) {
   std::error_code ignored;
   if (!entry.is_regular_file(ignored)) return false;  // follows a link to its target
-  // The file mask (2) takes hidden files but not the system's own.
-  return !is_system_file(entry.path());
+  // The file mask (2) takes hidden files but not the system's own; a file
+  // the writer is still writing (or left behind when killed) is not one of
+  // the capsule's.
+  return !is_staging_file_name(entry.path().filename().string()) && !is_system_file(entry.path());
 }
 
 }  // namespace

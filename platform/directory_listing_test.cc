@@ -41,6 +41,8 @@ TEST_F(DirectoryListing, SortsWithoutCaseFirstThenExactly) {
 TEST_F(DirectoryListing, FileMaskKeepsFilesAndLinksToFilesOnly) {
   touch("note.txt");
   touch(".hidden");
+  // A file the writer is still writing under its staged name.
+  touch(".m_jarin-4242-0a1b2c3d.part");
   fs::create_directory(root_ / "sub");
   std::ofstream(root_ / "sub" / "inner.txt") << "x";
   fs::create_symlink(root_ / "note.txt", root_ / "link_to_note");
@@ -50,8 +52,8 @@ TEST_F(DirectoryListing, FileMaskKeepsFilesAndLinksToFilesOnly) {
   EXPECT_EQ(mj::testing::value_of(list_folder(root_, listing_mask::files)),
             (std::vector<std::string>{".hidden", "link_to_note", "note.txt"}));
   EXPECT_EQ(mj::testing::value_of(list_folder(root_, listing_mask::all_entries)),
-            (std::vector<std::string>{".hidden", "dangling", "link_to_note", "link_to_sub",
-                                      "note.txt", "sub"}));
+            (std::vector<std::string>{".hidden", ".m_jarin-4242-0a1b2c3d.part", "dangling",
+                                      "link_to_note", "link_to_sub", "note.txt", "sub"}));
 }
 
 TEST_F(DirectoryListing, AMissingFolderIsFileNotFound) {

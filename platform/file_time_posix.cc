@@ -9,6 +9,7 @@
 
 #include "platform/directory_listing.h"
 #include "platform/file_attributes.h"
+#include "platform/file_placement.h"
 #include "platform/file_time.h"
 #include "platform/local_date.h"
 
@@ -51,9 +52,10 @@ result<std::vector<timed_file>> list_files_with_times(const std::filesystem::pat
   while (const dirent* entry = ::readdir(dir)) {
     const std::string name = entry->d_name;
     struct stat st;
-    // A link counts as the file it points to; a dangling one as nothing.
-    if (name != "." && name != ".." && ::fstatat(folder_fd, name.c_str(), &st, 0) == 0 &&
-        S_ISREG(st.st_mode))
+    // A link counts as the file it points to; a dangling one as nothing. A
+    // writer's staged file is not the capsule's.
+    if (name != "." && name != ".." && !is_staging_file_name(name) &&
+        ::fstatat(folder_fd, name.c_str(), &st, 0) == 0 && S_ISREG(st.st_mode))
       files.push_back({name, wall_time_of(folder / name, st.st_mtime)});
     errno = 0;
   }

@@ -171,4 +171,32 @@ else
   echo "note: no file system here holds the year 67514; that case is left out"
 fi
 
+# 7. Files the writer stages under ".m_jarin-<process>-<hex>.part" before
+#    they take their names (or leaves behind when killed) are never opened,
+#    in a folder or in the capsule root.
+rm -rf "$capsule"
+make_file "TOMORROW/a.txt" "2031-03-11 09:00"
+make_file "TOMORROW/.m_jarin-4000000-0123abcd.part" "2031-03-11 09:30"
+make_file ".m_jarin-4000000-89abcdef.part" "2031-03-11 09:30"
+store_prev_date 2031/03/11
+: >"$log"
+run_at "2031-03-12 08:00:00" 0 "$capsule" 2>"$tmp/stderr"
+check "staged files are not opened: $(cat "$log")" test "$(opened 1)" == "$(expected TOMORROW/a.txt)"
+
+# 8. A symbolic link to the capsule root is the same capsule: a run through
+#    the link keeps the root's own record, under the root's canonical path,
+#    and makes no second record for the link.
+rm -rf "$capsule"
+make_file "TOMORROW/a.txt" "2031-03-11 09:00"
+ln -sfn "$capsule" "$tmp/alias"
+store_prev_date 2031/03/11
+: >"$log"
+run_at "2031-03-12 08:00:00" 0 "$tmp/alias" 2>"$tmp/stderr"
+check "a run through a link opens the note: $(cat "$log")" \
+  test "$(opened 1)" == "$tmp/alias/TOMORROW/a.txt"
+check "a run through a link records the root's day: $(stored_prev_date)" \
+  test "$(stored_prev_date)" == 2031/03/12
+check "a run through a link makes no record of its own: $(grep '^\[' "$config/M_Jar.conf")" \
+  test "$(grep -c '^\[capsule_' "$config/M_Jar.conf")" == 1
+
 summary
