@@ -199,4 +199,25 @@ check "a run through a link records the root's day: $(stored_prev_date)" \
 check "a run through a link makes no record of its own: $(grep '^\[' "$config/M_Jar.conf")" \
   test "$(grep -c '^\[capsule_' "$config/M_Jar.conf")" == 1
 
+# 9. Two capsule roots keep their own records: a run on one does not count
+#    as the other's, whose "+" folder still catches up the day it missed.
+other=$tmp/other_capsule
+mkdir -p "$other/3-11+"
+echo message >"$other/3-11+/b.txt"
+rm -rf "$capsule"
+make_file "TOMORROW/a.txt" "2031-03-11 09:00"
+store_prev_date 2031/03/10
+printf '[%s]\nprev_date=2031/03/10\n' "$(record_section "$other")" >>"$config/M_Jar.conf"
+: >"$log"
+run_at "2031-03-12 08:00:00" 0 "$capsule" 2>"$tmp/stderr"
+check "the first root's run records its own day" test "$(stored_prev_date)" == 2031/03/12
+check "the other root's record is untouched: $(read_record "$config/M_Jar.conf" "$other")" \
+  test "$(read_record "$config/M_Jar.conf" "$other")" == 2031/03/10
+: >"$log"
+run_at "2031-03-12 09:00:00" 0 "$other" 2>"$tmp/stderr"
+check "the other root catches up its missed day: $(cat "$log")" \
+  test "$(opened 1)" == "$other/3-11+/b.txt"
+check "the other root records its day" \
+  test "$(read_record "$config/M_Jar.conf" "$other")" == 2031/03/12
+
 summary

@@ -247,7 +247,8 @@ ten_thousand_folders() {
 
 # The stored date of the previous run, as the run finds it. Each row runs the
 # opener for real; "-" keeps what the previous row left behind.
-#   a text that is no date: reported (type mismatch), taken as today;
+#   a text that is no date, a list of dates, a stored variant: reported,
+#     taken as today;
 #   empty: no previous run, nothing reported;
 #   in the future, because the clock was set back: only the capsule root's
 #     files open, it is said, and the record does not move back;
@@ -259,6 +260,8 @@ prev_dates() {
   standard_capsule "$c"
   local rows=(
     "garbage|\\001\\377 not a date|$day|days already served, in .* cannot be read|2031/03/12|${no_missed_days[*]}"
+    "a list|2031/03/10, 2031/03/11|$day|days already served, in .* cannot be read|2031/03/12|${no_missed_days[*]}"
+    "a stored variant|@Invalid()|$day|days already served, in .* cannot be read|2031/03/12|${no_missed_days[*]}"
     "empty||$day||2031/03/12|${no_missed_days[*]}"
     "before the clock is set back|2031/03/14|2031-03-20 10:00:00||2031/03/20|R.txt 3-15+/s.txt EVERYDAY/e.txt"
     "clock set back|-|$day|The clock reads .* earlier than the last run|2031/03/20|R.txt"
