@@ -207,106 +207,134 @@ tool_options tool_options_parser::parse(const QStringList& arguments, date curre
     o.what = tool_options::action::version;
     return o;
   }
+  o.what = mode();
+  if (o.what == tool_options::action::error) return failed(mode_failure());
+  if (std::string why = misplaced_option(o.what); !why.empty()) return failed(why);
+  if (std::string why = read_arguments(o); !why.empty()) return failed(why);
+  o.today = current_date;
+  if (std::string why = read_values(o); !why.empty()) return failed(why);
+  return o;
+}
+
+tool_options::action tool_options_parser::mode() const {
   const bool explain = parser_.isSet(kExplain);
   const bool dry = parser_.isSet(kDryRun);
   const bool next = parser_.isSet(kNext);
   const bool upcoming = parser_.isSet(kUpcoming);
+  if (parser_.isSet(kWatch) || parser_.isSet(kQuiet) ||
+      int{explain} + int{dry} + int{next} + int{upcoming} != 1)
+    return tool_options::action::error;
+  return explain    ? tool_options::action::explain
+         : next     ? tool_options::action::next
+         : upcoming ? tool_options::action::upcoming
+                    : tool_options::action::dry_run;
+}
+
+std::string tool_options_parser::mode_failure() const {
   if (parser_.isSet(kWatch) || parser_.isSet(kQuiet))
-    return failed(localized("mj::tool_options_parser",
-                            "--watch comes first: m_jar --watch [--quiet] [DELAY][LOCATION]"));
-  const int modes = int{explain} + int{dry} + int{next} + int{upcoming};
+    return localized("mj::tool_options_parser",
+                     "--watch comes first: m_jar --watch [--quiet] [DELAY][LOCATION]");
+  const int modes = int{parser_.isSet(kExplain)} + int{parser_.isSet(kDryRun)} +
+                    int{parser_.isSet(kNext)} + int{parser_.isSet(kUpcoming)};
   if (modes == 0)
-    return failed(localized(
+    return localized(
         "mj::tool_options_parser",
         "no mode given: use --explain NAME, --next NAME, --dry-run [LOCATION], --upcoming "
-        "[DAYS] [LOCATION] or --watch [DELAY][LOCATION] (see --help)"));
-  if (modes > 1)
-    return failed(localized("mj::tool_options_parser",
-                            "--explain, --next, --dry-run and --upcoming cannot be combined"));
-  if (!dry && parser_.isSet(kPrev))
-    return failed(localized("mj::tool_options_parser", "--prev belongs to --dry-run"));
-  if (!explain && parser_.isSet(kMissedDays))
-    return failed(
-        localized("mj::tool_options_parser",
-                  "--missed-days belongs to --explain; --dry-run counts them from --prev"));
-  if (!upcoming && parser_.isSet(kIcs))
-    return failed(localized("mj::tool_options_parser", "--ics belongs to --upcoming"));
-  if (parser_.isSet(kIcs) && parser_.isSet(kJson))
-    return failed(localized("mj::tool_options_parser", "--ics and --json cannot be combined"));
-  if (!next && parser_.isSet(kCount))
-    return failed(localized("mj::tool_options_parser", "--count belongs to --next"));
-  if (!next && parser_.isSet(kServedThrough))
-    return failed(localized("mj::tool_options_parser", "--served-through belongs to --next"));
+        "[DAYS] [LOCATION] or --watch [DELAY][LOCATION] (see --help)");
+  return localized("mj::tool_options_parser",
+                   "--explain, --next, --dry-run and --upcoming cannot be combined");
+}
 
+std::string tool_options_parser::misplaced_option(tool_options::action mode) const {
+  using action = tool_options::action;
+  if (mode != action::dry_run && parser_.isSet(kPrev))
+    return localized("mj::tool_options_parser", "--prev belongs to --dry-run");
+  if (mode != action::explain && parser_.isSet(kMissedDays))
+    return localized("mj::tool_options_parser",
+                     "--missed-days belongs to --explain; --dry-run counts them from --prev");
+  if (mode != action::upcoming && parser_.isSet(kIcs))
+    return localized("mj::tool_options_parser", "--ics belongs to --upcoming");
+  if (parser_.isSet(kIcs) && parser_.isSet(kJson))
+    return localized("mj::tool_options_parser", "--ics and --json cannot be combined");
+  if (mode != action::next && parser_.isSet(kCount))
+    return localized("mj::tool_options_parser", "--count belongs to --next");
+  if (mode != action::next && parser_.isSet(kServedThrough))
+    return localized("mj::tool_options_parser", "--served-through belongs to --next");
+  return {};
+}
+
+std::string tool_options_parser::read_arguments(tool_options& o) const {
   QStringList positional = parser_.positionalArguments();
-  if (upcoming) {
-    // A first argument of digits only is the number of days.
-    static const QRegularExpression kDigits("^[0-9]+$");
-    if (!positional.empty() && kDigits.match(positional.front()).hasMatch()) {
-      bool ok = false;
-      o.days = positional.takeFirst().toInt(&ok);
-      if (!ok || o.days < 1 || o.days > kMostUpcomingDays)
-        return failed(fill(localized("mj::tool_options_parser",
-                                     "--upcoming: DAYS must be a whole number from 1 to %1"),
-                           {std::to_string(kMostUpcomingDays)}));
+  switch (o.what) {
+    case tool_options::action::upcoming: {
+      // A first argument of digits only is the number of days.
+      static const QRegularExpression kDigits("^[0-9]+$");
+      if (!positional.empty() && kDigits.match(positional.front()).hasMatch()) {
+        bool ok = false;
+        o.days = positional.takeFirst().toInt(&ok);
+        if (!ok || o.days < 1 || o.days > kMostUpcomingDays)
+          return fill(localized("mj::tool_options_parser",
+                                "--upcoming: DAYS must be a whole number from 1 to %1"),
+                      {std::to_string(kMostUpcomingDays)});
+      }
+      if (positional.size() > 1)
+        return localized("mj::tool_options_parser",
+                         "--upcoming takes DAYS and at most one LOCATION");
+      break;
     }
-    if (positional.size() > 1)
-      return failed(
-          localized("mj::tool_options_parser", "--upcoming takes DAYS and at most one LOCATION"));
-    if (!positional.empty()) o.location = positional.front().toStdString();
-  } else if (dry) {
-    if (positional.size() > 1)
-      return failed(localized("mj::tool_options_parser", "--dry-run takes at most one LOCATION"));
-    if (!positional.empty()) o.location = positional.front().toStdString();
-  } else {
-    const char* mode = explain ? "--explain" : "--next";
-    if (positional.size() != 1)
-      return failed(fill(positional.empty()
-                             ? localized("mj::tool_options_parser", "%1 needs a folder NAME")
-                             : localized("mj::tool_options_parser", "%1 takes exactly one NAME"),
-                         {mode}));
-    o.name = positional.front().toStdString();
+    case tool_options::action::dry_run:
+      if (positional.size() > 1)
+        return localized("mj::tool_options_parser", "--dry-run takes at most one LOCATION");
+      break;
+    default: {
+      const char* mode = o.what == tool_options::action::explain ? "--explain" : "--next";
+      if (positional.size() != 1)
+        return fill(positional.empty()
+                        ? localized("mj::tool_options_parser", "%1 needs a folder NAME")
+                        : localized("mj::tool_options_parser", "%1 takes exactly one NAME"),
+                    {mode});
+      o.name = positional.front().toStdString();
+      return {};
+    }
   }
+  if (!positional.empty()) o.location = positional.front().toStdString();
+  return {};
+}
+
+std::string tool_options_parser::read_values(tool_options& o) const {
   if (parser_.isSet(kCount)) {
     bool ok = false;
     o.count = parser_.value(kCount).toInt(&ok);
     if (!ok || o.count < 1 || o.count > 1000)
-      return failed(fill(localized("mj::tool_options_parser",
-                                   "--count: \"%1\" is not a whole number from 1 to 1000"),
-                         {parser_.value(kCount).toStdString()}));
+      return fill(localized("mj::tool_options_parser",
+                            "--count: \"%1\" is not a whole number from 1 to 1000"),
+                  {parser_.value(kCount).toStdString()});
   }
-
-  o.today = current_date;
   if (parser_.isSet(kToday)) {
     const auto day = parse_iso_date(parser_.value(kToday).toStdString());
-    if (!day) return failed(not_a_date("--today", parser_.value(kToday)));
+    if (!day) return not_a_date("--today", parser_.value(kToday));
     o.today = *day;
     o.today_given = true;
   }
   if (parser_.isSet(kServedThrough)) {
     o.served_through = parse_iso_date(parser_.value(kServedThrough).toStdString());
-    if (!o.served_through)
-      return failed(not_a_date("--served-through", parser_.value(kServedThrough)));
+    if (!o.served_through) return not_a_date("--served-through", parser_.value(kServedThrough));
   }
   if (parser_.isSet(kPrev)) {
     o.prev = parse_iso_date(parser_.value(kPrev).toStdString());
-    if (!o.prev) return failed(not_a_date("--prev", parser_.value(kPrev)));
+    if (!o.prev) return not_a_date("--prev", parser_.value(kPrev));
   }
   if (parser_.isSet(kMissedDays)) {
     bool ok = false;
     o.missed_days = parser_.value(kMissedDays).toInt(&ok);
     if (!ok)
-      return failed(
-          fill(localized("mj::tool_options_parser", "--missed-days: \"%1\" is not a whole number"),
-               {parser_.value(kMissedDays).toStdString()}));
+      return fill(
+          localized("mj::tool_options_parser", "--missed-days: \"%1\" is not a whole number"),
+          {parser_.value(kMissedDays).toStdString()});
   }
   o.json = parser_.isSet(kJson);
   o.ics = parser_.isSet(kIcs);
-  o.what = explain    ? tool_options::action::explain
-           : next     ? tool_options::action::next
-           : upcoming ? tool_options::action::upcoming
-                      : tool_options::action::dry_run;
-  return o;
+  return {};
 }
 
 }  // namespace mj

@@ -57,6 +57,14 @@ class tool_options_parser {
   QString help_text() const;
 
  private:
+  // The steps of parse, after QCommandLineParser has read the arguments. Each
+  // returns the one-line failure, empty when there is none.
+  tool_options::action mode() const;  // action::error unless exactly one mode
+  std::string mode_failure() const;
+  std::string misplaced_option(tool_options::action mode) const;  // one of another mode
+  std::string read_arguments(tool_options& o) const;              // NAME, DAYS, LOCATION
+  std::string read_values(tool_options& o) const;                 // the options' values
+
   QCommandLineParser parser_;
 };
 
