@@ -60,7 +60,8 @@ TEST_F(DirectoryListing, AMissingFolderIsFileNotFound) {
   touch("plain");
   for (const fs::path& p : {root_ / "missing", root_ / "plain"}) {
     SCOPED_TRACE(p.string());
-    EXPECT_EQ(mj::testing::failure_code_of(list_folder(p, listing_mask::files)), 53);
+    EXPECT_EQ(mj::testing::failure_code_of(list_folder(p, listing_mask::files)),
+              failure_code::not_found);
   }
 }
 

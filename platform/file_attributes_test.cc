@@ -51,9 +51,11 @@ TEST_F(FileAttributes, MapsFoldersFilesAndLinks) {
 }
 
 TEST_F(FileAttributes, AMissingPathIsFileNotFound) {
-  EXPECT_EQ(mj::testing::failure_code_of(attribute_word(root_ / "missing")), 53);
+  EXPECT_EQ(mj::testing::failure_code_of(attribute_word(root_ / "missing")),
+            failure_code::not_found);
   touch(root_ / "file");
-  EXPECT_EQ(mj::testing::failure_code_of(attribute_word(root_ / "file" / "below")), 53);
+  EXPECT_EQ(mj::testing::failure_code_of(attribute_word(root_ / "file" / "below")),
+            failure_code::not_found);
 }
 
 }  // namespace

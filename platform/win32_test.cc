@@ -51,7 +51,7 @@ class Win32Folder : public ::testing::Test {
   fs::path root_;
 };
 
-int failure_code_of_attribute_word(const fs::path& path) {
+std::optional<failure_code> failure_code_of_attribute_word(const fs::path& path) {
   return mj::testing::failure_code_of(attribute_word(path));
 }
 
@@ -77,9 +77,9 @@ TEST_F(Win32Folder, AttributeWordIsTheSystemsWord) {
 
 TEST_F(Win32Folder, AMissingPathIsFileNotFound) {
   touch(root_ / "file");
-  EXPECT_EQ(failure_code_of_attribute_word(root_ / "missing"), 53);
-  EXPECT_EQ(failure_code_of_attribute_word(root_ / "missing" / "below"), 53);
-  EXPECT_EQ(failure_code_of_attribute_word(root_ / "file" / "below"), 53);
+  EXPECT_EQ(failure_code_of_attribute_word(root_ / "missing"), failure_code::not_found);
+  EXPECT_EQ(failure_code_of_attribute_word(root_ / "missing" / "below"), failure_code::not_found);
+  EXPECT_EQ(failure_code_of_attribute_word(root_ / "file" / "below"), failure_code::not_found);
 }
 
 TEST_F(Win32Folder, FileListingLeavesOutSystemFiles) {
@@ -153,13 +153,14 @@ TEST_F(Win32Folder, AFileTimePastTheYear9999IsAFailure) {
   if (file.empty()) GTEST_SKIP() << "no file system here keeps a time in the year 12345";
 
   const result<wall_time> read = last_modified(file);
-  EXPECT_EQ(mj::testing::failure_code_of(read), code_number(failure_code::invalid_argument));
+  EXPECT_EQ(mj::testing::failure_code_of(read), failure_code::invalid_argument);
   if (!read.ok()) {
     EXPECT_NE(read.error().description.find(printable(file.string())), std::string::npos);
     EXPECT_NE(read.error().description.find("in the year 12345"), std::string::npos);
   }
   fs::remove(file);
-  EXPECT_EQ(mj::testing::failure_code_of(last_modified(root_ / "missing.txt")), 53);
+  EXPECT_EQ(mj::testing::failure_code_of(last_modified(root_ / "missing.txt")),
+            failure_code::not_found);
 }
 
 TEST(Win32CapsuleRoot, TakesTheDriveOfTheSystemDirectory) {

@@ -55,7 +55,8 @@ TEST(AddToDate, FailsOutsideTheYears100To9999) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(std::string(c.from) + " + " + std::to_string(c.n));
-    EXPECT_EQ(failure_code_of([&] { add_to_date(D(c.from), c.unit, c.n); }), 5);
+    EXPECT_EQ(failure_code_of([&] { add_to_date(D(c.from), c.unit, c.n); }),
+              failure_code::invalid_argument);
   }
 }
 
@@ -108,7 +109,7 @@ TEST(WeekOfMonth, WeeksChangeAfterDays7_14_21_28) {
   }
   EXPECT_EQ(week_of_month(-6), 0);
   EXPECT_EQ(week_of_month(-7), -1);
-  EXPECT_EQ(failure_code_of([] { week_of_month(-32768); }), 6);
+  EXPECT_EQ(failure_code_of([] { week_of_month(-32768); }), failure_code::overflow);
 }
 
 TEST(NthWeekdayFrom, FindsTheNthWeekdayFromTheMonthStart) {
@@ -136,10 +137,10 @@ TEST(NthWeekdayFrom, FindsTheNthWeekdayFromTheMonthStart) {
 
 TEST(NthWeekdayFrom, WeekCountsBeyondSixteenBitsOverflow) {
   const date tuesday = D("1998-12-01");
-  EXPECT_EQ(failure_code_of([&] { nth_weekday_from(tuesday, 3, 4683); }), 6);
-  EXPECT_EQ(failure_code_of([&] { nth_weekday_from(tuesday, 3, -4681); }), 6);
+  EXPECT_EQ(failure_code_of([&] { nth_weekday_from(tuesday, 3, 4683); }), failure_code::overflow);
+  EXPECT_EQ(failure_code_of([&] { nth_weekday_from(tuesday, 3, -4681); }), failure_code::overflow);
   // 4682: the week base is exactly 32767, so only a non-zero offset overflows.
-  EXPECT_EQ(failure_code_of([&] { nth_weekday_from(tuesday, 4, 4682); }), 6);
+  EXPECT_EQ(failure_code_of([&] { nth_weekday_from(tuesday, 4, 4682); }), failure_code::overflow);
   EXPECT_EQ(nth_weekday_from(tuesday, 3, 4682), tuesday + std::chrono::days{32767});
 }
 

@@ -33,7 +33,7 @@ std::optional<wall_time> first_repetition_from(wall_time t, date_unit unit, int1
                                                date from);
 
 // Whether a file last modified at `t` opens for a folder with `verdict`.
-// `repeat_unit` is the unit of the folder's repeating keyword (due kind 3).
+// `repeat_unit` is the unit of the folder's repeating keyword (due_kind::repeating).
 bool file_is_due(const due_verdict& verdict, std::optional<date_unit> repeat_unit, wall_time t,
                  date today);
 

@@ -17,9 +17,9 @@ wall_time at(const char* day, int h, int m = 0, int s = 0) {
   return wall_time{D(day)} + hours{h} + minutes{m} + seconds{s};
 }
 
-due_verdict verdict(int16_t kind, const char* from, const char* to, int16_t repeat_every = 0) {
+due_verdict verdict(due_kind kind, const char* from, const char* to, int16_t repeat_every = 0) {
   due_verdict v;
-  v.kind = static_cast<due_kind>(kind);
+  v.kind = kind;
   v.from = D(from);
   v.to = D(to);
   v.repeat_every = repeat_every;
@@ -49,26 +49,31 @@ TEST(DueFileRule, DayRangesTakeInWholeDays) {
   };
   const char* today = "1998-12-16";
   const Case kCases[] = {
-      {"whole folder, any time", verdict(1, "1899-12-30", "1899-12-30"), at("2030-01-01", 0), true},
-      {"up to a day, its last second", verdict(2, "1998-12-13", "1998-12-13"),
+      {"whole folder, any time", verdict(due_kind::all_files, "1899-12-30", "1899-12-30"),
+       at("2030-01-01", 0), true},
+      {"up to a day, its last second", verdict(due_kind::files_up_to, "1998-12-13", "1998-12-13"),
        at("1998-12-13", 23, 59, 59), true},
-      {"up to a day, the next midnight", verdict(2, "1998-12-13", "1998-12-13"),
+      {"up to a day, the next midnight", verdict(due_kind::files_up_to, "1998-12-13", "1998-12-13"),
        at("1998-12-14", 0), false},
-      {"up to a day, long before", verdict(2, "1998-12-13", "1998-12-13"), at("1970-01-01", 0),
-       true},
-      {"within days, first instant", verdict(4, "1998-12-10", "1998-12-12"), at("1998-12-10", 0),
-       true},
-      {"within days, the second before", verdict(4, "1998-12-10", "1998-12-12"),
-       at("1998-12-09", 23, 59, 59), false},
-      {"within days, last second", verdict(4, "1998-12-10", "1998-12-12"),
-       at("1998-12-12", 23, 59, 59), true},
-      {"within days, the day after", verdict(4, "1998-12-10", "1998-12-12"), at("1998-12-13", 0),
+      {"up to a day, long before", verdict(due_kind::files_up_to, "1998-12-13", "1998-12-13"),
+       at("1970-01-01", 0), true},
+      {"within days, first instant", verdict(due_kind::files_within, "1998-12-10", "1998-12-12"),
+       at("1998-12-10", 0), true},
+      {"within days, the second before",
+       verdict(due_kind::files_within, "1998-12-10", "1998-12-12"), at("1998-12-09", 23, 59, 59),
        false},
-      {"TOMORROW, yesterday late", verdict(4, "1998-12-15", "1998-12-15"), at("1998-12-15", 22),
-       true},
-      {"TOMORROW, today", verdict(4, "1998-12-15", "1998-12-15"), at("1998-12-16", 8), false},
-      {"not due", verdict(0, "1998-12-15", "1998-12-15"), at("1998-12-15", 8), false},
-      {"unknown due kind", verdict(5, "1998-12-15", "1998-12-15"), at("1998-12-15", 8), false},
+      {"within days, last second", verdict(due_kind::files_within, "1998-12-10", "1998-12-12"),
+       at("1998-12-12", 23, 59, 59), true},
+      {"within days, the day after", verdict(due_kind::files_within, "1998-12-10", "1998-12-12"),
+       at("1998-12-13", 0), false},
+      {"TOMORROW, yesterday late", verdict(due_kind::files_within, "1998-12-15", "1998-12-15"),
+       at("1998-12-15", 22), true},
+      {"TOMORROW, today", verdict(due_kind::files_within, "1998-12-15", "1998-12-15"),
+       at("1998-12-16", 8), false},
+      {"not due", verdict(due_kind::not_due, "1998-12-15", "1998-12-15"), at("1998-12-15", 8),
+       false},
+      {"unknown due kind", verdict(static_cast<due_kind>(5), "1998-12-15", "1998-12-15"),
+       at("1998-12-15", 8), false},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
@@ -132,8 +137,8 @@ TEST(DueFileRule, AStepBelowOneNeverRepeats) {
     SCOPED_TRACE(interval);
     EXPECT_FALSE(repetition_falls_within(at("1998-12-15", 10), date_unit::days, interval,
                                          D("1998-12-16"), D("1998-12-16"), D("1998-12-16")));
-    EXPECT_FALSE(file_is_due(verdict(3, "1998-12-16", "1998-12-16", interval), date_unit::days,
-                             at("1998-12-15", 10), D("1998-12-16")));
+    EXPECT_FALSE(file_is_due(verdict(due_kind::repeating, "1998-12-16", "1998-12-16", interval),
+                             date_unit::days, at("1998-12-15", 10), D("1998-12-16")));
     EXPECT_EQ(
         first_repetition_from(at("1998-12-15", 10), date_unit::days, interval, D("1998-12-16")),
         std::nullopt);

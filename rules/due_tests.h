@@ -73,7 +73,7 @@ folder_evaluation evaluate_folder(std::string_view folder_name, long long missed
 bool same_verdict_every_day(const schedule_name& name, date first, date last);
 
 // The repeating keyword's unit of a rule name ("EVERY MONTH" -> months), for
-// due kind 3; nullopt for any other form.
+// due_kind::repeating; nullopt for any other form.
 std::optional<date_unit> repeat_unit_of(std::string_view rule);
 
 }  // namespace mj

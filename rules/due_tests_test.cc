@@ -15,17 +15,27 @@ using testing::D;
 constexpr const char* kZero = "1899-12-30";
 constexpr const char* kRunDay = "1998-12-16";  // a Wednesday
 
+// The columns of the tables: the due kind and the failure that ended the
+// test, by name.
+constexpr due_kind not_due = due_kind::not_due, all_files = due_kind::all_files,
+                   files_up_to = due_kind::files_up_to, repeating = due_kind::repeating,
+                   files_within = due_kind::files_within;
+constexpr std::optional<failure_code> kNone;
+constexpr failure_code invalid_argument = failure_code::invalid_argument,
+                       overflow = failure_code::overflow,
+                       type_mismatch = failure_code::type_mismatch;
+
 // The due-on-day test, given the parts of a split name directly.
 struct OnDayCase {
   const char* label;
   const char* today;
   const char* rule;
   int16_t days, window_days, week;
-  int16_t kind;
+  due_kind kind;
   const char* from;
   const char* to;
   int16_t repeat_every;
-  int failure;  // code of the failure that ended the test, 0 for none
+  std::optional<failure_code> failure;  // that ended the test
 };
 
 void check(const OnDayCase& c) {
@@ -36,8 +46,8 @@ void check(const OnDayCase& c) {
   name.window_days = c.window_days;
   name.week_of_month = c.week;
   const due_verdict v = due_on_day(name, make_run_calendar(D(c.today)));
-  EXPECT_EQ(v.ended_by ? code_number(v.ended_by->code) : 0, c.failure);
-  EXPECT_EQ(static_cast<int>(v.kind), c.kind);
+  EXPECT_EQ(v.ended_by ? std::optional(v.ended_by->code) : std::nullopt, c.failure);
+  EXPECT_EQ(v.kind, c.kind);
   EXPECT_EQ(format_iso_date(v.from), c.from);
   EXPECT_EQ(format_iso_date(v.to), c.to);
   EXPECT_EQ(v.repeat_every, c.repeat_every);
@@ -45,104 +55,124 @@ void check(const OnDayCase& c) {
 
 TEST(DueOnDay, WorkedResults) {
   const OnDayCase kCases[] = {
-      {"TOMORROW", kRunDay, "TOMORROW", 0, 0, 0, 4, "1998-12-15", "1998-12-15", 0, 0},
-      {"TOMORROW=3", kRunDay, "TOMORROW", 3, 2, 0, 4, "1998-12-13", "1998-12-15", 0, 0},
-      {"EVERY MONTH 3", kRunDay, "EVERY MONTH 3", 0, 0, 0, 3, "1998-12-16", "1998-12-16", 3, 0},
-      {"YEAR1", kRunDay, "YEAR1", 0, 0, 0, 2, "1997-12-16", "1997-12-16", 0, 0},
-      {"DAY3=2", kRunDay, "DAY3", 2, 1, 0, 4, "1998-12-12", "1998-12-13", 0, 0},
-      {"MONDAY=3", kRunDay, "MONDAY", 3, 2, 0, 1, kZero, kZero, 0, 0},
-      {"MONDAY", kRunDay, "MONDAY", 0, 0, 0, 0, kZero, kZero, 0, 0},
-      {"SUNDAY@2=4", kRunDay, "SUNDAY", 4, 3, 2, 1, kZero, kZero, 0, 0},
-      {"12-14, window 3", kRunDay, "12-14", 0, 2, 0, 1, kZero, kZero, 0, 0},
-      {"E mid-month", kRunDay, "E", 0, 0, 0, 0, kZero, kZero, 0, 0},
-      {"98-12-16", kRunDay, "98-12-16", 0, 0, 0, 1, kZero, kZero, 0, 0},
+      {"TOMORROW", kRunDay, "TOMORROW", 0, 0, 0, files_within, "1998-12-15", "1998-12-15", 0,
+       kNone},
+      {"TOMORROW=3", kRunDay, "TOMORROW", 3, 2, 0, files_within, "1998-12-13", "1998-12-15", 0,
+       kNone},
+      {"EVERY MONTH 3", kRunDay, "EVERY MONTH 3", 0, 0, 0, repeating, "1998-12-16", "1998-12-16", 3,
+       kNone},
+      {"YEAR1", kRunDay, "YEAR1", 0, 0, 0, files_up_to, "1997-12-16", "1997-12-16", 0, kNone},
+      {"DAY3=2", kRunDay, "DAY3", 2, 1, 0, files_within, "1998-12-12", "1998-12-13", 0, kNone},
+      {"MONDAY=3", kRunDay, "MONDAY", 3, 2, 0, all_files, kZero, kZero, 0, kNone},
+      {"MONDAY", kRunDay, "MONDAY", 0, 0, 0, not_due, kZero, kZero, 0, kNone},
+      {"SUNDAY@2=4", kRunDay, "SUNDAY", 4, 3, 2, all_files, kZero, kZero, 0, kNone},
+      {"12-14, window 3", kRunDay, "12-14", 0, 2, 0, all_files, kZero, kZero, 0, kNone},
+      {"E mid-month", kRunDay, "E", 0, 0, 0, not_due, kZero, kZero, 0, kNone},
+      {"98-12-16", kRunDay, "98-12-16", 0, 0, 0, all_files, kZero, kZero, 0, kNone},
   };
   for (const OnDayCase& c : kCases) check(c);
 }
 
 TEST(DueOnDay, NextDayRepeatingAndAgeForms) {
   const OnDayCase kCases[] = {
-      {"TOMORROW=0: empty range", kRunDay, "TOMORROW", 0, -1, 0, 4, "1998-12-16", "1998-12-15", 0,
-       0},
-      {"TOMORROW2 is day 0", kRunDay, "TOMORROW2", 0, 0, 0, 0, kZero, kZero, 0, 0},
-      {"EVERYDAY", kRunDay, "EVERYDAY", 0, 0, 0, 3, kRunDay, kRunDay, 1, 0},
-      {"EVERYDAY0", kRunDay, "EVERYDAY0", 0, 0, 0, 3, kRunDay, kRunDay, 1, 0},
-      {"EVERYDAY-5", kRunDay, "EVERYDAY-5", 0, 0, 0, 3, kRunDay, kRunDay, 1, 0},
-      {"EVERY DAY 3", kRunDay, "EVERY DAY 3", 0, 0, 0, 3, kRunDay, kRunDay, 3, 0},
-      {"EVERYDAY2.5 rounds to 2", kRunDay, "EVERYDAY2.5", 0, 0, 0, 3, kRunDay, kRunDay, 2, 0},
-      {"EVERY MONTH-15", kRunDay, "EVERY MONTH-15", 0, 0, 0, 3, kRunDay, kRunDay, 1, 0},
-      {"EVERY MONTH=7", kRunDay, "EVERY MONTH", 7, 6, 0, 3, "1998-12-10", kRunDay, 1, 0},
-      {"EVERYYEAR+ 3 missed", kRunDay, "EVERYYEAR", 0, 3, 0, 3, "1998-12-13", kRunDay, 1, 0},
-      {"EVERYDAY40000 stays not due", kRunDay, "EVERYDAY40000", 0, 0, 0, 0, kZero, kZero, 0, 6},
-      {"WEEK2", kRunDay, "WEEK2", 0, 0, 0, 2, "1998-12-02", "1998-12-02", 0, 0},
-      {"WEEK alone", kRunDay, "WEEK", 0, 0, 0, 2, kRunDay, kRunDay, 0, 0},
-      {"WEEKEND is age 0", kRunDay, "WEEKEND", 0, 0, 0, 2, kRunDay, kRunDay, 0, 0},
-      {"MONTH1 on 31 March", "1999-03-31", "MONTH1", 0, 0, 0, 2, "1999-02-28", "1999-02-28", 0, 0},
-      {"YEAR1 on 29 February", "2000-02-29", "YEAR1", 0, 0, 0, 2, "1999-02-28", "1999-02-28", 0, 0},
-      {"YEAR1=1", kRunDay, "YEAR1", 1, 0, 0, 4, "1997-12-16", "1997-12-16", 0, 0},
-      {"YEAR1=7", kRunDay, "YEAR1", 7, 6, 0, 4, "1997-12-10", "1997-12-16", 0, 0},
-      {"YEAR1=0 ignores the days", kRunDay, "YEAR1", 0, -1, 0, 2, "1997-12-16", "1997-12-16", 0, 0},
-      {"DAY-3 is three days ahead", kRunDay, "DAY-3", 0, 0, 0, 2, "1998-12-19", "1998-12-19", 0, 0},
+      {"TOMORROW=0: empty range", kRunDay, "TOMORROW", 0, -1, 0, files_within, "1998-12-16",
+       "1998-12-15", 0, kNone},
+      {"TOMORROW2 is day 0", kRunDay, "TOMORROW2", 0, 0, 0, not_due, kZero, kZero, 0, kNone},
+      {"EVERYDAY", kRunDay, "EVERYDAY", 0, 0, 0, repeating, kRunDay, kRunDay, 1, kNone},
+      {"EVERYDAY0", kRunDay, "EVERYDAY0", 0, 0, 0, repeating, kRunDay, kRunDay, 1, kNone},
+      {"EVERYDAY-5", kRunDay, "EVERYDAY-5", 0, 0, 0, repeating, kRunDay, kRunDay, 1, kNone},
+      {"EVERY DAY 3", kRunDay, "EVERY DAY 3", 0, 0, 0, repeating, kRunDay, kRunDay, 3, kNone},
+      {"EVERYDAY2.5 rounds to 2", kRunDay, "EVERYDAY2.5", 0, 0, 0, repeating, kRunDay, kRunDay, 2,
+       kNone},
+      {"EVERY MONTH-15", kRunDay, "EVERY MONTH-15", 0, 0, 0, repeating, kRunDay, kRunDay, 1, kNone},
+      {"EVERY MONTH=7", kRunDay, "EVERY MONTH", 7, 6, 0, repeating, "1998-12-10", kRunDay, 1,
+       kNone},
+      {"EVERYYEAR+ 3 missed", kRunDay, "EVERYYEAR", 0, 3, 0, repeating, "1998-12-13", kRunDay, 1,
+       kNone},
+      {"EVERYDAY40000 stays not due", kRunDay, "EVERYDAY40000", 0, 0, 0, not_due, kZero, kZero, 0,
+       overflow},
+      {"WEEK2", kRunDay, "WEEK2", 0, 0, 0, files_up_to, "1998-12-02", "1998-12-02", 0, kNone},
+      {"WEEK alone", kRunDay, "WEEK", 0, 0, 0, files_up_to, kRunDay, kRunDay, 0, kNone},
+      {"WEEKEND is age 0", kRunDay, "WEEKEND", 0, 0, 0, files_up_to, kRunDay, kRunDay, 0, kNone},
+      {"MONTH1 on 31 March", "1999-03-31", "MONTH1", 0, 0, 0, files_up_to, "1999-02-28",
+       "1999-02-28", 0, kNone},
+      {"YEAR1 on 29 February", "2000-02-29", "YEAR1", 0, 0, 0, files_up_to, "1999-02-28",
+       "1999-02-28", 0, kNone},
+      {"YEAR1=1", kRunDay, "YEAR1", 1, 0, 0, files_within, "1997-12-16", "1997-12-16", 0, kNone},
+      {"YEAR1=7", kRunDay, "YEAR1", 7, 6, 0, files_within, "1997-12-10", "1997-12-16", 0, kNone},
+      {"YEAR1=0 ignores the days", kRunDay, "YEAR1", 0, -1, 0, files_up_to, "1997-12-16",
+       "1997-12-16", 0, kNone},
+      {"DAY-3 is three days ahead", kRunDay, "DAY-3", 0, 0, 0, files_up_to, "1998-12-19",
+       "1998-12-19", 0, kNone},
       // The moved date leaves the years 100..9999: the due kind is already
       // set, the dates keep the zero date so no file is selected.
-      {"YEAR3000", kRunDay, "YEAR3000", 0, 0, 0, 2, kZero, kZero, 0, 5},
-      {"YEAR3000=2", kRunDay, "YEAR3000", 2, 1, 0, 4, kZero, kZero, 0, 5},
-      {"TOMORROW on the first supported day", "0100-01-01", "TOMORROW", 0, 0, 0, 4, kZero, kZero, 0,
-       5},
-      {"YEAR40000: nothing written", kRunDay, "YEAR40000", 0, 0, 0, 0, kZero, kZero, 0, 6},
+      {"YEAR3000", kRunDay, "YEAR3000", 0, 0, 0, files_up_to, kZero, kZero, 0, invalid_argument},
+      {"YEAR3000=2", kRunDay, "YEAR3000", 2, 1, 0, files_within, kZero, kZero, 0, invalid_argument},
+      {"TOMORROW on the first supported day", "0100-01-01", "TOMORROW", 0, 0, 0, files_within,
+       kZero, kZero, 0, invalid_argument},
+      {"YEAR40000: nothing written", kRunDay, "YEAR40000", 0, 0, 0, not_due, kZero, kZero, 0,
+       overflow},
   };
   for (const OnDayCase& c : kCases) check(c);
 }
 
 TEST(DueOnDay, FormsThatPointAtADay) {
   const OnDayCase kCases[] = {
-      {"SUNDAY@5 on day 29", "1998-11-29", "SUNDAY", 0, 0, 5, 1, kZero, kZero, 0, 0},
-      {"SUNDAY@5 on day 27", "1998-12-27", "SUNDAY", 0, 0, 5, 0, kZero, kZero, 0, 0},
-      {"SUNDAY@6 never", "1998-11-29", "SUNDAY", 0, 30, 6, 0, kZero, kZero, 0, 0},
-      {"SUNDAY@0 any Sunday", "1998-12-13", "SUNDAY", 0, 0, 0, 1, kZero, kZero, 0, 0},
-      {"SUNDAY@2 off week", "1998-12-20", "SUNDAY", 0, 0, 2, 0, kZero, kZero, 0, 0},
-      {"FRIDAY=3 run on Sunday", "1998-12-20", "FRIDAY", 3, 2, 0, 1, kZero, kZero, 0, 0},
-      {"FRIDAY=2 run on Sunday", "1998-12-20", "FRIDAY", 2, 1, 0, 0, kZero, kZero, 0, 0},
-      {"SATURDAYS", "1998-12-19", "SATURDAYS", 0, 0, 0, 1, kZero, kZero, 0, 0},
-      {"15 on the 15th", "1998-12-15", "15", 0, 0, 0, 1, kZero, kZero, 0, 0},
-      {"15 on the 16th", kRunDay, "15", 0, 0, 0, 0, kZero, kZero, 0, 0},
-      {"0 never", kRunDay, "0", 0, 400, 0, 0, kZero, kZero, 0, 0},
-      {"32 never", kRunDay, "32", 0, 400, 0, 0, kZero, kZero, 0, 0},
-      {"MAIL is day 0", kRunDay, "MAIL", 0, 400, 0, 0, kZero, kZero, 0, 0},
-      {"2-29 on 29 February", "2000-02-29", "2-29", 0, 0, 0, 1, kZero, kZero, 0, 0},
-      {"2-29 on 28 February", "1999-02-28", "2-29", 0, 0, 0, 0, kZero, kZero, 0, 0},
-      {"2-30 never", "2000-03-01", "2-30", 0, 400, 0, 0, kZero, kZero, 0, 0},
-      {"2-29 window of 400 days with a 29 February", "2000-06-01", "2-29", 400, 399, 0, 1, kZero,
-       kZero, 0, 0},
-      {"2-29 window of 400 days without one", "1999-06-01", "2-29", 400, 399, 0, 0, kZero, kZero, 0,
-       0},
-      {"1998-12-25=3 on its third day", "1998-12-27", "1998-12-25", 3, 2, 0, 1, kZero, kZero, 0, 0},
-      {"1998-12-25=3 on its fourth day", "1998-12-28", "1998-12-25", 3, 2, 0, 0, kZero, kZero, 0,
-       0},
-      {"98-12-25 a year later", "1999-12-25", "98-12-25", 0, 0, 0, 0, kZero, kZero, 0, 0},
-      {"98-2-30", kRunDay, "98-2-30", 0, 0, 0, 0, kZero, kZero, 0, 13},
-      {"A-B-C", kRunDay, "A-B-C", 0, 0, 0, 0, kZero, kZero, 0, 13},
-      {"98-2-30=0 reads nothing", kRunDay, "98-2-30", 0, -1, 0, 0, kZero, kZero, 0, 0},
-      {"1998-12-E", "1998-12-31", "1998-12-E", 0, 0, 0, 1, kZero, kZero, 0, 0},
-      {"1999-2-E2", "1999-02-27", "1999-2-E2", 0, 0, 0, 1, kZero, kZero, 0, 0},
-      {"1999-2-E2 a day late", "1999-02-28", "1999-2-E2", 0, 0, 0, 0, kZero, kZero, 0, 0},
-      {"2-E in a common year", "1999-02-28", "2-E", 0, 0, 0, 1, kZero, kZero, 0, 0},
-      {"2-E in a leap year", "2000-02-29", "2-E", 0, 0, 0, 1, kZero, kZero, 0, 0},
-      {"2-E on a leap year's 28th", "2000-02-28", "2-E", 0, 0, 0, 0, kZero, kZero, 0, 0},
-      {"12-E+ after a missed 31 December", "1999-01-01", "12-E", 0, 1, 0, 0, kZero, kZero, 0, 0},
-      {"12-31+ after a missed 31 December", "1999-01-01", "12-31", 0, 1, 0, 1, kZero, kZero, 0, 0},
-      {"E+ after a missed month end", "1999-01-01", "E", 0, 1, 0, 1, kZero, kZero, 0, 0},
-      {"E1 on the last day", "1999-02-28", "E1", 0, 0, 0, 1, kZero, kZero, 0, 0},
-      {"E3 is 29 January", "1999-01-29", "E3", 0, 0, 0, 1, kZero, kZero, 0, 0},
-      {"E3 not on 28 January", "1999-01-28", "E3", 0, 0, 0, 0, kZero, kZero, 0, 0},
-      {"E40 never", kRunDay, "E40", 0, 400, 0, 0, kZero, kZero, 0, 0},
-      {"NOTES is a month end", "1998-12-31", "NOTES", 0, 0, 0, 1, kZero, kZero, 0, 0},
-      {"full-width EVERYDAY is day 0", kRunDay, "\xEF\xBC\xA5\xEF\xBC\xB6", 0, 400, 0, 0, kZero,
-       kZero, 0, 0},
-      {"a window running before the year 100", "0100-01-05", "1", 0, 10, 0, 1, kZero, kZero, 0, 5},
-      {"E at the end of the year 9999", "9999-12-31", "E", 0, 0, 0, 0, kZero, kZero, 0, 5},
-      {"2-E40000 overflows before any day", kRunDay, "2-E40000", 0, 0, 0, 0, kZero, kZero, 0, 6},
-      {"40000 overflows", kRunDay, "40000", 0, 0, 0, 0, kZero, kZero, 0, 6},
+      {"SUNDAY@5 on day 29", "1998-11-29", "SUNDAY", 0, 0, 5, all_files, kZero, kZero, 0, kNone},
+      {"SUNDAY@5 on day 27", "1998-12-27", "SUNDAY", 0, 0, 5, not_due, kZero, kZero, 0, kNone},
+      {"SUNDAY@6 never", "1998-11-29", "SUNDAY", 0, 30, 6, not_due, kZero, kZero, 0, kNone},
+      {"SUNDAY@0 any Sunday", "1998-12-13", "SUNDAY", 0, 0, 0, all_files, kZero, kZero, 0, kNone},
+      {"SUNDAY@2 off week", "1998-12-20", "SUNDAY", 0, 0, 2, not_due, kZero, kZero, 0, kNone},
+      {"FRIDAY=3 run on Sunday", "1998-12-20", "FRIDAY", 3, 2, 0, all_files, kZero, kZero, 0,
+       kNone},
+      {"FRIDAY=2 run on Sunday", "1998-12-20", "FRIDAY", 2, 1, 0, not_due, kZero, kZero, 0, kNone},
+      {"SATURDAYS", "1998-12-19", "SATURDAYS", 0, 0, 0, all_files, kZero, kZero, 0, kNone},
+      {"15 on the 15th", "1998-12-15", "15", 0, 0, 0, all_files, kZero, kZero, 0, kNone},
+      {"15 on the 16th", kRunDay, "15", 0, 0, 0, not_due, kZero, kZero, 0, kNone},
+      {"0 never", kRunDay, "0", 0, 400, 0, not_due, kZero, kZero, 0, kNone},
+      {"32 never", kRunDay, "32", 0, 400, 0, not_due, kZero, kZero, 0, kNone},
+      {"MAIL is day 0", kRunDay, "MAIL", 0, 400, 0, not_due, kZero, kZero, 0, kNone},
+      {"2-29 on 29 February", "2000-02-29", "2-29", 0, 0, 0, all_files, kZero, kZero, 0, kNone},
+      {"2-29 on 28 February", "1999-02-28", "2-29", 0, 0, 0, not_due, kZero, kZero, 0, kNone},
+      {"2-30 never", "2000-03-01", "2-30", 0, 400, 0, not_due, kZero, kZero, 0, kNone},
+      {"2-29 window of 400 days with a 29 February", "2000-06-01", "2-29", 400, 399, 0, all_files,
+       kZero, kZero, 0, kNone},
+      {"2-29 window of 400 days without one", "1999-06-01", "2-29", 400, 399, 0, not_due, kZero,
+       kZero, 0, kNone},
+      {"1998-12-25=3 on its third day", "1998-12-27", "1998-12-25", 3, 2, 0, all_files, kZero,
+       kZero, 0, kNone},
+      {"1998-12-25=3 on its fourth day", "1998-12-28", "1998-12-25", 3, 2, 0, not_due, kZero, kZero,
+       0, kNone},
+      {"98-12-25 a year later", "1999-12-25", "98-12-25", 0, 0, 0, not_due, kZero, kZero, 0, kNone},
+      {"98-2-30", kRunDay, "98-2-30", 0, 0, 0, not_due, kZero, kZero, 0, type_mismatch},
+      {"A-B-C", kRunDay, "A-B-C", 0, 0, 0, not_due, kZero, kZero, 0, type_mismatch},
+      {"98-2-30=0 reads nothing", kRunDay, "98-2-30", 0, -1, 0, not_due, kZero, kZero, 0, kNone},
+      {"1998-12-E", "1998-12-31", "1998-12-E", 0, 0, 0, all_files, kZero, kZero, 0, kNone},
+      {"1999-2-E2", "1999-02-27", "1999-2-E2", 0, 0, 0, all_files, kZero, kZero, 0, kNone},
+      {"1999-2-E2 a day late", "1999-02-28", "1999-2-E2", 0, 0, 0, not_due, kZero, kZero, 0, kNone},
+      {"2-E in a common year", "1999-02-28", "2-E", 0, 0, 0, all_files, kZero, kZero, 0, kNone},
+      {"2-E in a leap year", "2000-02-29", "2-E", 0, 0, 0, all_files, kZero, kZero, 0, kNone},
+      {"2-E on a leap year's 28th", "2000-02-28", "2-E", 0, 0, 0, not_due, kZero, kZero, 0, kNone},
+      {"12-E+ after a missed 31 December", "1999-01-01", "12-E", 0, 1, 0, not_due, kZero, kZero, 0,
+       kNone},
+      {"12-31+ after a missed 31 December", "1999-01-01", "12-31", 0, 1, 0, all_files, kZero, kZero,
+       0, kNone},
+      {"E+ after a missed month end", "1999-01-01", "E", 0, 1, 0, all_files, kZero, kZero, 0,
+       kNone},
+      {"E1 on the last day", "1999-02-28", "E1", 0, 0, 0, all_files, kZero, kZero, 0, kNone},
+      {"E3 is 29 January", "1999-01-29", "E3", 0, 0, 0, all_files, kZero, kZero, 0, kNone},
+      {"E3 not on 28 January", "1999-01-28", "E3", 0, 0, 0, not_due, kZero, kZero, 0, kNone},
+      {"E40 never", kRunDay, "E40", 0, 400, 0, not_due, kZero, kZero, 0, kNone},
+      {"NOTES is a month end", "1998-12-31", "NOTES", 0, 0, 0, all_files, kZero, kZero, 0, kNone},
+      {"full-width EVERYDAY is day 0", kRunDay, "\xEF\xBC\xA5\xEF\xBC\xB6", 0, 400, 0, not_due,
+       kZero, kZero, 0, kNone},
+      {"a window running before the year 100", "0100-01-05", "1", 0, 10, 0, all_files, kZero, kZero,
+       0, invalid_argument},
+      {"E at the end of the year 9999", "9999-12-31", "E", 0, 0, 0, not_due, kZero, kZero, 0,
+       invalid_argument},
+      {"2-E40000 overflows before any day", kRunDay, "2-E40000", 0, 0, 0, not_due, kZero, kZero, 0,
+       overflow},
+      {"40000 overflows", kRunDay, "40000", 0, 0, 0, not_due, kZero, kZero, 0, overflow},
   };
   for (const OnDayCase& c : kCases) check(c);
 }
@@ -150,11 +180,11 @@ TEST(DueOnDay, FormsThatPointAtADay) {
 TEST(DueOnDay, TheSixteenBitDayCounterBoundsTheWindow) {
   const OnDayCase kCases[] = {
       // 32768 days cannot be counted: nothing is tested.
-      {"window 32768", kRunDay, "16", 0, 32767, 0, 0, kZero, kZero, 0, 6},
+      {"window 32768", kRunDay, "16", 0, 32767, 0, not_due, kZero, kZero, 0, overflow},
       // 32767 days are all tested; the counter overflows after the last one.
-      {"window 32767", kRunDay, "16", 0, 32766, 0, 1, kZero, kZero, 0, 6},
-      {"window 32766", kRunDay, "16", 0, 32765, 0, 1, kZero, kZero, 0, 0},
-      {"negative window", kRunDay, "16", 0, -5, 0, 0, kZero, kZero, 0, 0},
+      {"window 32767", kRunDay, "16", 0, 32766, 0, all_files, kZero, kZero, 0, overflow},
+      {"window 32766", kRunDay, "16", 0, 32765, 0, all_files, kZero, kZero, 0, kNone},
+      {"negative window", kRunDay, "16", 0, -5, 0, not_due, kZero, kZero, 0, kNone},
   };
   for (const OnDayCase& c : kCases) check(c);
 }
@@ -165,9 +195,9 @@ struct FromDayOnCase {
   const char* today;
   const char* rule;
   int16_t week;
-  int16_t kind;
+  due_kind kind;
   const char* from;
-  int failure;
+  std::optional<failure_code> failure;
 };
 
 void check(const FromDayOnCase& c) {
@@ -177,8 +207,8 @@ void check(const FromDayOnCase& c) {
   name.week_of_month = c.week;
   name.stays_due = true;
   const due_verdict v = due_from_day_on(name, make_run_calendar(D(c.today)));
-  EXPECT_EQ(v.ended_by ? code_number(v.ended_by->code) : 0, c.failure);
-  EXPECT_EQ(static_cast<int>(v.kind), c.kind);
+  EXPECT_EQ(v.ended_by ? std::optional(v.ended_by->code) : std::nullopt, c.failure);
+  EXPECT_EQ(v.kind, c.kind);
   EXPECT_EQ(format_iso_date(v.from), c.from);
   EXPECT_EQ(v.to, zero_date);
   EXPECT_EQ(v.repeat_every, 0);
@@ -186,69 +216,70 @@ void check(const FromDayOnCase& c) {
 
 TEST(DueFromDayOn, WorkedResults) {
   const FromDayOnCase kCases[] = {
-      {"TOMORROW", kRunDay, "TOMORROW", 0, 2, "1998-12-15", 0},
-      {"YEAR1", kRunDay, "YEAR1", 0, 2, "1997-12-16", 0},
-      {"WEEK2", kRunDay, "WEEK2", 0, 2, "1998-12-02", 0},
-      {"MONDAY", kRunDay, "MONDAY", 0, 0, kZero, 0},
-      {"MONDAY@2", kRunDay, "MONDAY", 2, 1, kZero, 0},
-      {"WEDNESDAY@3 is today", kRunDay, "WEDNESDAY", 3, 1, kZero, 0},
-      {"THURSDAY@3 is tomorrow", kRunDay, "THURSDAY", 3, 0, kZero, 0},
-      {"15", kRunDay, "15", 0, 1, kZero, 0},
-      {"17", kRunDay, "17", 0, 0, kZero, 0},
-      {"E", kRunDay, "E", 0, 0, kZero, 0},
-      {"E20", kRunDay, "E20", 0, 1, kZero, 0},
-      {"12-16", kRunDay, "12-16", 0, 1, kZero, 0},
-      {"2-E", kRunDay, "2-E", 0, 1, kZero, 0},
-      {"98-12-16", kRunDay, "98-12-16", 0, 1, kZero, 0},
-      {"98-12-17", kRunDay, "98-12-17", 0, 0, kZero, 0},
-      {"1998-12-E", kRunDay, "1998-12-E", 0, 0, kZero, 0},
-      {"EVERYDAY", kRunDay, "EVERYDAY", 0, 0, kZero, 0},
+      {"TOMORROW", kRunDay, "TOMORROW", 0, files_up_to, "1998-12-15", kNone},
+      {"YEAR1", kRunDay, "YEAR1", 0, files_up_to, "1997-12-16", kNone},
+      {"WEEK2", kRunDay, "WEEK2", 0, files_up_to, "1998-12-02", kNone},
+      {"MONDAY", kRunDay, "MONDAY", 0, not_due, kZero, kNone},
+      {"MONDAY@2", kRunDay, "MONDAY", 2, all_files, kZero, kNone},
+      {"WEDNESDAY@3 is today", kRunDay, "WEDNESDAY", 3, all_files, kZero, kNone},
+      {"THURSDAY@3 is tomorrow", kRunDay, "THURSDAY", 3, not_due, kZero, kNone},
+      {"15", kRunDay, "15", 0, all_files, kZero, kNone},
+      {"17", kRunDay, "17", 0, not_due, kZero, kNone},
+      {"E", kRunDay, "E", 0, not_due, kZero, kNone},
+      {"E20", kRunDay, "E20", 0, all_files, kZero, kNone},
+      {"12-16", kRunDay, "12-16", 0, all_files, kZero, kNone},
+      {"2-E", kRunDay, "2-E", 0, all_files, kZero, kNone},
+      {"98-12-16", kRunDay, "98-12-16", 0, all_files, kZero, kNone},
+      {"98-12-17", kRunDay, "98-12-17", 0, not_due, kZero, kNone},
+      {"1998-12-E", kRunDay, "1998-12-E", 0, not_due, kZero, kNone},
+      {"EVERYDAY", kRunDay, "EVERYDAY", 0, not_due, kZero, kNone},
   };
   for (const FromDayOnCase& c : kCases) check(c);
 }
 
 TEST(DueFromDayOn, EdgeCases) {
   const FromDayOnCase kCases[] = {
-      {"TOMORROW2 is day 0: always due", kRunDay, "TOMORROW2", 0, 1, kZero, 0},
-      {"YEAR alone", kRunDay, "YEAR", 0, 2, kRunDay, 0},
-      {"WEEK alone", kRunDay, "WEEK", 0, 2, kRunDay, 0},
-      {"MONTH1 on 31 March", "1999-03-31", "MONTH1", 0, 2, "1999-02-28", 0},
-      {"YEAR1 on 29 February", "2000-02-29", "YEAR1", 0, 2, "1999-02-28", 0},
-      {"FRIDAY@1 before the first Friday", "1998-12-03", "FRIDAY", 1, 0, kZero, 0},
-      {"FRIDAY@1 on the first Friday", "1998-12-04", "FRIDAY", 1, 1, kZero, 0},
-      {"FRIDAY@1 on the month's last day", "1998-12-31", "FRIDAY", 1, 1, kZero, 0},
-      {"FRIDAY@1 next month before its Friday", "1999-02-04", "FRIDAY", 1, 0, kZero, 0},
-      {"SUNDAY@5 in a month of four Sundays", "1999-02-28", "SUNDAY", 5, 0, kZero, 0},
-      {"SUNDAY@5 in a month of five Sundays", "1998-11-30", "SUNDAY", 5, 1, kZero, 0},
-      {"15 on the 14th", "1998-12-14", "15", 0, 0, kZero, 0},
-      {"15 on the 15th", "1998-12-15", "15", 0, 1, kZero, 0},
-      {"15 on the 31st", "1998-12-31", "15", 0, 1, kZero, 0},
-      {"0", "1998-12-01", "0", 0, 1, kZero, 0},
-      {"MAIL", "1998-12-01", "MAIL", 0, 1, kZero, 0},
-      {"E1 on the last day", "1999-02-28", "E1", 0, 1, kZero, 0},
-      {"E1 the day before", "1999-02-27", "E1", 0, 0, kZero, 0},
-      {"E3 on the 29th", "1998-12-29", "E3", 0, 1, kZero, 0},
-      {"E3 on the 28th", "1998-12-28", "E3", 0, 0, kZero, 0},
-      {"NOTES on the last day", "1998-12-31", "NOTES", 0, 1, kZero, 0},
-      {"NOTES before it", "1998-12-30", "NOTES", 0, 0, kZero, 0},
-      {"12-25 on 24 December", "1998-12-24", "12-25", 0, 0, kZero, 0},
-      {"12-25 on 25 December", "1998-12-25", "12-25", 0, 1, kZero, 0},
-      {"12-25 on 31 December", "1998-12-31", "12-25", 0, 1, kZero, 0},
-      {"12-25 on 1 January", "1999-01-01", "12-25", 0, 0, kZero, 0},
-      {"13-1 rolls into next year", "1998-12-31", "13-1", 0, 0, kZero, 0},
-      {"1-32 rolls into February", "1998-02-01", "1-32", 0, 1, kZero, 0},
-      {"98-12 (the writer's unchanged proposal)", "1998-12-31", "98-12", 0, 0, kZero, 0},
-      {"2-E before the end of February", "2000-02-28", "2-E", 0, 0, kZero, 0},
-      {"2-E on 29 February", "2000-02-29", "2-E", 0, 1, kZero, 0},
-      {"98-12-25 years later", "2003-06-01", "98-12-25", 0, 1, kZero, 0},
-      {"1999-2-E2 on its day", "1999-02-27", "1999-2-E2", 0, 1, kZero, 0},
-      {"1999-2-E2 the day before", "1999-02-26", "1999-2-E2", 0, 0, kZero, 0},
-      {"98-2-30 is no date", kRunDay, "98-2-30", 0, 0, kZero, 13},
-      {"A-B-C is no date", kRunDay, "A-B-C", 0, 0, kZero, 13},
-      {"YEAR3000 keeps the zero date", kRunDay, "YEAR3000", 0, 2, kZero, 5},
-      {"MONDAY@4683 overflows", kRunDay, "MONDAY", 4683, 0, kZero, 6},
-      {"1-40000 overflows", kRunDay, "1-40000", 0, 0, kZero, 6},
-      {"a leading dash leaves the year empty", kRunDay, "-12-25", 0, 0, kZero, 13},
+      {"TOMORROW2 is day 0: always due", kRunDay, "TOMORROW2", 0, all_files, kZero, kNone},
+      {"YEAR alone", kRunDay, "YEAR", 0, files_up_to, kRunDay, kNone},
+      {"WEEK alone", kRunDay, "WEEK", 0, files_up_to, kRunDay, kNone},
+      {"MONTH1 on 31 March", "1999-03-31", "MONTH1", 0, files_up_to, "1999-02-28", kNone},
+      {"YEAR1 on 29 February", "2000-02-29", "YEAR1", 0, files_up_to, "1999-02-28", kNone},
+      {"FRIDAY@1 before the first Friday", "1998-12-03", "FRIDAY", 1, not_due, kZero, kNone},
+      {"FRIDAY@1 on the first Friday", "1998-12-04", "FRIDAY", 1, all_files, kZero, kNone},
+      {"FRIDAY@1 on the month's last day", "1998-12-31", "FRIDAY", 1, all_files, kZero, kNone},
+      {"FRIDAY@1 next month before its Friday", "1999-02-04", "FRIDAY", 1, not_due, kZero, kNone},
+      {"SUNDAY@5 in a month of four Sundays", "1999-02-28", "SUNDAY", 5, not_due, kZero, kNone},
+      {"SUNDAY@5 in a month of five Sundays", "1998-11-30", "SUNDAY", 5, all_files, kZero, kNone},
+      {"15 on the 14th", "1998-12-14", "15", 0, not_due, kZero, kNone},
+      {"15 on the 15th", "1998-12-15", "15", 0, all_files, kZero, kNone},
+      {"15 on the 31st", "1998-12-31", "15", 0, all_files, kZero, kNone},
+      {"0", "1998-12-01", "0", 0, all_files, kZero, kNone},
+      {"MAIL", "1998-12-01", "MAIL", 0, all_files, kZero, kNone},
+      {"E1 on the last day", "1999-02-28", "E1", 0, all_files, kZero, kNone},
+      {"E1 the day before", "1999-02-27", "E1", 0, not_due, kZero, kNone},
+      {"E3 on the 29th", "1998-12-29", "E3", 0, all_files, kZero, kNone},
+      {"E3 on the 28th", "1998-12-28", "E3", 0, not_due, kZero, kNone},
+      {"NOTES on the last day", "1998-12-31", "NOTES", 0, all_files, kZero, kNone},
+      {"NOTES before it", "1998-12-30", "NOTES", 0, not_due, kZero, kNone},
+      {"12-25 on 24 December", "1998-12-24", "12-25", 0, not_due, kZero, kNone},
+      {"12-25 on 25 December", "1998-12-25", "12-25", 0, all_files, kZero, kNone},
+      {"12-25 on 31 December", "1998-12-31", "12-25", 0, all_files, kZero, kNone},
+      {"12-25 on 1 January", "1999-01-01", "12-25", 0, not_due, kZero, kNone},
+      {"13-1 rolls into next year", "1998-12-31", "13-1", 0, not_due, kZero, kNone},
+      {"1-32 rolls into February", "1998-02-01", "1-32", 0, all_files, kZero, kNone},
+      {"98-12 (the writer's unchanged proposal)", "1998-12-31", "98-12", 0, not_due, kZero, kNone},
+      {"2-E before the end of February", "2000-02-28", "2-E", 0, not_due, kZero, kNone},
+      {"2-E on 29 February", "2000-02-29", "2-E", 0, all_files, kZero, kNone},
+      {"98-12-25 years later", "2003-06-01", "98-12-25", 0, all_files, kZero, kNone},
+      {"1999-2-E2 on its day", "1999-02-27", "1999-2-E2", 0, all_files, kZero, kNone},
+      {"1999-2-E2 the day before", "1999-02-26", "1999-2-E2", 0, not_due, kZero, kNone},
+      {"98-2-30 is no date", kRunDay, "98-2-30", 0, not_due, kZero, type_mismatch},
+      {"A-B-C is no date", kRunDay, "A-B-C", 0, not_due, kZero, type_mismatch},
+      {"YEAR3000 keeps the zero date", kRunDay, "YEAR3000", 0, files_up_to, kZero,
+       invalid_argument},
+      {"MONDAY@4683 overflows", kRunDay, "MONDAY", 4683, not_due, kZero, overflow},
+      {"1-40000 overflows", kRunDay, "1-40000", 0, not_due, kZero, overflow},
+      {"a leading dash leaves the year empty", kRunDay, "-12-25", 0, not_due, kZero, type_mismatch},
   };
   for (const FromDayOnCase& c : kCases) check(c);
 }
