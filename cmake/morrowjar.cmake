@@ -38,11 +38,14 @@ function(morrowjar_add_test name)
   endif()
 endfunction()
 
-# morrowjar_add_script_test(NAME SCRIPT file.sh [ARGS a ...] [ENV k=v ...] [TIMEOUT s])
+# morrowjar_add_script_test(NAME SCRIPT file.sh [ARGS a ...] [ENV k=v ...] [TIMEOUT s]
+#                           [X_SERVER])
 # Registers a bash test script, run with ENV set. Exit status 77 means the
-# script could not run here and shows as skipped.
+# script could not run here and shows as skipped. X_SERVER: the script starts
+# an X server and drives windows on it; such scripts run one at a time, so
+# that none waits for its server or its windows beside another's.
 function(morrowjar_add_script_test name)
-  cmake_parse_arguments(ARG "" "SCRIPT;TIMEOUT" "ARGS;ENV" ${ARGN})
+  cmake_parse_arguments(ARG "X_SERVER" "SCRIPT;TIMEOUT" "ARGS;ENV" ${ARGN})
   if(NOT MORROWJAR_BUILD_TESTS)
     return()
   endif()
@@ -52,6 +55,9 @@ function(morrowjar_add_script_test name)
   add_test(NAME ${name}
     COMMAND ${CMAKE_COMMAND} -E env ${ARG_ENV} bash ${ARG_SCRIPT} ${ARG_ARGS})
   set_tests_properties(${name} PROPERTIES TIMEOUT ${ARG_TIMEOUT} SKIP_RETURN_CODE 77)
+  if(ARG_X_SERVER)
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK x_server)
+  endif()
 endfunction()
 
 # morrowjar_gzip(INPUT OUTPUT): compresses a file at configure time, as Debian
