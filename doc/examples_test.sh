@@ -22,7 +22,7 @@ M_JAR=$(realpath "$M_JAR") M_JARIN=$(realpath "$M_JARIN")
 show=${1:-}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-passed=0 failed=0
+source "$(dirname "$0")/../tests/e2e_lib.sh"
 
 # The capsule of the examples: ~/Morrowjar of the user ann on Mon 7 Dec 2026.
 home=$tmp/home/ann
@@ -61,10 +61,9 @@ check_block() {
   if [[ $show == --show ]]; then
     printf '%s: $ %s\n%s\n\036\n' "$document" "$command" "$actual"
   elif [[ $actual == "$expected" ]]; then
-    passed=$((passed + 1))
+    pass
   else
-    failed=$((failed + 1))
-    echo "FAIL: $document: \$ $command"
+    fail "$document: \$ $command"
     diff <(echo "$expected") <(echo "$actual") | sed 's/^/  /'
   fi
 }
@@ -102,6 +101,5 @@ for page in "${pages[@]}"; do
 done
 [[ $show == --show ]] && exit 0
 # A change of the marking that hid every example would pass unnoticed.
-((count >= 8)) || { echo "FAIL: only $count examples found"; failed=$((failed + 1)); }
-echo "$passed passed, $failed failed"
-((failed == 0))
+((count >= 8)) || fail "only $count examples found"
+summary

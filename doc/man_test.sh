@@ -7,11 +7,7 @@ set -u
 : "${MAN_PAGES:?}" "${M_JAR:?}" "${M_JARIN:?}" "${README:?}"
 command -v man >/dev/null || { echo "SKIP: man (man-db) is not installed"; exit 77; }
 export LC_ALL=C.UTF-8
-failed=0
-fail() {
-  echo "FAIL: $*"
-  failed=1
-}
+source "$(dirname "$0")/../tests/e2e_lib.sh"
 
 # The page as text, without the overstriking of bold and underline.
 page_text() {
@@ -57,5 +53,4 @@ for name in 1998-12-25=3 TOMORROW=3 YEAR1=7 12-25+ 12-25- 98-12-25- SUNDAY@2- YE
   grep -qF -- "$name" <<<"$schedule_text" || fail "morrowjar(5) lacks the example $name"
 done
 
-[[ $failed == 0 ]] && echo "man pages: all checks passed"
-exit "$failed"
+summary

@@ -5,15 +5,10 @@
 set -u
 probe=${PROBE:?set PROBE to key_state_probe}
 source "$(dirname "$0")/../tests/e2e_lib.sh"
-failed=0
-
-check() {  # WANT LABEL
+reads() {  # WANT LABEL
   local got
   got=$("$probe")
-  if [[ $got != "$1" ]]; then
-    echo "FAIL: $2: Insert reads $got, not $1"
-    failed=1
-  fi
+  if [[ $got == "$1" ]]; then pass; else fail "$2: Insert reads $got, not $1"; fi
 }
 
 (unset DISPLAY WAYLAND_DISPLAY; got=$("$probe"); [[ $got == up ]]) ||
@@ -27,7 +22,7 @@ xvfb_pid=''
 trap '[[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null; rm -rf "$work"' EXIT
 start_xvfb "$work"
 
-check up "before keydown"
+reads up "before keydown"
 # The server lets go of keys pressed by a client when it disconnects, so
 # xdotool holds Insert for a while in the background.
 xdotool keydown Insert sleep 3 keyup Insert &
@@ -36,9 +31,8 @@ for _ in $(seq 20); do
   [[ $("$probe") == down ]] && break
   sleep 0.1
 done
-check down "while Insert is held"
+reads down "while Insert is held"
 wait "$holder"
-check up "after keyup"
+reads up "after keyup"
 
-[[ $failed == 0 ]] && echo "key state: all checks passed"
-exit "$failed"
+summary

@@ -17,6 +17,13 @@ check() {  # DESCRIPTION COMMAND...
   if "$@"; then passed=$((passed + 1)); else failed=$((failed + 1)); echo "FAIL: $what"; fi
 }
 
+# A check the script makes itself: what went wrong, or one more passed.
+fail() {  # DESCRIPTION
+  failed=$((failed + 1))
+  echo "FAIL: $*"
+}
+pass() { passed=$((passed + 1)); }
+
 # The closing line of every script, and its exit status.
 summary() {
   echo "$passed passed, $failed failed"

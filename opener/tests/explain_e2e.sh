@@ -3,10 +3,7 @@
 # Runs the built m_jar --explain and checks its answers and exit statuses.
 set -u
 m_jar=${M_JAR:?set M_JAR to the m_jar binary}
-# The answers in English with the C locale's days, whatever the machine's locale.
-unset LANGUAGE LC_MESSAGES
-export LC_ALL=C.UTF-8
-passed=0 failed=0
+source "$(dirname "$0")/../../tests/e2e_lib.sh"
 
 expect_json() {  # NAME TODAY MISSED EXPECTED-FRAGMENT...
   local name=$1 today=$2 missed=$3
@@ -15,10 +12,9 @@ expect_json() {  # NAME TODAY MISSED EXPECTED-FRAGMENT...
   out=$("$m_jar" --explain --today "$today" --missed-days "$missed" --json -- "$name")
   for fragment in "$@"; do
     if [[ $out == *"$fragment"* ]]; then
-      passed=$((passed + 1))
+      pass
     else
-      failed=$((failed + 1))
-      echo "FAIL: $name on $today: no $fragment in $out"
+      fail "$name on $today: no $fragment in $out"
     fi
   done
 }
@@ -29,10 +25,9 @@ expect_status() {  # STATUS ARGS...
   "$m_jar" "$@" >/dev/null 2>/tmp/m_jar_e2e_err.$$
   local got=$?
   if [[ $got == "$want" ]]; then
-    passed=$((passed + 1))
+    pass
   else
-    failed=$((failed + 1))
-    echo "FAIL: m_jar $* exited $got, not $want"
+    fail "m_jar $* exited $got, not $want"
   fi
   rm -f /tmp/m_jar_e2e_err.$$
 }
@@ -56,10 +51,9 @@ expect_text() {  # NAME TODAY EXPECTED-LINE
   local out
   out=$("$m_jar" --explain --today "$2" -- "$1")
   if grep -qxF -- "$3" <<<"$out"; then
-    passed=$((passed + 1))
+    pass
   else
-    failed=$((failed + 1))
-    echo "FAIL: $1 on $2: no line '$3' in: $out"
+    fail "$1 on $2: no line '$3' in: $out"
   fi
 }
 expect_text TOMORROW 1998-12-16 '"TOMORROW" reads as: each file on the day after it was stored.'
@@ -79,11 +73,9 @@ help=$(timeout 20 env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=offscreen \
   "$m_jar" --watch --help 2>&1)
 status=$?
 if [[ $status == 0 && $help == "Usage: m_jar [DELAY][LOCATION]"* ]]; then
-  passed=$((passed + 1))
+  pass
 else
-  failed=$((failed + 1))
-  echo "FAIL: m_jar --watch --help exited $status (124: still watching), printed: ${help:0:200}"
+  fail "m_jar --watch --help exited $status (124: still watching), printed: ${help:0:200}"
 fi
 
-echo "$passed passed, $failed failed"
-[[ $failed == 0 ]]
+summary

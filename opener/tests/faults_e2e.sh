@@ -43,13 +43,6 @@ chmod 755 "$tmp/bin/xdg-open"
 : >"$log"
 chmod 666 "$log"
 
-failed=0 passed=0
-fail() {
-  echo "FAIL: $*"
-  failed=$((failed + 1))
-}
-pass() { passed=$((passed + 1)); }
-
 config=$tmp/config         # XDG_CONFIG_HOME of the runs
 delay=0                    # seconds between two openings
 display_env=(-u DISPLAY -u WAYLAND_DISPLAY)
@@ -406,5 +399,5 @@ case $mode in
   plain | permissions | display) "$mode" ;;
   *) echo "usage: $0 plain|permissions|display" >&2; exit 2 ;;
 esac
-echo "opener faults ($mode): $passed passed, $failed failed"
-((failed == 0))
+echo "opener faults ($mode):"
+summary

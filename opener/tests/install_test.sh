@@ -6,13 +6,8 @@ set -u
 build=${BUILD_DIR:?set BUILD_DIR to the build folder}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-failed=0
+source "$(dirname "$0")/../../tests/e2e_lib.sh"
 id=io.github.morrowjar.Morrowjar
-
-fail() {
-  echo "FAIL: $*"
-  failed=1
-}
 
 check_entry() {  # DESKTOP-FILE PREFIX ICON
   [[ -f $1 ]] || { fail "no autostart entry at $1"; return; }
@@ -76,5 +71,4 @@ HOME=$home DESTDIR=$tmp/stage cmake --install "$build" --prefix /usr >"$tmp/log"
 check_entry "$tmp/stage/etc/xdg/autostart/$id.Opener.desktop" /usr "$id.Opener"
 [[ -f $tmp/stage/etc/xdg/autostart/m_jar.desktop ]] || fail "another program's entry was removed"
 
-[[ $failed == 0 ]] && echo "install: all checks passed"
-exit "$failed"
+summary

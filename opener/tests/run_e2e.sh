@@ -21,12 +21,8 @@ cat >"$tmp/bin/xdg-open" <<STUB
 echo "\$(pwd)|\$1" >>"$log"
 STUB
 chmod +x "$tmp/bin/xdg-open"
-failed=0
+source "$(dirname "$0")/../../tests/e2e_lib.sh"
 
-fail() {
-  echo "FAIL: $*"
-  failed=1
-}
 
 make_file() {  # RELATIVE-PATH "LOCAL TIME"
   mkdir -p "$(dirname "$capsule/$1")"
@@ -153,5 +149,4 @@ expect_list "after a broken prev_date" "$opened" A_root.txt b_root.txt EVERYDAY/
 grep -qF 'cannot be read (prev_date is not a date: "someday"). This run counts today as its only day.' "$tmp/stderr" ||
   fail "a broken prev_date was not reported: $(cat "$tmp/stderr")"
 
-[[ $failed == 0 ]] && echo "run e2e: all checks passed"
-exit "$failed"
+summary

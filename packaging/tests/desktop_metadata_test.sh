@@ -15,11 +15,7 @@ tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 export HOME=$tmp/home XDG_CONFIG_HOME=
 mkdir -p "$HOME"
-failed=0
-fail() {
-  echo "FAIL: $*"
-  failed=1
-}
+source "$(dirname "$0")/../../tests/e2e_lib.sh"
 
 # The program an Exec value starts, read as the freedesktop.org desktop entry format
 # says: the string escapes first, then the quoting of the first argument.
@@ -127,5 +123,4 @@ for prefix in "$HOME/.local" "$HOME/my \$apps \"and\" 'co' 100%"; do
   check_metainfo "$prefix/share/metainfo/$id.metainfo.xml" "$prefix/bin"
 done
 
-[[ $failed == 0 ]] && echo "desktop entries and metainfo: all checks passed"
-exit "$failed"
+summary

@@ -8,11 +8,7 @@ build=${BUILD_DIR:?set BUILD_DIR to the build folder}
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
 id=io.github.morrowjar.Morrowjar
-failed=0
-fail() {
-  echo "FAIL: $*"
-  failed=1
-}
+source "$(dirname "$0")/../../tests/e2e_lib.sh"
 
 # For one user (the autostart entry then stays in the temporary home). An
 # earlier install's entry under the former name goes, so that the menu does
@@ -42,4 +38,4 @@ entry=$tmp/stage/usr/share/applications/$id.desktop
 for line in 'Exec=m_jarin' "Icon=$id"; do
   grep -qxF "$line" "$entry" || fail "no '$line' in the system-wide menu entry"
 done
-exit "$failed"
+summary
