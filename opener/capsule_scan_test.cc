@@ -12,6 +12,7 @@
 
 #include "platform/file_attributes.h"
 #include "rules/test_support.h"
+#include "tests/file_times.h"
 #include "tests/temp_folder.h"
 
 namespace mj {
@@ -27,13 +28,7 @@ class CapsuleScan : public ::testing::Test {
   // Creates the file `name` last modified at the local time `when`
   // ("YYYY-MM-DD hh:mm:ss").
   void file(const fs::path& name, const char* when = "1998-12-01 12:00:00") {
-    fs::create_directories((root_ / name).parent_path());
-    std::ofstream(root_ / name) << "message";
-    std::tm local{};
-    ASSERT_NE(strptime(when, "%Y-%m-%d %H:%M:%S", &local), nullptr);
-    local.tm_isdst = -1;
-    const auto since_epoch = std::chrono::system_clock::from_time_t(std::mktime(&local));
-    fs::last_write_time(root_ / name, std::chrono::file_clock::from_sys(since_epoch));
+    ASSERT_TRUE(testing::make_message_file(root_ / name, when)) << when;
   }
   void folder(const fs::path& name) { fs::create_directories(root_ / name); }
 
@@ -157,13 +152,7 @@ TEST(CapsuleScanLongPaths, AFilePastThePathLimitIsReportedAloneAndTheDayIsServed
     SCOPED_TRACE(c.folder);
     const fs::path due = root / c.folder;
     fs::create_directories(due);
-    std::ofstream(due / "short.txt") << "message";
-    std::tm local{};
-    ASSERT_NE(strptime(c.short_time, "%Y-%m-%d %H:%M:%S", &local), nullptr);
-    local.tm_isdst = -1;
-    fs::last_write_time(
-        due / "short.txt",
-        std::chrono::file_clock::from_sys(std::chrono::system_clock::from_time_t(mktime(&local))));
+    ASSERT_TRUE(testing::make_message_file(due / "short.txt", c.short_time)) << c.short_time;
     // Made through the folder: its whole path is too long to name it by.
     const int folder_fd = open(due.c_str(), O_RDONLY | O_DIRECTORY);
     ASSERT_GE(folder_fd, 0);

@@ -14,6 +14,7 @@
 #include <set>
 
 #include "rules/test_support.h"
+#include "tests/file_times.h"
 #include "tests/temp_folder.h"
 
 namespace mj {
@@ -71,13 +72,7 @@ class UpcomingIcs : public ::testing::Test {
   void SetUp() override { ASSERT_FALSE(folder_.path().empty()); }
 
   void file(const fs::path& name, const char* when) {
-    fs::create_directories((root_ / name).parent_path());
-    std::ofstream(root_ / name) << "message";
-    std::tm local{};
-    ASSERT_NE(strptime(when, "%Y-%m-%d %H:%M", &local), nullptr);
-    local.tm_isdst = -1;
-    const auto since_epoch = std::chrono::system_clock::from_time_t(std::mktime(&local));
-    fs::last_write_time(root_ / name, std::chrono::file_clock::from_sys(since_epoch));
+    ASSERT_TRUE(testing::make_message_file(root_ / name, when)) << when;
   }
 
   upcoming_report look(int day_count) {

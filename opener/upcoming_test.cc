@@ -16,6 +16,7 @@
 
 #include "opener/capsule_scan.h"
 #include "rules/test_support.h"
+#include "tests/file_times.h"
 #include "tests/temp_folder.h"
 
 namespace mj {
@@ -33,13 +34,7 @@ class Upcoming : public ::testing::Test {
   // Creates the file `name` last modified at the local time `when`
   // ("YYYY-MM-DD hh:mm").
   void file(const fs::path& name, const char* when) {
-    fs::create_directories((root_ / name).parent_path());
-    std::ofstream(root_ / name) << "message";
-    std::tm local{};
-    ASSERT_NE(strptime(when, "%Y-%m-%d %H:%M", &local), nullptr);
-    local.tm_isdst = -1;
-    const auto since_epoch = std::chrono::system_clock::from_time_t(std::mktime(&local));
-    fs::last_write_time(root_ / name, std::chrono::file_clock::from_sys(since_epoch));
+    ASSERT_TRUE(testing::make_message_file(root_ / name, when)) << when;
   }
 
   // Folder name ("" for the capsule root's files) -> files, for one day.

@@ -30,6 +30,23 @@ summary() {
   [[ $failed == 0 ]]
 }
 
+# Runs COMMAND every tenth of a second until it succeeds, for at most SECONDS.
+wait_for() {  # SECONDS COMMAND...
+  local seconds=$1
+  shift
+  for _ in $(seq $((seconds * 10))); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
+# Puts a stand-in xdg-open into BIN-FOLDER that writes each path it is handed
+# to LOG, a line each, and succeeds; LOG starts empty.
+stand_in_xdg_open() {  # BIN-FOLDER LOG
+  mkdir -p "$1"
+  : >"$2"
+  printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$2" >"$1/xdg-open"
+  chmod +x "$1/xdg-open"
+}
+
 skip() {  # REASON
   echo "SKIP: $*"
   exit 77

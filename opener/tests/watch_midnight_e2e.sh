@@ -17,21 +17,10 @@ trap '[[ -n $watcher ]] && kill "$watcher" 2>/dev/null; rm -rf "$tmp"' EXIT
 capsule=$tmp/capsule
 config=$tmp/config
 log=$tmp/opened.log
-mkdir -p "$tmp/bin" "$config" "$tmp/runtime" "$capsule/TOMORROW"
+mkdir -p "$config" "$tmp/runtime" "$capsule/TOMORROW"
 chmod 700 "$tmp/runtime"
-cat >"$tmp/bin/xdg-open" <<STUB
-#!/bin/sh
-printf '%s\n' "\$1" >>"$log"
-STUB
-chmod +x "$tmp/bin/xdg-open"
-: >"$log"
+stand_in_xdg_open "$tmp/bin" "$log"
 
-wait_for() {  # SECONDS COMMAND...
-  local seconds=$1
-  shift
-  for _ in $(seq $((seconds * 10))); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 opened_times() { [[ $(grep -c -- "$1" "$log") == "$2" ]]; }  # FILE COUNT
 stored_is() { [[ $(read_record "$config/M_Jar.conf" "$capsule") == "$1" ]]; }
 
