@@ -480,6 +480,26 @@ void WriterWindowTest::typed_schedule_is_the_folder() {
   QVERIFY(w.shown.shown.isEmpty());
 }
 
+namespace {
+
+// After OK met a question answered "no": the window stays open with the
+// focus back in the schedule box, and nothing is stored. Enter there, with
+// "yes" this time, stores `file` (below the capsule root) holding `content`.
+void no_then_yes(open_window& w, const QString& file, const QByteArray& content) {
+  QVERIFY(w.form->isVisible());
+  QVERIFY(QApplication::focusWidget() == w.schedule() ||
+          QApplication::focusWidget() == w.schedule()->lineEdit());
+  QVERIFY(!QFileInfo::exists(w.root()));
+
+  w.questions.answer = true;
+  QTest::keyClick(w.schedule()->lineEdit(), Qt::Key_Return);
+  QCOMPARE(w.questions.asked.size(), 2);
+  QVERIFY(!w.form->isVisible());
+  QCOMPARE(testing::read_all(w.root() + file), content);
+}
+
+}  // namespace
+
 void WriterWindowTest::never_opening_name_asks_first() {
   open_window w;
   QVERIFY(w.show());
@@ -490,18 +510,9 @@ void WriterWindowTest::never_opening_name_asks_first() {
   QCOMPARE(w.questions.asked.size(), 1);
   QVERIFY2(w.questions.asked[0].contains(u"would never open"_s), qPrintable(w.questions.asked[0]));
   QVERIFY(w.questions.asked[0].contains(u"\"FOO\" anyway?"_s));
-  QVERIFY(w.form->isVisible());
   QCOMPARE(w.message()->toPlainText(), u"kept"_s);
   QCOMPARE(w.schedule()->currentText(), u"FOO"_s);
-  QVERIFY(QApplication::focusWidget() == w.schedule() ||
-          QApplication::focusWidget() == w.schedule()->lineEdit());
-  QVERIFY(!QFileInfo::exists(w.root()));
-
-  w.questions.answer = true;
-  QTest::keyClick(w.schedule()->lineEdit(), Qt::Key_Return);
-  QCOMPARE(w.questions.asked.size(), 2);
-  QVERIFY(!w.form->isVisible());
-  QCOMPARE(testing::read_all(w.root() + u"FOO/kept.txt"_s), QByteArray("kept\n"));
+  no_then_yes(w, u"FOO/kept.txt"_s, "kept\n");
 }
 
 void WriterWindowTest::refused_schedule_keeps_the_text_data() {
@@ -643,16 +654,7 @@ void WriterWindowTest::an_empty_schedule_asks_once() {
   QVERIFY2(w.questions.asked[0].contains(u"No schedule is chosen"_s),
            qPrintable(w.questions.asked[0]));
   QVERIFY(!w.questions.asked[0].contains(u"capsule root"_s));
-  QVERIFY(w.form->isVisible());
-  QVERIFY(QApplication::focusWidget() == w.schedule() ||
-          QApplication::focusWidget() == w.schedule()->lineEdit());
-  QVERIFY(!QFileInfo::exists(w.root()));
-
-  w.questions.answer = true;
-  QTest::keyClick(w.schedule()->lineEdit(), Qt::Key_Return);
-  QCOMPARE(w.questions.asked.size(), 2);
-  QVERIFY(!w.form->isVisible());
-  QCOMPARE(testing::read_all(w.root() + u"loose.txt"_s), QByteArray("loose\n"));
+  no_then_yes(w, u"loose.txt"_s, "loose\n");
 }
 
 void WriterWindowTest::discarding_typed_text_asks_data() {
