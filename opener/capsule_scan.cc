@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "opener/capsule_scan.h"
 
-#include <cstdlib>
-
 #include "base/visible_text.h"
 #include "base/wording.h"
+#include "opener/report_text.h"
 #include "platform/directory_listing.h"
 #include "platform/file_attributes.h"
 #include "platform/file_time.h"
@@ -215,22 +214,6 @@ opening_selection select_due_files(const std::filesystem::path& root, const caps
     queue_folder_files(root, i, folder, today, selection, report);
   }
   return selection;
-}
-
-std::string without_final_separators(std::string path) {
-  while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();
-  return path;
-}
-
-std::string root_label(const std::filesystem::path& root) {
-  const std::string text = without_final_separators(root.string());
-  const char* home = std::getenv("HOME");
-  if (home != nullptr && *home != '\0') {
-    const std::string prefix = without_final_separators(home);
-    if (text == prefix) return "~";
-    if (text.starts_with(prefix + "/")) return "~" + printable(text.substr(prefix.size()));
-  }
-  return printable(text);
 }
 
 }  // namespace mj

@@ -65,11 +65,4 @@ opening_selection select_due_files(const std::filesystem::path& root, const caps
 std::optional<failure> path_past_limit(const std::filesystem::path& root, const std::string& folder,
                                        const std::string& file);
 
-// `path` without its final separators (a lone "/" stays).
-std::string without_final_separators(std::string path);
-
-// How the capsule root is named to the user: its path, with the home folder
-// as "~" and without the final separator, shown as `printable` shows names.
-std::string root_label(const std::filesystem::path& root);
-
 }  // namespace mj

@@ -3,6 +3,8 @@
 // the texts show controls, C1 controls and invalid UTF-8 escaped, the JSON
 // keeps every name recoverable byte for byte, and every JSON object keeps its
 // keys in the documented order.
+#include "opener/report_text.h"
+
 #include <gtest/gtest.h>
 
 #include <QJsonArray>
@@ -209,6 +211,29 @@ TEST_F(OddNames, StayRecoverableInJson) {
   for (const odd_name& n : kOddNames)
     EXPECT_NE(std::find(due_names.begin(), due_names.end(), "12-7 " + n.part), due_names.end())
         << n.label;
+}
+
+// The capsule root as reports name it: the home folder as "~" only where a
+// whole folder name matches, final separators gone, odd bytes escaped.
+TEST(RootLabel, ShowsTheHomeFolderAsATildeAndEscapes) {
+  struct Case {
+    const char* root;
+    const char* home;
+    const char* label;
+  };
+  const Case kCases[] = {
+      {"/home/ann/Morrowjar/", "/home/ann", "~/Morrowjar"},
+      {"/home/ann/", "/home/ann/", "~"},
+      {"/home/annex/caps/", "/home/ann", "/home/annex/caps"},
+      {"/srv/caps///", "/home/ann", "/srv/caps"},
+      {"/srv/caps/", "", "/srv/caps"},
+      {"/", "/home/ann", "/"},
+      {"/home/ann/a\nb\x9b/", "/home/ann", "~/a\\nb\\233"},
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(c.root);
+    EXPECT_EQ(root_label(c.root, c.home), c.label);
+  }
 }
 
 TEST(JsonNames, ValidUtf8AsItIsOtherBytesInHexadecimal) {

@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "base/wording.h"
+#include "opener/report_text.h"
 #include "platform/key_state.h"
 #include "platform/local_date.h"
 #include "platform/message_box.h"

@@ -11,6 +11,7 @@
 #include "opener/capsule_scan.h"
 #include "opener/explain.h"
 #include "opener/json_text.h"
+#include "opener/report_text.h"
 #include "platform/capsule_root.h"
 #include "platform/file_time.h"
 #include "rules/due_files.h"

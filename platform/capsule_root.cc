@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/capsule_root.h"
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace mj::platform {
@@ -51,6 +52,11 @@ capsule_location resolve_capsule_root_posix(std::string_view location, std::stri
     if (root.is_relative()) root = std::filesystem::path(current_dir) / root;
   }
   return {"", with_final_separator(root.lexically_normal().string(), '/')};
+}
+
+std::string home_for_labels() {
+  const char* home = std::getenv("HOME");
+  return home != nullptr ? home : "";
 }
 
 }  // namespace mj::platform

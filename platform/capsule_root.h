@@ -32,6 +32,9 @@ capsule_location resolve_capsule_root_posix(std::string_view location, std::stri
 // directory and current folder.
 capsule_location resolve_capsule_root(std::string_view location);
 
+// The home folder that reports show as "~" (HOME), or empty when none is set.
+std::string home_for_labels();
+
 // Leading and trailing blanks (spaces and tabs) removed.
 std::string_view trim_blanks(std::string_view text);
 
