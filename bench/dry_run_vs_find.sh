@@ -3,12 +3,18 @@
 # How long `m_jar --dry-run --json` takes over a large capsule compared with
 # `find` merely listing every file with its time: min/median/max of several
 # runs of each, the ratio of the medians (target: at most 2), and the peak
-# memory of each (with /usr/bin/time, Debian package "time").
-#   bench/dry_run_vs_find.sh [BUILD_DIR] [RUNS]
+# memory of each (with /usr/bin/time, Debian package "time"). Then the dry
+# run's worst case at the floor: 2,000 folders DAY1 ... DAY2000 of 50 files
+# each, their times spread over the last 400 days, so that the time of every
+# file is read and about 10,000 are queued: the CPU time of the dry run
+# against find's, PAIRS pairs measured in turns, and the ratio of the medians
+# (target: at most 1.2).
+#   bench/dry_run_vs_find.sh [BUILD_DIR] [RUNS] [PAIRS]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/bench_lib.sh"
 build=${1:-build-bench}
 runs=${2:-7}
+pairs=${3:-9}
 m_jar=$build/opener/m_jar
 make_capsule=$build/bench/make_capsule
 [[ -x $m_jar && -x $make_capsule ]] || { echo "build first: bench/run builds $build" >&2; exit 2; }
@@ -50,3 +56,20 @@ if [[ -x /usr/bin/time ]]; then
 else
   echo 'peak memory: not measured, /usr/bin/time is missing (Debian package "time")'
 fi
+
+"$make_capsule" "$tmp/days" 2000 50 days >/dev/null
+days_dry_run=(env XDG_CONFIG_HOME="$tmp/config" "$m_jar" --dry-run --json "$tmp/days")
+days_list=(find "$tmp/days" -type f -printf '%T@ %p\n')
+"${days_dry_run[@]}" >/dev/null  # warm the caches once
+for _ in $(seq "$pairs"); do
+  cpu_seconds_of "${days_dry_run[@]}" >>"$tmp/days_dry_run"
+  cpu_seconds_of "${days_list[@]}" >>"$tmp/days_list"
+done
+read -r ddry_min ddry_med ddry_max < <(min_median_max <"$tmp/days_dry_run")
+read -r dfind_min dfind_med dfind_max < <(min_median_max <"$tmp/days_list")
+queued=$("${days_dry_run[@]}" | grep -o '"path":' | wc -l)
+printf 'capsule: DAY1 ... DAY2000 x 50 files of the last 400 days, %s files queued\n' "$queued"
+printf '%d pairs, CPU seconds  min     median  max\n' "$pairs"
+printf '  m_jar --dry-run  %.3f   %.3f   %.3f\n' "$ddry_min" "$ddry_med" "$ddry_max"
+printf '  find             %.3f   %.3f   %.3f\n' "$dfind_min" "$dfind_med" "$dfind_max"
+printf 'ratio of the medians %.2f\n' "$(awk -v a="$ddry_med" -v b="$dfind_med" 'BEGIN {print a / b}')"

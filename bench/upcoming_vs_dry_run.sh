@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
-# How long `m_jar --upcoming 365 --json` (a year ahead, judged from one read
-# of the tree) takes over a large capsule compared with one
-# `m_jar --dry-run --json` (one day): min/median/max of several runs of
-# each and the ratio of the medians (target: at most 3). `--upcoming 30`, the
-# default, is shown as well. Then the same ratio, ten years ahead
-# (--upcoming 3660), on 20 folders of the widest window of the slowest name,
-# "E3=32767" made distinct by trailing spaces, each holding one file.
+# What `m_jar --upcoming DAYS --json` (judged from one read of the tree) costs
+# in CPU time compared with one `m_jar --dry-run --json` (one day, no missed
+# days) over the same capsule: min/median/max of several runs of each,
+# measured in turns, and the ratio of the medians (target: at most 3).
+#   (1) the benchmark capsule (make_capsule's 2,000 folders x 50 files):
+#       --upcoming 30, 365 and 3660;
+#   (2) 20 folders of the widest window of the slowest name, "E3=32767",
+#       made distinct by trailing spaces, one file each: --upcoming 365, 3660;
+#   (3) 4,000 empty folders of random schedule names: --upcoming 365 and
+#       3660, and both with --today 0100-01-01, where every day's test of many
+#       names meets the first supported year (the dry run then with the same
+#       day); with its peak memory (/usr/bin/time, Debian package "time").
 #   bench/upcoming_vs_dry_run.sh [BUILD_DIR] [RUNS]
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/bench_lib.sh"
@@ -18,33 +23,45 @@ make_capsule=$build/bench/make_capsule
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
+export XDG_CONFIG_HOME=$tmp/config  # no record of days: the dry run has no missed days
+
+# compare LABEL CAPSULE DRY_RUN_ARGS -- AHEAD_ARGS...: each AHEAD_ARGS (one
+# word, spaces between its arguments) against the dry run, all in turns, so
+# that a change in the machine's load falls on each of them alike.
+compare() {
+  local label=$1 capsule=$2 dry_args=$3
+  shift 4
+  local dry=("$m_jar" --dry-run --json $dry_args "$capsule")
+  "${dry[@]}" >/dev/null  # warm the caches once
+  : >"$tmp/dry"
+  local i=0 ahead
+  for ahead in "$@"; do : >"$tmp/ahead$i"; i=$((i + 1)); done
+  for _ in $(seq "$runs"); do
+    cpu_seconds_of "${dry[@]}" >>"$tmp/dry"
+    i=0
+    for ahead in "$@"; do
+      # shellcheck disable=SC2086  # the arguments are split on purpose
+      cpu_seconds_of "$m_jar" --upcoming $ahead --json "$capsule" >>"$tmp/ahead$i"
+      i=$((i + 1))
+    done
+  done
+  local dry_min dry_med dry_max min med max
+  read -r dry_min dry_med dry_max < <(min_median_max <"$tmp/dry")
+  printf '%s\n' "$label"
+  printf '  CPU seconds, %d runs            min     median  max     ratio\n' "$runs"
+  printf '  %-30s %.3f   %.3f   %.3f\n' "--dry-run $dry_args" "$dry_min" "$dry_med" "$dry_max"
+  i=0
+  for ahead in "$@"; do
+    read -r min med max < <(min_median_max <"$tmp/ahead$i")
+    printf '  %-30s %.3f   %.3f   %.3f   %.2f\n' "--upcoming $ahead" "$min" "$med" "$max" \
+      "$(awk -v a="$med" -v b="$dry_med" 'BEGIN {print a / b}')"
+    i=$((i + 1))
+  done
+}
+
 "$make_capsule" "$tmp/capsule" 2000 50 >/dev/null
+compare '(1) 2000 folders x 50 files (make_capsule)' "$tmp/capsule" "" -- 30 365 3660
 
-export XDG_CONFIG_HOME=$tmp/config
-dry_run=("$m_jar" --dry-run --json --prev 2000-01-01 "$tmp/capsule")
-year=("$m_jar" --upcoming 365 --json "$tmp/capsule")
-month=("$m_jar" --upcoming 30 --json "$tmp/capsule")
-"${dry_run[@]}" >/dev/null  # warm the caches once
-# The three are measured in turns, so that a change in the machine's load
-# falls on each of them alike.
-for _ in $(seq "$runs"); do
-  seconds_of "${dry_run[@]}" >>"$tmp/dry_run"
-  seconds_of "${year[@]}" >>"$tmp/year"
-  seconds_of "${month[@]}" >>"$tmp/month"
-done
-read -r dry_min dry_med dry_max < <(min_median_max <"$tmp/dry_run")
-read -r year_min year_med year_max < <(min_median_max <"$tmp/year")
-read -r month_min month_med month_max < <(min_median_max <"$tmp/month")
-counted=$("${year[@]}" | grep -o '"files":[0-9]*' | awk -F: '{n += $2} END {print n}')
-printf 'capsule: 2000 folders x 50 files; %s openings counted over 365 days\n' "$counted"
-printf '%d runs, seconds        min     median  max\n' "$runs"
-printf '  m_jar --dry-run       %.3f   %.3f   %.3f\n' "$dry_min" "$dry_med" "$dry_max"
-printf '  m_jar --upcoming 365  %.3f   %.3f   %.3f\n' "$year_min" "$year_med" "$year_max"
-printf '  m_jar --upcoming 30   %.3f   %.3f   %.3f\n' "$month_min" "$month_med" "$month_max"
-printf 'ratio of the medians, --upcoming 365 / --dry-run: %.2f\n' \
-  "$(awk -v a="$year_med" -v b="$dry_med" 'BEGIN {print a / b}')"
-
-# The wide-window capsule: each folder's window is 32767 days, every day.
 wide=$tmp/wide
 mkdir -p "$wide"
 for i in $(seq 20); do
@@ -52,16 +69,15 @@ for i in $(seq 20); do
   mkdir "$folder"
   echo message >"$folder/note.txt"
 done
-wide_dry=("$m_jar" --dry-run --json --prev 2000-01-01 "$wide")
-wide_ahead=("$m_jar" --upcoming 3660 --json "$wide")
-for _ in $(seq "$runs"); do
-  seconds_of "${wide_dry[@]}" >>"$tmp/wide_dry"
-  seconds_of "${wide_ahead[@]}" >>"$tmp/wide_ahead"
-done
-read -r wdry_min wdry_med wdry_max < <(min_median_max <"$tmp/wide_dry")
-read -r wide_min wide_med wide_max < <(min_median_max <"$tmp/wide_ahead")
-printf 'capsule: 20 folders "E3=32767" (trailing spaces), 1 file each\n'
-printf '  m_jar --dry-run       %.3f   %.3f   %.3f\n' "$wdry_min" "$wdry_med" "$wdry_max"
-printf '  m_jar --upcoming 3660 %.3f   %.3f   %.3f\n' "$wide_min" "$wide_med" "$wide_max"
-printf 'ratio of the medians, --upcoming 3660 / --dry-run: %.2f\n' \
-  "$(awk -v a="$wide_med" -v b="$wdry_med" 'BEGIN {print a / b}')"
+compare '(2) 20 folders "E3=32767" (trailing spaces), 1 file each' "$wide" "" -- 365 3660
+
+"$make_capsule" "$tmp/random" 4000 0 random >/dev/null
+compare '(3) 4000 empty folders of random schedule names' "$tmp/random" "" -- 365 3660
+compare '(3) the same on 0100-01-01' "$tmp/random" "--today 0100-01-01" -- \
+  "365 --today 0100-01-01" "3660 --today 0100-01-01"
+if [[ -x /usr/bin/time ]]; then
+  /usr/bin/time -f '%M' -o "$tmp/rss" "$m_jar" --upcoming 3660 --today 0100-01-01 --json \
+    "$tmp/random" >/dev/null
+  printf '  peak memory of --upcoming 3660 --today 0100-01-01: %.1f MiB\n' \
+    "$(awk '{print $1 / 1024}' "$tmp/rss")"
+fi

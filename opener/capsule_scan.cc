@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "opener/capsule_scan.h"
 
+#include <type_traits>
+
 #include "base/visible_text.h"
 #include "base/wording.h"
 #include "opener/report_text.h"
@@ -111,47 +113,65 @@ bool enter_folder(const std::filesystem::path& folder, const failure_sink& repor
   return false;
 }
 
+// Queues one file of a due folder: its path, unless no program could be
+// handed it (passed over on its own; the day still counts as done).
+void queue_file(const folder_paths& paths, const std::string& name, size_t index,
+                opening_selection& selection, const failure_sink& report) {
+  if (const std::optional<failure> too_long = paths.past_limit(name)) {
+    report(*too_long);
+    return;
+  }
+  selection.open_queue.push_back({paths.path_of(name), index});
+}
+
 void queue_folder_files(const std::filesystem::path& root, size_t index,
                         const scanned_folder& scanned, date today, opening_selection& selection,
                         const failure_sink& report) {
-  const std::filesystem::path folder = root / scanned.name;
+  const folder_paths paths(root, scanned.name);
   const due_verdict& verdict = scanned.evaluation.verdict;
   const std::optional<date_unit> unit = repeat_unit_of(scanned.evaluation.name.rule);
   // Without a unit or a step of at least 1 no file can repeat.
   if (verdict.kind == due_kind::repeating && (!unit || verdict.repeat_every < 1)) return;
-  const auto names = listed(
-      folder, listing_mask::files, folder_place(scanned.name, root),
-      localized("mj::capsule_scan", "Its files are not opened now; the next run tries again."),
-      report);
-  if (!names) {
+  const std::string advice =
+      localized("mj::capsule_scan", "Its files are not opened now; the next run tries again.");
+  if (verdict.kind == due_kind::all_files) {
+    // Every file opens, whatever its time: none is read.
+    const auto names = listed(paths.folder(), listing_mask::files, folder_place(scanned.name, root),
+                              advice, report);
+    if (!names) {
+      selection.complete = false;
+      return;
+    }
+    for (const std::string& name : *names) queue_file(paths, name, index, selection, report);
+    return;
+  }
+  // The files and their times in one pass over the folder.
+  result<std::vector<platform::timed_file>> files = platform::list_files_with_times(paths.folder());
+  if (!files.ok()) {
+    report(files.error().code == failure_code::not_found
+               ? files.error()
+               : placed(files.error(), folder_place(scanned.name, root), advice));
     selection.complete = false;
     return;
   }
-  for (const std::string& name : *names) {
-    const std::filesystem::path path = folder / name;
-    // No program could be handed such a path: the file alone is passed
-    // over, and the day still counts as done.
-    if (const std::optional<failure> too_long = path_past_limit(root, scanned.name, name)) {
+  for (const platform::timed_file& file : *files) {
+    if (const std::optional<failure> too_long = paths.past_limit(file.name)) {
       report(*too_long);
       continue;
     }
-    if (verdict.kind == due_kind::all_files) {
-      selection.open_queue.push_back({path.string(), index});
-      continue;
-    }
-    const result<wall_time> stored = platform::last_modified(path);
+    const result<wall_time>& stored = file.modified;
     if (stored.ok()) {
       if (file_is_due(verdict, unit, *stored, today))
-        selection.open_queue.push_back({path.string(), index});
+        selection.open_queue.push_back({paths.path_of(file.name), index});
     } else if (stored.error().code == failure_code::invalid_argument) {
       // A time no calendar day of the schedule names can reach: passed over.
       report(
-          placed(stored.error(), file_place(scanned.name, name, root),
+          placed(stored.error(), file_place(scanned.name, file.name, root),
                  localized("mj::capsule_scan",
                            "The file is passed over; set its time with touch to have it open.")));
     } else if (stored.error().code != failure_code::not_found) {
       selection.complete = false;
-      report(placed(stored.error(), file_place(scanned.name, name, root),
+      report(placed(stored.error(), file_place(scanned.name, file.name, root),
                     localized("mj::capsule_scan", "The next run tries again.")));
     }
   }
@@ -159,19 +179,55 @@ void queue_folder_files(const std::filesystem::path& root, size_t index,
 
 }  // namespace
 
-std::optional<failure> path_past_limit(const std::filesystem::path& root, const std::string& folder,
-                                       const std::string& file) {
-  const std::filesystem::path path = root / folder / file;
-  const size_t length = path.native().size();
+folder_paths::folder_paths(const std::filesystem::path& root, const std::string& folder)
+    : root_(root), name_(folder), folder_(root / folder), prefix_(folder_.native()) {
+  prefix_ += std::filesystem::path::preferred_separator;
+}
+
+namespace {
+
+// Where paths are bytes, joining a folder's path and a file's name is
+// appending the name to the folder's path and a separator; elsewhere the
+// path joins them.
+template <typename Native>
+std::string joined(const Native& prefix, const std::filesystem::path& folder,
+                   const std::string& file) {
+  if constexpr (std::is_same_v<Native, std::string>)
+    return prefix + file;
+  else
+    return (folder / file).string();
+}
+
+template <typename Native>
+size_t joined_length(const Native& prefix, const std::string& file) {
+  if constexpr (std::is_same_v<Native, std::string>)
+    return prefix.size() + file.size();
+  else
+    return prefix.size() + std::filesystem::path(file).native().size();
+}
+
+}  // namespace
+
+std::string folder_paths::path_of(const std::string& file) const {
+  return joined(prefix_, folder_, file);
+}
+
+std::optional<failure> folder_paths::past_limit(const std::string& file) const {
+  const size_t length = joined_length(prefix_, file);
   if (length <= platform::longest_path()) return std::nullopt;
   return placed(
       make_failure(failure_code::path_access,
                    fill(localized("mj::capsule_scan",
                                   "its path is %1 long, longer than the system takes (%2)"),
                         {std::to_string(length), std::to_string(platform::longest_path())})),
-      file_place(folder, file, root),
+      file_place(name_, file, root_),
       localized("mj::capsule_scan",
                 "The file is passed over; move it to a shorter path to have it open."));
+}
+
+std::optional<failure> path_past_limit(const std::filesystem::path& root, const std::string& folder,
+                                       const std::string& file) {
+  return folder_paths(root, folder).past_limit(file);
 }
 
 capsule_scan scan_capsule(const std::filesystem::path& root, long long missed_days,

@@ -59,6 +59,25 @@ struct opening_selection {
 opening_selection select_due_files(const std::filesystem::path& root, const capsule_scan& scan,
                                    date today, const failure_sink& report);
 
+// The paths of the files of one schedule folder: each `root / folder / file`,
+// as the path joins them, and the check of its length, with the folder's
+// part made once rather than once per file.
+class folder_paths {
+ public:
+  folder_paths(const std::filesystem::path& root, const std::string& folder);
+  const std::filesystem::path& folder() const { return folder_; }
+  // The full path of the file `file`.
+  std::string path_of(const std::string& file) const;
+  // As path_past_limit.
+  std::optional<failure> past_limit(const std::string& file) const;
+
+ private:
+  std::filesystem::path root_;
+  std::string name_;
+  std::filesystem::path folder_;
+  std::filesystem::path::string_type prefix_;  // the folder's path and a separator
+};
+
 // The failure of the file `file` of the schedule folder `folder` when its
 // path is longer than the system takes: no program could be handed it.
 // Such a file is passed over on its own; the rest of its folder opens.

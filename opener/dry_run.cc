@@ -46,21 +46,30 @@ std::string heading(const dry_run_report& report) {
 }
 
 std::string queue_json(const dry_run_report& report) {
-  std::vector<std::string> queue;
-  queue.reserve(report.plan.selection.open_queue.size());
+  // Written piece by piece: a large capsule queues tens of thousands of
+  // files, most of them sharing their folder, whose members are made once.
+  const std::vector<scanned_folder>& folders = report.plan.scan.folders;
+  std::vector<std::string> folder_members(folders.size());
+  const std::string root_members = ",\"folder\":null,\"due\":\"all_files\"}";
+  std::string out = "[";
   for (const queue_entry& e : report.plan.selection.open_queue) {
-    const scanned_folder* folder = e.folder ? &report.plan.scan.folders[*e.folder] : nullptr;
-    json_object entry;
-    entry.name("path", e.path);
-    if (folder)
-      entry.name("folder", folder->name);
-    else
-      entry.raw("folder", "null");
-    // A root file opens at every run, whatever a due kind would say.
-    entry.text("due", folder ? due_kind_key(folder->evaluation.verdict.kind) : "all_files");
-    queue.push_back(entry.str());
+    if (out.size() > 1) out += ',';
+    out += '{';
+    out += json_name_member("path", e.path);
+    if (!e.folder) {
+      // A root file opens at every run, whatever a due kind would say.
+      out += root_members;
+      continue;
+    }
+    std::string& members = folder_members[*e.folder];
+    if (members.empty()) {
+      const scanned_folder& folder = folders[*e.folder];
+      members = "," + json_name_member("folder", folder.name) +
+                ",\"due\":" + json_string(due_kind_key(folder.evaluation.verdict.kind)) + "}";
+    }
+    out += members;
   }
-  return json_array(queue);
+  return out + "]";
 }
 
 std::string folders_json(const dry_run_report& report) {

@@ -196,34 +196,31 @@ void look_ahead_at_folder(const fs::path& root, int index, const scanned_folder&
                           const folder_files& files, const std::vector<run_calendar>& calendars,
                           wall_time now, upcoming_report& report) {
   const folder_evaluation& evaluation = scanned.evaluation;
-  std::vector<due_verdict> verdicts;
-  verdicts.reserve(calendars.size());
-  // Today's verdict is the scan's own; the split, made without missed days,
-  // is the same for every later day.
-  verdicts.push_back(evaluation.verdict);
-  verdicts.back().ended_by.reset();
+  verdicts_over_days by_day(evaluation.name, calendars.front().today, calendars.back().today);
   // A folder's failure is listed once: the scan's of today, or else the
   // first a later day meets. The verdicts keep none, so that a failure on
   // every day of ten years costs no memory.
-  bool listed = !evaluation.failures.empty();
-  if (same_verdict_every_day(evaluation.name, calendars.front().today, calendars.back().today))
-    verdicts.resize(calendars.size(), verdicts.front());
-  for (size_t i = verdicts.size(); i < calendars.size(); ++i) {
-    due_verdict verdict = due_on_run(evaluation.name, calendars[i]);
-    if (verdict.ended_by && !listed) {
-      listed = true;
+  if (evaluation.failures.empty())
+    if (const auto met = by_day.first_failure())
       report.failures.push_back(
-          failure{verdict.ended_by->code,
+          failure{met->second.code,
                   fill(localized("mj::upcoming", "Folder \"%1\", judged on %2, in %3: %4."),
-                       {printable(scanned.name), day_words(calendars[i].today), root_label(root),
-                        verdict.ended_by->description})});
-    }
-    verdict.ended_by.reset();
-    verdicts.push_back(std::move(verdict));
+                       {printable(scanned.name), day_words(met->first), root_label(root),
+                        met->second.description})});
+
+  // A folder without files opens nothing on any day: its days are not judged.
+  std::vector<due_verdict> verdicts;
+  if (files.listed && files.count > 0) {
+    verdicts.reserve(calendars.size());
+    // Today's verdict is the scan's own; the split, made without missed days,
+    // is the same for every later day.
+    verdicts.push_back(evaluation.verdict);
+    verdicts.back().ended_by.reset();
+    for (size_t i = 1; i < calendars.size(); ++i) verdicts.push_back(by_day.on(calendars[i].today));
   }
 
   size_t total = 0;
-  if (files.listed) {
+  if (!verdicts.empty()) {
     due_file_counter counter(files, repeat_unit_of(evaluation.name.rule), verdicts);
     for (size_t i = 0; i < verdicts.size(); ++i) {
       const size_t opened = counter.count(verdicts[i], calendars[i].today);

@@ -33,13 +33,15 @@ bool listed_as_file(const std::filesystem::directory_entry& entry) {
 }  // namespace
 
 bool listing_order(const std::string& a, const std::string& b) {
-  const auto folded_less = [](char x, char y) {
-    return static_cast<unsigned char>(folded(x)) < static_cast<unsigned char>(folded(y));
-  };
-  if (std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), folded_less))
-    return true;
-  if (std::lexicographical_compare(b.begin(), b.end(), a.begin(), a.end(), folded_less))
-    return false;
+  // Letters compared without case decide first, at the first place they
+  // differ; then the shorter name; then the bytes themselves.
+  const size_t common = std::min(a.size(), b.size());
+  for (size_t i = 0; i < common; ++i) {
+    const auto x = static_cast<unsigned char>(folded(a[i]));
+    const auto y = static_cast<unsigned char>(folded(b[i]));
+    if (x != y) return x < y;
+  }
+  if (a.size() != b.size()) return a.size() < b.size();
   return a < b;
 }
 

@@ -21,10 +21,14 @@ failure out_of_range(const std::filesystem::path& path, const std::string& when)
 
 }  // namespace
 
+bool years_within_reach(const local_fields& local) {
+  return local.year >= kFirstYear && local.year <= kLastYear;
+}
+
 result<wall_time> file_wall_time(const std::filesystem::path& path, const local_fields& local) {
   // std::chrono::year holds -32767..32767 and would wrap a later year into
   // an early one; the range check comes first.
-  if (local.year < kFirstYear || local.year > kLastYear)
+  if (!years_within_reach(local))
     return out_of_range(path, fill(localized("mj::platform::file_time", "in the year %1"),
                                    {std::to_string(local.year)}));
   using namespace std::chrono;

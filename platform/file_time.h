@@ -31,6 +31,10 @@ struct local_fields {
 // outside the years 100..9999.
 result<wall_time> file_wall_time(const std::filesystem::path& path, const local_fields& local);
 
+// Whether the year of `local` lies within the years 100..9999, so that
+// file_wall_time needs no path.
+bool years_within_reach(const local_fields& local);
+
 // The failure for `path` when its time, `seconds` since 1970 (UTC), lies
 // beyond what the system's local calendar can express; the year it names is
 // the nearest estimate.
@@ -41,9 +45,10 @@ struct timed_file {
   result<wall_time> modified;
 };
 
-// The files of `folder` as list_folder lists them with listing_mask::files,
-// in the same order, each with its time as last_modified reads it, but read
-// in the same pass over the folder: for a look over many files at once.
+// The files of `folder` as list_folder lists them with listing_mask::files, in
+// the same order, each with its time as last_modified reads it (or the reason
+// it cannot be read), but read in the same pass over the folder and looked up
+// in the open folder: for a look at the time of many files at once.
 // Fails as list_folder does.
 result<std::vector<timed_file>> list_files_with_times(const std::filesystem::path& folder);
 

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <ctime>
+#include <string>
 
 #include "platform/directory_listing.h"
 #include "platform/file_attributes.h"
@@ -34,6 +35,18 @@ result<wall_time> wall_time_of(const std::filesystem::path& path, std::time_t mo
   return file_wall_time(path, fields_of(local));
 }
 
+// The same for the file `name` in `folder`, whose path is only made when the
+// time is out of reach: a listing reads thousands of times.
+result<wall_time> wall_time_in(const std::filesystem::path& folder, const std::string& name,
+                               std::time_t modified) {
+  std::tm local{};
+  if (localtime_r(&modified, &local) == nullptr)
+    return file_time_out_of_reach(folder / name, static_cast<long long>(modified));
+  const local_fields fields = fields_of(local);
+  if (!years_within_reach(fields)) return file_wall_time(folder / name, fields);
+  return file_wall_time({}, fields);
+}
+
 }  // namespace
 
 result<wall_time> last_modified(const std::filesystem::path& path) {
@@ -50,13 +63,23 @@ result<std::vector<timed_file>> list_files_with_times(const std::filesystem::pat
   const int folder_fd = ::dirfd(dir);
   errno = 0;
   while (const dirent* entry = ::readdir(dir)) {
+    const unsigned char type = entry->d_type;
+    // Folders, devices and the like, known from the listing alone, are no
+    // files: only a file, a link or an entry of unknown type is examined.
+    if (type != DT_REG && type != DT_LNK && type != DT_UNKNOWN) continue;
     const std::string name = entry->d_name;
+    if (name == "." || name == "..") continue;
     struct stat st;
     // A link counts as the file it points to; a dangling one as nothing. A
     // writer's staged file is not the capsule's.
-    if (name != "." && name != ".." && !is_staging_file_name(name) &&
-        ::fstatat(folder_fd, name.c_str(), &st, 0) == 0 && S_ISREG(st.st_mode))
-      files.push_back({name, wall_time_of(folder / name, st.st_mtime)});
+    if (is_staging_file_name(name)) continue;
+    if (::fstatat(folder_fd, name.c_str(), &st, 0) == 0) {
+      if (S_ISREG(st.st_mode)) files.push_back({name, wall_time_in(folder, name, st.st_mtime)});
+    } else if (type == DT_REG) {
+      // Listed as a file, as list_folder lists it, with the reason its time
+      // cannot be read, as last_modified gives it.
+      files.push_back({name, path_failure(folder / name, errno)});
+    }
     errno = 0;
   }
   const int read_error = errno;

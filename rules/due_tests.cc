@@ -32,6 +32,8 @@ struct day_matcher {
   int16_t month = 0;
   int16_t day = 0;
   int16_t end_count = 0;
+
+  bool operator==(const day_matcher&) const = default;
 };
 
 day_matcher read_day_form(const std::string& rule_name, int16_t week,
@@ -264,6 +266,167 @@ bool same_verdict_every_day(const schedule_name& name, date first, date last) {
   const long long reach = name.window_days + 32767LL + 62;
   return first - std::chrono::days{reach} >= kFirstSupportedDay &&
          last + std::chrono::days{62} <= kLastSupportedDay;
+}
+
+bool names_no_day(const schedule_name& name, date from) {
+  const std::string& rule = name.rule;
+  if (rule == kNextDayName || match_repeating(rule) || match_age(rule)) return false;
+  bool none = false;
+  const std::optional<failure> failed = failure_of([&] {
+    const day_matcher matcher = read_day_form(rule, name.week_of_month, make_run_calendar(from));
+    if (matcher.kind == day_matcher::form::full_date) return;
+    for (long long i = 0; i < kLongestGap; ++i)
+      if (matches(matcher, add_days(from, i))) return;
+    none = true;
+  });
+  return none && !failed;
+}
+
+struct verdicts_over_days::form_reading {
+  day_matcher matcher;
+};
+
+namespace {
+
+// Whether no day's test of a form that points at a day, on a run from
+// `first` to `last`, meets the ends of the supported years: every window (of
+// at most 32767 days), and the month ends a month-end form counts back from
+// (at most 32767 days from a month's end), lie within them.
+bool days_clear_of_the_ends(const schedule_name& name, date first, date last) {
+  const long long reach = std::max<long long>(name.window_days, 0) + 32767LL + 62;
+  return first - std::chrono::days{reach} >= kFirstSupportedDay &&
+         last + std::chrono::days{62} <= kLastSupportedDay;
+}
+
+bool points_at_a_day(const schedule_name& name) {
+  const std::string& rule = name.rule;
+  return !name.stays_due && rule != kNextDayName && !match_repeating(rule) && !match_age(rule);
+}
+
+}  // namespace
+
+verdicts_over_days::verdicts_over_days(const schedule_name& name, date first, date last)
+    : name_(name), first_(first), last_(last) {
+  if (same_verdict_every_day(name, first, last)) {
+    way_ = way::same_every_day;
+    same_ = due_on_run(name, make_run_calendar(first));
+    same_.ended_by.reset();
+    return;
+  }
+  if (!points_at_a_day(name) || !days_clear_of_the_ends(name, first, last)) return;
+  // The day count of the window fails or not whatever the day.
+  if (failure_of([&] { day_count_ = checked_add(name.window_days, 1); })) return;
+  way_ = way::window_sweep;
+}
+
+due_verdict verdicts_over_days::on(date day) {
+  switch (way_) {
+    case way::same_every_day:
+      return same_;
+    case way::window_sweep: {
+      due_verdict v;
+      // A day of the form that the arithmetic cannot reach (a month end
+      // counted back past the supported years) is left to the test itself.
+      if (!failure_of([&] { v = swept(day); })) return v;
+      way_ = way::each_day;
+      break;
+    }
+    case way::each_day:
+      break;
+  }
+  due_verdict v = due_on_run(name_, make_run_calendar(day));
+  v.ended_by.reset();
+  return v;
+}
+
+// As test_window judges the day, with the window's days looked at once each.
+due_verdict verdicts_over_days::swept(date day) {
+  due_verdict v;
+  if (day_count_ < 1) return v;
+  // The form is read with the run's year: once a year.
+  const int year = year_number(day);
+  if (!reading_ || year != read_year_) {
+    const run_calendar calendar = make_run_calendar(day);
+    auto reading = std::make_shared<form_reading>();
+    read_failed_ = failure_of([&] {
+                     reading->matcher = read_day_form(name_.rule, name_.week_of_month, calendar);
+                   }).has_value();
+    read_year_ = year;
+    // A form read differently restarts the look at the days.
+    if (!reading_ || !(reading_->matcher == reading->matcher)) {
+      swept_to_.reset();
+      last_match_.reset();
+    }
+    reading_ = std::move(reading);
+  }
+  if (read_failed_) return v;
+  const day_matcher& matcher = reading_->matcher;
+  if (matcher.kind == day_matcher::form::full_date) {
+    if (matcher.target <= day && matcher.target > day - std::chrono::days{day_count_})
+      v.kind = due_kind::all_files;
+    return v;
+  }
+  // Looking further than kLongestGap days finds nothing new.
+  const long long looked = std::min<long long>(day_count_, kLongestGap);
+  if (!swept_to_) {
+    // The latest day of the form within the first day's window.
+    for (long long i = 0; i < looked; ++i)
+      if (matches(matcher, day - std::chrono::days{i})) {
+        last_match_ = day - std::chrono::days{i};
+        break;
+      }
+  } else {
+    for (date d = *swept_to_ + std::chrono::days{1}; d <= day; d += std::chrono::days{1})
+      if (matches(matcher, d)) last_match_ = d;
+  }
+  swept_to_ = day;
+  if (last_match_ && *last_match_ > day - std::chrono::days{looked}) v.kind = due_kind::all_files;
+  return v;
+}
+
+std::optional<std::pair<date, failure>> verdicts_over_days::first_failure() const {
+  const auto failure_on = [&](date d) { return due_on_run(name_, make_run_calendar(d)).ended_by; };
+  if (way_ == way::same_every_day) {
+    if (const std::optional<failure> f = failure_on(first_)) return std::pair{first_, *f};
+    return std::nullopt;
+  }
+  // A test fails on a day when a day it reaches leaves the supported years,
+  // and those days move on with the day of the run: from a day that does not
+  // fail to one that does, the failing days come last. A name read with the
+  // run's year fails or not for the whole year. So the days looked at are
+  // the first, each 1 January and the last; between the last that does not
+  // fail and the first that does, the first failing day is found by halving.
+  std::vector<date> probes{first_};
+  for (date d = first_;;) {
+    const std::chrono::year_month_day ymd{d};
+    const date next_year =
+        std::chrono::sys_days{(ymd.year() + std::chrono::years{1}) / std::chrono::January / 1};
+    if (next_year > last_) break;
+    probes.push_back(next_year);
+    d = next_year;
+  }
+  if (probes.back() != last_) probes.push_back(last_);
+  date clear = first_;
+  for (size_t i = 0; i < probes.size(); ++i) {
+    std::optional<failure> f = failure_on(probes[i]);
+    if (!f) {
+      clear = probes[i];
+      continue;
+    }
+    if (i == 0) return std::pair{probes[i], *f};
+    date low = clear + std::chrono::days{1};  // the first failing day is within low..high
+    date high = probes[i];
+    while (low < high) {
+      const date middle = low + (high - low) / 2;
+      if (failure_on(middle))
+        high = middle;
+      else
+        low = middle + std::chrono::days{1};
+    }
+    if (high != probes[i]) f = failure_on(high);
+    return std::pair{high, *f};
+  }
+  return std::nullopt;
 }
 
 std::optional<date_unit> repeat_unit_of(std::string_view rule) {

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "base/failure.h"
@@ -71,6 +73,54 @@ folder_evaluation evaluate_folder(std::string_view folder_name, long long missed
 // that points at a day, not a full date, whose window is so wide that every
 // window holds all its cycles. A look over many days judges one day only.
 bool same_verdict_every_day(const schedule_name& name, date first, date last);
+
+// Whether the form of `name`, one that points at a day other than a full
+// date ("12-25", "SUNDAY@2", "E3", "15"), names no day at all: none of the
+// days of a stretch as long as the longest gap between two days of such a
+// form (29 February may skip eight years), from `from` on, is its day.
+// False when the name is of another form or cannot be read.
+bool names_no_day(const schedule_name& name, date from);
+
+// The verdicts due_on_run gives `name` (split without missed days) on the
+// days from `first` to `last`, asked for in ascending order, as judging each
+// day in turn gives them, but found from the kind of verdict the name gives:
+// a name with the same verdict every day is judged once; a form that points
+// at a day is read once a year and looks at each day once, instead of at
+// every day of its window every day; the other forms are judged day by day.
+// Where a day's test would meet the ends of the supported years, or the name
+// cannot be read, every day is judged in full.
+class verdicts_over_days {
+ public:
+  verdicts_over_days(const schedule_name& name, date first, date last);
+
+  // The verdict on `day` (first <= day <= last, each day no earlier than the
+  // one asked before), its failure left out.
+  due_verdict on(date day);
+
+  // The first day from `first` on whose verdict ends with a failure, and that
+  // failure; found from a few days chosen by the kind of verdict.
+  std::optional<std::pair<date, failure>> first_failure() const;
+
+ private:
+  enum class way { same_every_day, window_sweep, each_day };
+
+  due_verdict swept(date day);
+
+  schedule_name name_;
+  date first_;
+  date last_;
+  way way_ = way::each_day;
+  due_verdict same_;  // the verdict of every day, for same_every_day
+  // The window sweep: the window's day count, the form as read in the year
+  // of `read_year_`, and the latest day of the form up to `swept_to_`.
+  int16_t day_count_ = 0;
+  int read_year_ = 0;
+  bool read_failed_ = false;
+  struct form_reading;
+  std::shared_ptr<const form_reading> reading_;
+  std::optional<date> swept_to_;
+  std::optional<date> last_match_;
+};
 
 // The repeating keyword's unit of a rule name ("EVERY MONTH" -> months), for
 // due_kind::repeating; nullopt for any other form.

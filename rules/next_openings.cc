@@ -174,6 +174,14 @@ bool repeating_opens(const schedule_name& name, const due_verdict& at_end, date 
   return taken(now) || std::any_of(times.begin(), times.end(), taken);
 }
 
+// A test that ended, not due, with a number of the name that overflows ends
+// so on every day: the name's numbers are read the same way every day. (The
+// day counter of the widest window also overflows, but only after its look,
+// and no window judged here is that wide.)
+bool read_the_same_every_day(const due_verdict& v) {
+  return v.kind == due_kind::not_due && v.ended_by && v.ended_by->code == failure_code::overflow;
+}
+
 // Names that open the whole folder on their days ("12-25", "SUNDAY@2", "E3"),
 // judged by the due-on-day test. A run after missed days looks back over them
 // all, as "+" makes it; a day form reads its day with the run's year (one-
@@ -181,6 +189,7 @@ bool repeating_opens(const schedule_name& name, const due_verdict& at_end, date 
 // every run of that year.
 bool due_on_a_day_within(const schedule_name& name, date first, date last) {
   if (name.window_days < 0) return false;  // "=0": no day to be due on
+  if (names_no_day(name, first)) return false;
   // The widest window whose day count the due test can still count.
   constexpr long long kWidestWindow = 32765;
   for (date start = first; start <= last;) {
@@ -189,7 +198,9 @@ bool due_on_a_day_within(const schedule_name& name, date first, date last) {
     if (name.window_days + span <= kWidestWindow) {
       schedule_name catching_up = name;
       catching_up.window_days = static_cast<int16_t>(name.window_days + span);
-      if (due_on_day(catching_up, make_run_calendar(end)).kind == due_kind::all_files) return true;
+      const due_verdict v = due_on_day(catching_up, make_run_calendar(end));
+      if (v.kind == due_kind::all_files) return true;
+      if (read_the_same_every_day(v)) return false;
     } else {
       // A window longer than the year: the runs on its first and last day
       // between them look back over every day the others do.
@@ -208,7 +219,12 @@ bool due_from_a_day_within(const schedule_name& name, date first, date last) {
   for (date d = first;; d += days{1}) {
     const year_month_day ymd{d};
     d = std::min(date{ymd.year() / ymd.month() / std::chrono::last}, last);
-    if (due_from_day_on(name, make_run_calendar(d)).kind == due_kind::all_files) return true;
+    const due_verdict v = due_from_day_on(name, make_run_calendar(d));
+    if (v.kind == due_kind::all_files) return true;
+    if (d == last || read_the_same_every_day(v)) return false;
+    // A date that does not exist stays so for the rest of its year.
+    if (v.ended_by && v.ended_by->code == failure_code::type_mismatch)
+      d = std::min(date{ymd.year() / December / 31}, last);
     if (d == last) return false;
   }
 }
