@@ -135,21 +135,29 @@ void append_new(opening_selection& selection, const opening_selection& more) {
 }
 
 // A folder's files with their times, listed once for the many days the
-// passed-over search asks about. Files whose time cannot be read are left out:
+// passed-over search asks about, and the folder's verdicts over those days,
+// asked in ascending order. Files whose time cannot be read are left out:
 // today's scan has reported them.
 class listed_folder {
  public:
-  listed_folder(const std::filesystem::path& root, std::string name)
-      : root_(root), name_(std::move(name)) {}
+  listed_folder(const std::filesystem::path& root, const scanned_folder& folder, date first,
+                date last)
+      : path_(root / folder.name),
+        name_(folder.evaluation.name),
+        first_(first),
+        last_(last),
+        unit_(repeat_unit_of(folder.evaluation.name.rule)) {}
 
-  // The paths of the files the folder selects on a run of `day` alone.
+  // The paths of the files the folder selects on a run of `day` alone; `day`
+  // no earlier than the day asked before.
   std::vector<std::string> due_on(date day) {
     std::vector<std::string> due;
-    const folder_evaluation e = evaluate_folder(name_, 0, make_run_calendar(day));
-    if (e.verdict.kind == due_kind::not_due) return due;
-    const std::optional<date_unit> unit = repeat_unit_of(e.name.rule);
+    if (files().empty()) return due;
+    if (!by_day_) by_day_.emplace(name_, first_, last_);
+    const due_verdict verdict = by_day_->on(day);
+    if (verdict.kind == due_kind::not_due) return due;
     for (const auto& [path, time] : files())
-      if (e.verdict.kind == due_kind::all_files || file_is_due(e.verdict, unit, time, day))
+      if (verdict.kind == due_kind::all_files || file_is_due(verdict, unit_, time, day))
         due.push_back(path);
     return due;
   }
@@ -158,19 +166,18 @@ class listed_folder {
   const std::vector<std::pair<std::string, wall_time>>& files() {
     if (files_) return *files_;
     files_.emplace();
-    const std::filesystem::path folder = root_ / name_;
-    const auto names = platform::list_folder(folder, platform::listing_mask::files);
-    if (!names.ok()) return *files_;
-    for (const std::string& file : *names) {
-      const std::filesystem::path path = folder / file;
-      const result<wall_time> time = platform::last_modified(path);
-      if (time.ok()) files_->emplace_back(path.string(), *time);
-    }
+    const auto listed = platform::list_files_with_times(path_);
+    if (!listed.ok()) return *files_;
+    for (const platform::timed_file& file : *listed)
+      if (file.modified.ok()) files_->emplace_back((path_ / file.name).string(), *file.modified);
     return *files_;
   }
 
-  std::filesystem::path root_;
-  std::string name_;
+  std::filesystem::path path_;
+  schedule_name name_;
+  date first_, last_;
+  std::optional<date_unit> unit_;
+  std::optional<verdicts_over_days> by_day_;
   std::optional<std::vector<std::pair<std::string, wall_time>>> files_;
 };
 
@@ -185,7 +192,8 @@ std::vector<passed_over_file> passed_over_files(const std::filesystem::path& roo
   for (const queue_entry& e : queued.open_queue) in_queue.insert(e.path);
   for (const scanned_folder& folder : scan.folders) {
     if (folder.evaluation.name.catch_up) continue;
-    listed_folder listed(root, folder.name);
+    listed_folder listed(root, folder, start.off_days.front(),
+                         start.calendar.today + std::chrono::days{kLookAheadDays});
     std::map<std::string, date> due_on;  // path -> the last day without a run it came due
     for (const date day : start.off_days)
       for (const std::string& path : listed.due_on(day))
