@@ -148,16 +148,18 @@ class listed_folder {
         last_(last),
         unit_(repeat_unit_of(folder.evaluation.name.rule)) {}
 
-  // The paths of the files the folder selects on a run of `day` alone; `day`
-  // no earlier than the day asked before.
-  std::vector<std::string> due_on(date day) {
+  // The paths of the files the folder selects on a run of `day` alone, among
+  // those `asked` takes (all when it is null); `day` no earlier than the day
+  // asked before.
+  std::vector<std::string> due_on(date day, const std::map<std::string, date>* asked = nullptr) {
     std::vector<std::string> due;
     if (files().empty()) return due;
     if (!by_day_) by_day_.emplace(name_, first_, last_);
     const due_verdict verdict = by_day_->on(day);
     if (verdict.kind == due_kind::not_due) return due;
     for (const auto& [path, time] : files())
-      if (verdict.kind == due_kind::all_files || file_is_due(verdict, unit_, time, day))
+      if ((asked == nullptr || asked->contains(path)) &&
+          (verdict.kind == due_kind::all_files || file_is_due(verdict, unit_, time, day)))
         due.push_back(path);
     return due;
   }
@@ -199,7 +201,8 @@ std::vector<passed_over_file> passed_over_files(const std::filesystem::path& roo
       for (const std::string& path : listed.due_on(day))
         if (!in_queue.contains(path)) due_on[path] = day;
     for (long long ahead = 1; ahead <= kLookAheadDays && !due_on.empty(); ++ahead)
-      for (const std::string& path : listed.due_on(start.calendar.today + std::chrono::days{ahead}))
+      for (const std::string& path :
+           listed.due_on(start.calendar.today + std::chrono::days{ahead}, &due_on))
         due_on.erase(path);
     for (const auto& [path, day] : due_on) passed.push_back({path, folder.name, day});
   }
