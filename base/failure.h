@@ -38,6 +38,11 @@ failure make_failure(failure_code code, std::string_view detail);
 
 inline int code_number(failure_code code) { return static_cast<int>(code); }
 
+// Whether the opener tells the user of `f`. Nothing at a path (not_found) is
+// nothing lost, a file removed since it was listed, say, and stays silent;
+// every other failure is told.
+inline bool is_told(const failure& f) { return f.code != failure_code::not_found; }
+
 // A value, or the failure that kept it from being made.
 template <typename T>
 class result {

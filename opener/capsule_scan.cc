@@ -81,8 +81,7 @@ std::optional<std::vector<std::string>> listed(const std::filesystem::path& fold
                                                const failure_sink& report) {
   result<std::vector<std::string>> names = platform::list_folder(folder, mask);
   if (names.ok()) return std::move(names.value());
-  report(names.error().code == failure_code::not_found ? names.error()
-                                                       : placed(names.error(), where, advice));
+  report(!is_told(names.error()) ? names.error() : placed(names.error(), where, advice));
   return std::nullopt;
 }
 
@@ -148,7 +147,7 @@ void queue_folder_files(const std::filesystem::path& root, size_t index,
   // The files and their times in one pass over the folder.
   result<std::vector<platform::timed_file>> files = platform::list_files_with_times(paths.folder());
   if (!files.ok()) {
-    report(files.error().code == failure_code::not_found
+    report(!is_told(files.error())
                ? files.error()
                : placed(files.error(), folder_place(scanned.name, root), advice));
     selection.complete = false;
@@ -169,7 +168,7 @@ void queue_folder_files(const std::filesystem::path& root, size_t index,
           placed(stored.error(), file_place(scanned.name, file.name, root),
                  localized("mj::capsule_scan",
                            "The file is passed over; set its time with touch to have it open.")));
-    } else if (stored.error().code != failure_code::not_found) {
+    } else if (is_told(stored.error())) {
       selection.complete = false;
       report(placed(stored.error(), file_place(scanned.name, file.name, root),
                     localized("mj::capsule_scan", "The next run tries again.")));

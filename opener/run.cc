@@ -32,7 +32,7 @@ run_services desktop_services(QObject* context) {
 opener_run::opener_run(run_services services) : services_(std::move(services)) {}
 
 void opener_run::report(const failure& f) {
-  if (f.code == failure_code::not_found) return;
+  if (!is_told(f)) return;
   if (std::find(problems_.begin(), problems_.end(), f) == problems_.end()) problems_.push_back(f);
 }
 
@@ -119,7 +119,7 @@ void opener_run::tick() {
 
 void opener_run::on_handed_over(size_t index, std::optional<failure> outcome) {
   --answers_pending_;
-  if (outcome && outcome->code == failure_code::not_found) {
+  if (outcome && !is_told(*outcome)) {
     // Removed since the scan: nothing to open, nothing lost.
     files_[index].state = file_state::handed_over;
   } else if (outcome) {

@@ -69,7 +69,7 @@ folder_files read_folder(const fs::path& root, const std::string& name, upcoming
       files.times.push_back(*file.modified);
       if (floor<days>(*file.modified) > report.today)
         report.future_files.push_back({(folder / file.name).string(), *file.modified});
-    } else if (file.modified.error().code != failure_code::not_found) {
+    } else if (is_told(file.modified.error())) {
       report.failures.push_back(about(file.modified.error(),
                                       localized("mj::upcoming", "File \"%1\" in %2: %3."),
                                       name + "/" + file.name, root));
