@@ -2,6 +2,14 @@
 // The one failure type of both programs: a stable code and a readable
 // description. Functions that can fail hand it back as a value; the handler
 // that owns the "report and go on" policy decides whether it is shown.
+//
+// A failure travels in one of three forms:
+//   - result<T> (result<void> for an operation that gives nothing back) from
+//     one operation to its caller;
+//   - a failure sink, a function that takes each failure of a scan that
+//     reports and goes on;
+//   - inside rules/ only, an exception that ends one step of a due test and
+//     is turned back into a value before the rules return.
 #pragma once
 
 #include <optional>
@@ -60,6 +68,20 @@ class result {
 
  private:
   std::optional<T> value_;
+  std::optional<failure> failure_;
+};
+
+// An operation that gives nothing back: done, or the failure that stopped it.
+template <>
+class result<void> {
+ public:
+  result() = default;
+  result(failure f) : failure_(std::move(f)) {}
+
+  bool ok() const { return !failure_.has_value(); }
+  const failure& error() const { return *failure_; }
+
+ private:
   std::optional<failure> failure_;
 };
 

@@ -91,7 +91,9 @@ opener_run::start opener_run::begin(const std::string& command_line, bool skip_k
   // Owed from now until the run finishes; a clock behind the record records
   // nothing at all.
   if (!start_.clock_behind && plan_.scan.root_listed)
-    if (const auto f = services_.record_started(canonical_root_, today)) report(*f);
+    if (const result<void> started = services_.record_started(canonical_root_, today);
+        !started.ok())
+      report(started.error());
 
   for (const queue_entry& e : plan_.selection.open_queue)
     files_.push_back({e.path, e.folder ? plan_.scan.folders[*e.folder].name : std::string()});
@@ -153,10 +155,11 @@ void opener_run::finish() {
   ended_ = true;
   const bool complete = plan_.covers_the_day() && !start_.clock_behind;
   if (complete && failed_ == 0) {
-    if (const auto f = services_.record_served(canonical_root_, start_.calendar.today))
-      report(failure{f->code,
+    if (const result<void> served = services_.record_served(canonical_root_, start_.calendar.today);
+        !served.ok())
+      report(failure{served.error().code,
                      fill(localized("mj::run_window", "%1. The next run covers these days again."),
-                          {f->description})});
+                          {served.error().description})});
     else
       day_served_ = true;
   }

@@ -31,8 +31,8 @@ struct run_services {
   // Shows the skip box and returns when it was closed.
   std::function<void()> tell_skipped;
   std::function<result<platform::day_record>(const std::string& canonical_root)> read_record;
-  std::function<std::optional<failure>(const std::string& canonical_root, date day)> record_started;
-  std::function<std::optional<failure>(const std::string& canonical_root, date day)> record_served;
+  std::function<result<void>(const std::string& canonical_root, date day)> record_started;
+  std::function<result<void>(const std::string& canonical_root, date day)> record_served;
   // Hands a file to the desktop; `done` comes later, once.
   std::function<void(const std::string& path, const std::string& working_folder,
                      platform::hand_over_done done)>

@@ -40,14 +40,14 @@ struct fake_desktop {
       if (record_damage) return *record_damage;
       return record;
     };
-    s.record_started = [this](const std::string&, date d) -> std::optional<failure> {
+    s.record_started = [this](const std::string&, date d) -> result<void> {
       record.unfinished.push_back(d);
-      return std::nullopt;
+      return {};
     };
-    s.record_served = [this](const std::string&, date d) -> std::optional<failure> {
+    s.record_served = [this](const std::string&, date d) -> result<void> {
       record.served_through = d;
       std::erase_if(record.unfinished, [d](date u) { return u <= d; });
-      return std::nullopt;
+      return {};
     };
     s.hand_over = [this](const std::string& path, const std::string&,
                          platform::hand_over_done done) {

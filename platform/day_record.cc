@@ -60,11 +60,11 @@ result<std::optional<QString>> text_value(const QSettings& store, const QString&
   return std::optional<QString>(value.toString());
 }
 
-std::optional<failure> written(QSettings& store) {
+result<void> written(QSettings& store) {
   store.sync();
   // A format error met while reading stays in the status: only an access
   // error says that writing failed.
-  if (store.status() != QSettings::AccessError) return std::nullopt;
+  if (store.status() != QSettings::AccessError) return {};
   return make_failure(
       failure_code::path_access,
       fill(localized("mj::platform::day_record", "the settings store %1 cannot be written"),
@@ -149,12 +149,12 @@ result<day_record> read_day_record(const std::string& canonical_root) {
   return record;
 }
 
-std::optional<failure> record_run_started(const std::string& canonical_root, date day) {
+result<void> record_run_started(const std::string& canonical_root, date day) {
   QSettings store = open_store();
   store.beginGroup(section_of(canonical_root));
   QStringList days = store.value(kUnfinishedKey).toString().split(' ', Qt::SkipEmptyParts);
   const QString text = QString::fromStdString(format_record_day(day));
-  if (days.contains(text)) return std::nullopt;
+  if (days.contains(text)) return {};
   days.append(text);
   store.setValue(kUnfinishedKey, days.join(' '));
   if (store.group() != kDefaultSection)
@@ -162,7 +162,7 @@ std::optional<failure> record_run_started(const std::string& canonical_root, dat
   return written(store);
 }
 
-std::optional<failure> record_day_served(const std::string& canonical_root, date day) {
+result<void> record_day_served(const std::string& canonical_root, date day) {
   QSettings store = open_store();
   store.beginGroup(section_of(canonical_root));
   QStringList later;

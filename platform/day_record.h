@@ -38,11 +38,11 @@ std::string canonical_root_path(const std::string& root_path);
 result<day_record> read_day_record(const std::string& canonical_root);
 
 // Notes that a run of `day` started on the root, and has not finished yet.
-std::optional<failure> record_run_started(const std::string& canonical_root, date day);
+result<void> record_run_started(const std::string& canonical_root, date day);
 
 // Notes that the run of `day` finished: the root is served through `day`, and
 // no earlier unfinished day is owed any more.
-std::optional<failure> record_day_served(const std::string& canonical_root, date day);
+result<void> record_day_served(const std::string& canonical_root, date day);
 
 // The settings file (or registry key) the record lives in, for reports.
 QString day_record_location();

@@ -109,7 +109,7 @@ QString numbered_path(const QString& folder, const QString& name, int number) {
 
 }  // namespace
 
-std::optional<failure> refusal_of_schedule(const QString& schedule) {
+result<void> refusal_of_schedule(const QString& schedule) {
   for (qsizetype i = 0; i < schedule.size(); ++i) {
     const QChar unit = schedule.at(i);
     if (unit.isHighSurrogate() && i + 1 < schedule.size() && schedule.at(i + 1).isLowSurrogate()) {
@@ -145,7 +145,7 @@ std::optional<failure> refusal_of_schedule(const QString& schedule) {
           QCoreApplication::translate("mj::writer::capsule_store",
                                       "A schedule name cannot hold \".\" as a folder of its own."));
   }
-  return std::nullopt;
+  return {};
 }
 
 QString schedule_folder_path(const QString& capsule_root, const QString& schedule) {
@@ -179,7 +179,7 @@ result<QString> usable_capsule_root(const QString& capsule_root) {
   return with_separator(QDir::toNativeSeparators(folder));
 }
 
-std::optional<failure> capsule_root_problem(const QString& capsule_root) {
+result<void> capsule_root_problem(const QString& capsule_root) {
   const QString shown = without_final_separators(capsule_root);
   const QFileInfo root(shown);
   if (root.exists()) {
@@ -195,7 +195,7 @@ std::optional<failure> capsule_root_problem(const QString& capsule_root) {
                                                       "The capsule root %1 cannot be written: "
                                                       "no message can be stored in it.")
                               .arg(shown));
-    return std::nullopt;
+    return {};
   }
   // Made when missing, one level: its parent must be a folder that can be written.
   const QFileInfo parent(root.absolutePath());
@@ -209,10 +209,10 @@ std::optional<failure> capsule_root_problem(const QString& capsule_root) {
                                                     "Cannot create the capsule root %1: the "
                                                     "folder %2 cannot be written.")
                             .arg(shown, QDir::toNativeSeparators(parent.filePath())));
-  return std::nullopt;
+  return {};
 }
 
-std::optional<failure> usable_schedule_folder(const QString& folder) {
+result<void> usable_schedule_folder(const QString& folder) {
   const QString shown = without_final_separators(folder);
   const fs::path path = to_native_path(folder);
   std::error_code error;
@@ -220,7 +220,7 @@ std::optional<failure> usable_schedule_folder(const QString& folder) {
   if (status.type() == fs::file_type::not_found) {
     error.clear();
     fs::create_directory(path, error);
-    if (!error) return std::nullopt;
+    if (!error) return {};
     return path_trouble(QCoreApplication::translate("mj::writer::capsule_store",
                                                     "Cannot create the schedule folder %1: %2")
                             .arg(shown, reason_of(error)));
@@ -267,7 +267,7 @@ std::optional<failure> usable_schedule_folder(const QString& folder) {
             "the marks (attrib -h -s -a), or choose another schedule name.")
             .arg(shown)
             .arg(*word));
-  return std::nullopt;
+  return {};
 }
 
 result<free_name> first_free_name(const QString& folder, const QString& name, int from) {
@@ -305,13 +305,15 @@ QByteArray message_file_content(const QString& message) {
 result<stored_message> store_message(const capsule_message& message, const QDateTime& stored_at,
                                      const store_hooks& hooks) {
   if (message.text.isEmpty()) return stored_message{store_outcome::empty_message, {}};
-  if (const std::optional<failure> refused = refusal_of_schedule(message.schedule)) return *refused;
+  if (const result<void> refused = refusal_of_schedule(message.schedule); !refused.ok())
+    return refused.error();
   const result<QString> root = usable_capsule_root(message.capsule_root);
   if (!root.ok()) return root.error();
   const QString folder = schedule_folder_path(*root, message.schedule);
   // An empty schedule text names the capsule root, which is ready now.
   if (folder != *root) {
-    if (const std::optional<failure> unusable = usable_schedule_folder(folder)) return *unusable;
+    if (const result<void> unusable = usable_schedule_folder(folder); !unusable.ok())
+      return unusable.error();
   }
   QString name = file_name_from_message(message.text);
   if (name.isEmpty()) name = date_time_file_name(stored_at);

@@ -57,7 +57,7 @@ result<stored_message> store_message(const capsule_message& message, const QDate
 // can: a control character (tab, line feed, CR, ESC, NUL ...), a broken
 // character, a "." or ".." part, or an absolute path. A final separator is
 // allowed and means the folder itself.
-std::optional<failure> refusal_of_schedule(const QString& schedule);
+result<void> refusal_of_schedule(const QString& schedule);
 
 // The folder path for `schedule` under `capsule_root` (which ends in a
 // separator): the schedule text is used as typed, with a separator added
@@ -76,7 +76,7 @@ result<QString> usable_capsule_root(const QString& capsule_root);
 // schedule folders: a missing one is created; a symbolic link, a read-only
 // folder (both passed over by the opener) and anything that is not a folder
 // are refused.
-std::optional<failure> usable_schedule_folder(const QString& folder);
+result<void> usable_schedule_folder(const QString& folder);
 
 struct free_name {
   QString path;
@@ -102,6 +102,6 @@ int remove_stale_staging(const QString& capsule_root);
 // separator), found without changing anything: it is a file, or it is
 // missing and cannot be made (its nearest existing folder is not a folder
 // or cannot be written). Nothing when storing can go ahead.
-std::optional<failure> capsule_root_problem(const QString& capsule_root);
+result<void> capsule_root_problem(const QString& capsule_root);
 
 }  // namespace mj::writer

@@ -264,8 +264,8 @@ TEST(UsableScheduleFolder, JudgesWhatIsThere) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
-    const std::optional<failure> f = usable_schedule_folder(c.folder);
-    EXPECT_EQ(f ? f->description : std::string(), c.failure.toStdString());
+    const result<void> made = usable_schedule_folder(c.folder);
+    EXPECT_EQ(made.ok() ? std::string() : made.error().description, c.failure.toStdString());
   }
   EXPECT_TRUE(fs::is_directory(native(root.path(u"EVERYDAY"_s))));
   EXPECT_FALSE(fs::exists(native(root.path(u"a"_s))));
@@ -323,8 +323,9 @@ TEST(RefusalOfSchedule, KeepsTheMessageInsideTheCapsuleAndNamesReadable) {
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.name);
-    const std::optional<failure> f = refusal_of_schedule(c.schedule);
-    EXPECT_EQ(f ? f->description : std::string("allowed"), c.refusal ? c.refusal : "allowed");
+    const result<void> refused = refusal_of_schedule(c.schedule);
+    EXPECT_EQ(refused.ok() ? std::string("allowed") : refused.error().description,
+              c.refusal ? c.refusal : "allowed");
   }
 }
 

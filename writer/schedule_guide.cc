@@ -189,8 +189,8 @@ schedule_reading read_schedule(const QString& schedule, wall_time now,
             QCoreApplication::translate("mj::writer::schedule_guide",
                                         "No schedule: opens at every run, from %1 on")
                 .arg(short_day(first_run, today))};
-  if (const std::optional<failure> refused = refusal_of_schedule(schedule))
-    return {schedule_outlook::refused, text_of(refused->description)};
+  if (const result<void> refused = refusal_of_schedule(schedule); !refused.ok())
+    return {schedule_outlook::refused, text_of(refused.error().description)};
   QString folder = schedule;
   while (!folder.isEmpty() && platform::is_path_separator(folder.back().unicode())) folder.chop(1);
   for (const QChar c : folder) {

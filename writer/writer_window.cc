@@ -278,8 +278,8 @@ void writer_window::showEvent(QShowEvent* event) {
 }
 
 void writer_window::report_unusable_root() {
-  if (const std::optional<failure> problem = capsule_root_problem(capsule_root_))
-    services_.report(QString::fromStdString(problem->description));
+  if (const result<void> problem = capsule_root_problem(capsule_root_); !problem.ok())
+    services_.report(QString::fromStdString(problem.error().description));
 }
 
 bool writer_window::holds_text() const { return !whole_text(message_edit_).trimmed().isEmpty(); }
