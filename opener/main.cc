@@ -3,6 +3,7 @@
 // (--explain, --next, --dry-run, --upcoming); otherwise it makes the opener's run.
 #include <QApplication>
 #include <QCoreApplication>
+#include <cstdlib>
 #include <iostream>
 
 #include "opener/dry_run.h"
@@ -13,6 +14,7 @@
 #include "opener/upcoming.h"
 #include "opener/upcoming_ics.h"
 #include "opener/watch.h"
+#include "platform/bus_thread.h"
 #include "platform/local_date.h"
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
@@ -88,9 +90,20 @@ int watch(int argc, char** argv, const QStringList& arguments) {
   mj::platform::quit_on_termination_request(0);
   const mj::tool_options options =
       mj::tool_options_parser().parse(arguments, mj::platform::local_date_today());
-  mj::day_watcher watcher(options.command_line, !options.quiet);
-  watcher.start();
-  return QApplication::exec();
+  int status = 0;
+  {
+    mj::day_watcher watcher(options.command_line, !options.quiet);
+    watcher.start();
+    status = QApplication::exec();
+  }
+  // A bus that went silent while Qt connected to it holds Qt's D-Bus
+  // thread, which Qt would wait for as the program ends: end without it.
+  if (!mj::platform::buses_settled()) {
+    std::cout.flush();
+    std::cerr.flush();
+    std::_Exit(status);
+  }
+  return status;
 }
 
 int run_tool(int argc, char** argv, const QStringList& arguments) {

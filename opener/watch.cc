@@ -89,6 +89,8 @@ day_watcher::day_watcher(std::string command_line, bool notify)
     arm_midnight();
     run_if_new_day(false);
   });
+  // The session bus first: the first run's notice may soon need it.
+  if (notify_) notices_ = std::make_unique<platform::desktop_notices>();
   // logind tells of sleep and wake-up on the system bus; without one, the
   // watch still works at midnight.
   platform::watch_wake_ups(this, [this] {
@@ -96,7 +98,6 @@ day_watcher::day_watcher(std::string command_line, bool notify)
     arm_midnight();
     run_if_new_day(false);
   });
-  if (notify_) notices_ = std::make_unique<platform::desktop_notices>();
   zone_id_ = current_zone_id();
   zone_watcher_.addPaths(kZoneFolders);
   connect(&zone_watcher_, &QFileSystemWatcher::directoryChanged, this,

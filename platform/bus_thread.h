@@ -1,15 +1,19 @@
 // SPDX-License-Identifier: MIT
-// A thread of its own for a program's D-Bus work. Qt connects to a bus, and
-// says hello to it, on one shared thread with a lock held, for as long as
-// the bus takes to answer (libdbus waits 25 seconds); a bus that takes the
-// connection and never answers would hold any thread that asked. Here only
-// this thread waits: the event loop of the windows and timers asks it by
-// queued calls and hears back by queued signals.
+// A thread of its own for a program's D-Bus work, and connections that
+// never wait long on a bus. Qt connects to a bus, and says hello to it, on
+// one thread it shares between all connections of the program; a bus that
+// takes the connection and never answers holds that thread for ever (libdbus
+// sets no limit while it authenticates), and with it every other bus
+// connection of the program and any thread that asks. So a bus is first
+// asked, with a limit, whether it answers at all, and Qt connects only to
+// one that does; and the asking happens here, never on the thread of the
+// windows and timers, which hears back by queued signals.
 #pragma once
 
 #include <QDBusConnection>
 #include <QString>
 #include <chrono>
+#include <optional>
 
 class QObject;
 class QThread;
@@ -20,24 +24,22 @@ namespace mj::platform {
 inline constexpr std::chrono::milliseconds kBusAnswerLimit{2000};
 
 // The thread, started on first use and kept to the program's end (it is
-// never waited for: it may be held by a bus that does not answer).
+// never waited for).
 QThread* bus_thread();
 
 // Moves `worker` (without a parent) to the bus thread; it is deleted there
 // when `owner` is destroyed.
 void move_to_bus_thread(QObject* worker, QObject* owner);
 
-// Whether every bus connection asked for has been answered or refused, so
-// that the program may end the usual way; false while one is still waited
-// for on the bus thread.
-bool buses_settled();
-
-// Writes the one stderr line that says the bus `type` did not answer within
-// kBusAnswerLimit.
-void tell_silent_bus(QDBusConnection::BusType type);
-
 // Connects to the bus `type` under the connection name `name`; call it on
-// the bus thread. Counts for buses_settled() while it waits.
-QDBusConnection connect_to_bus(QDBusConnection::BusType type, const QString& name);
+// the bus thread. Nothing when there is no such bus, or when it did not
+// answer within kBusAnswerLimit (one line on stderr says so then).
+std::optional<QDBusConnection> connect_to_bus(QDBusConnection::BusType type,
+                                              const QString& name);
+
+// Whether no bus connection is being waited for, so that the program may
+// end the usual way: Qt's D-Bus waits, as the program ends, for the thread
+// that a bus turned silent mid-connection still holds. False then.
+bool buses_settled();
 
 }  // namespace mj::platform

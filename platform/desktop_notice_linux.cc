@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVariantMap>
 #include <map>
+#include <optional>
 
 #include "platform/bus_thread.h"
 #include "platform/desktop_notice.h"
@@ -28,17 +29,17 @@ class notice_sender : public QObject {
  public slots:
   void connect_bus() {
     bus_ = connect_to_bus(QDBusConnection::SessionBus, QStringLiteral("morrowjar_notices"));
-    emit answered(bus_.isConnected());
-    if (!bus_.isConnected()) return;
+    emit answered(bus_.has_value());
+    if (!bus_) return;
     // Any sender: matching on the server's well-known name would make Qt
     // ask the bus who owns it, and wait for the answer.
-    bus_.connect(QString(), kPath, kService, QStringLiteral("ActionInvoked"), this,
+    bus_->connect(QString(), kPath, kService, QStringLiteral("ActionInvoked"), this,
                  SLOT(on_action_invoked(uint, QString)));
   }
 
   void send(quint64 ticket, const QString& summary, const QString& body,
             const QString& action_label) {
-    if (!bus_.isConnected()) {
+    if (!bus_) {
       emit sent(ticket, false, 0);
       return;
     }
@@ -49,7 +50,7 @@ class notice_sender : public QObject {
     call << QStringLiteral("Morrowjar") << 0u << QStringLiteral("morrowjar") << summary << body
          << actions << QVariantMap() << -1;
     auto* watcher = new QDBusPendingCallWatcher(
-        bus_.asyncCall(call, static_cast<int>(kNoticeAnswerLimit.count())), this);
+        bus_->asyncCall(call, static_cast<int>(kNoticeAnswerLimit.count())), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, ticket] {
       const QDBusPendingReply<uint> reply = *watcher;
       emit sent(ticket, !reply.isError(), reply.isError() ? 0u : reply.value());
@@ -65,7 +66,7 @@ class notice_sender : public QObject {
   void action_invoked(uint id, const QString& action);
 
  private:
-  QDBusConnection bus_{QString()};
+  std::optional<QDBusConnection> bus_;
 };
 
 }  // namespace
@@ -75,7 +76,7 @@ class notice_sender : public QObject {
 struct desktop_notices::state {
   QObject context;
   notice_sender* sender = nullptr;
-  enum class bus_state { connecting, connected, absent, silent } bus = bus_state::connecting;
+  enum class bus_state { connecting, connected, absent } bus = bus_state::connecting;
   quint64 next_ticket = 1;
   struct waiting {
     std::function<void(bool)> taken;
@@ -114,11 +115,6 @@ desktop_notices::desktop_notices() : state_(std::make_unique<state>()) {
                      s->offered_action = nullptr;
                      if (act) act();
                    });
-  QTimer::singleShot(kBusAnswerLimit, &s->context, [s] {
-    if (s->bus != state::bus_state::connecting) return;
-    s->bus = state::bus_state::silent;
-    tell_silent_bus(QDBusConnection::SessionBus);
-  });
   move_to_bus_thread(s->sender, &s->context);
   QMetaObject::invokeMethod(s->sender, &notice_sender::connect_bus, Qt::QueuedConnection);
 }
@@ -129,7 +125,7 @@ void desktop_notices::send(desktop_notice notice, std::function<void(bool taken)
   state* s = state_.get();
   const quint64 ticket = s->next_ticket++;
   s->waiting_for_answer[ticket] = {std::move(taken), std::move(notice.on_action)};
-  if (s->bus == state::bus_state::absent || s->bus == state::bus_state::silent) {
+  if (s->bus == state::bus_state::absent) {
     QTimer::singleShot(0, &s->context, [s, ticket] { s->answer(ticket, false, 0); });
     return;
   }

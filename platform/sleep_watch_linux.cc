@@ -3,8 +3,6 @@
 
 #include <QDBusConnection>
 #include <QObject>
-#include <QTimer>
-#include <memory>
 
 #include "platform/bus_thread.h"
 
@@ -19,13 +17,12 @@ class wake_listener : public QObject {
 
  public slots:
   void listen() {
-    QDBusConnection bus = connect_to_bus(QDBusConnection::SystemBus,
-                                         QStringLiteral("morrowjar_sleep_watch"));
-    emit answered();
-    if (!bus.isConnected()) return;
+    std::optional<QDBusConnection> bus =
+        connect_to_bus(QDBusConnection::SystemBus, QStringLiteral("morrowjar_sleep_watch"));
+    if (!bus) return;
     // Any sender: matching on logind's well-known name would make Qt ask
     // the bus who owns it, and wait for the answer.
-    bus.connect(QString(), QStringLiteral("/org/freedesktop/login1"),
+    bus->connect(QString(), QStringLiteral("/org/freedesktop/login1"),
                 QStringLiteral("org.freedesktop.login1.Manager"),
                 QStringLiteral("PrepareForSleep"), this, SLOT(on_prepare_for_sleep(bool)));
   }
@@ -35,7 +32,6 @@ class wake_listener : public QObject {
   }
 
  signals:
-  void answered();
   void woke();
 };
 
@@ -43,12 +39,7 @@ class wake_listener : public QObject {
 
 void watch_wake_ups(QObject* owner, std::function<void()> on_wake) {
   auto* listener = new wake_listener;
-  auto answered = std::make_shared<bool>(false);
-  QObject::connect(listener, &wake_listener::answered, owner, [answered] { *answered = true; });
   QObject::connect(listener, &wake_listener::woke, owner, std::move(on_wake));
-  QTimer::singleShot(kBusAnswerLimit, owner, [answered] {
-    if (!*answered) tell_silent_bus(QDBusConnection::SystemBus);
-  });
   move_to_bus_thread(listener, owner);
   QMetaObject::invokeMethod(listener, &wake_listener::listen, Qt::QueuedConnection);
 }

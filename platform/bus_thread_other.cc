@@ -1,0 +1,9 @@
+// SPDX-License-Identifier: MIT
+#include "platform/bus_thread.h"
+
+namespace mj::platform {
+
+// No bus is used here.
+bool buses_settled() { return true; }
+
+}  // namespace mj::platform
