@@ -82,6 +82,7 @@ int upcoming(const mj::tool_options& options) {
 // Stays running and makes the opener's run at each change of day.
 int watch(int argc, char** argv, const QStringList& arguments) {
   mj::platform::use_offscreen_without_display();
+  mj::platform::hide_silent_session_bus();
   QApplication app(argc, argv);
   QApplication::setApplicationName("m_jar");
   QApplication::setQuitOnLastWindowClosed(false);
@@ -151,6 +152,7 @@ int main(int argc, char** argv) {
   const QStringList arguments = arguments_of(argc, argv);
   if (mj::is_tool_mode(arguments)) return run_tool(argc, argv, arguments);
   mj::platform::use_offscreen_without_display();
+  mj::platform::hide_silent_session_bus();
   QApplication app(argc, argv);
   QApplication::setApplicationName("m_jar");
   // Wayland desktops match the window to its desktop entry by this name.

@@ -37,6 +37,14 @@ void move_to_bus_thread(QObject* worker, QObject* owner);
 std::optional<QDBusConnection> connect_to_bus(QDBusConnection::BusType type,
                                               const QString& name);
 
+// Call before a program with windows makes its QApplication. Qt's windows
+// connect to the session bus themselves, on their own thread, for the
+// accessibility services; a session bus that takes the connection and never
+// answers would hold them for ever. One that does not answer within
+// kBusAnswerLimit is told on stderr and hidden from Qt, which then goes on
+// without it. A bus that answers costs one round trip.
+void hide_silent_session_bus();
+
 // Whether no bus connection is being waited for, so that the program may
 // end the usual way: Qt's D-Bus waits, as the program ends, for the thread
 // that a bus turned silent mid-connection still holds. False then.

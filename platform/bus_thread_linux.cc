@@ -119,4 +119,11 @@ std::optional<QDBusConnection> connect_to_bus(QDBusConnection::BusType type,
 
 bool buses_settled() { return connections_waited_for.load() == 0; }
 
+void hide_silent_session_bus() {
+  if (ask_bus(QDBusConnection::SessionBus) != bus_answer::silent) return;
+  tell_silent_bus(QDBusConnection::SessionBus);
+  // An address where no bus can be: connecting to it fails at once.
+  qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/dev/null/silent-session-bus");
+}
+
 }  // namespace mj::platform

@@ -6,4 +6,6 @@ namespace mj::platform {
 // No bus is used here.
 bool buses_settled() { return true; }
 
+void hide_silent_session_bus() {}
+
 }  // namespace mj::platform

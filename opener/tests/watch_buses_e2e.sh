@@ -67,7 +67,7 @@ start_watch() {  # ARGUMENT...
   pids+=($watcher)
 }
 
-deaf() {
+start_deaf_socket() {
   # Takes every connection and keeps it open without reading or writing.
   python3 - "$tmp/deaf.socket" <<'PY' &
 import socket, sys
@@ -80,6 +80,10 @@ while True:
 PY
   pids+=($!)
   wait_for 5 test -S "$tmp/deaf.socket" || { echo "FAIL: the deaf socket did not come"; exit 1; }
+}
+
+deaf() {
+  start_deaf_socket
   cat >"$tmp/bin/xdg-open" <<STUB
 #!/bin/sh
 printf '%s\n' "\$1" >>"$log"
@@ -130,12 +134,34 @@ STUB
   chmod +x "$tmp/bin/xdg-open"
   echo message >"$capsule/root.txt"
   set_time "2031-03-12 10:00:00"
-  box_shown() { xdotool search --onlyvisible --pid "$watcher" --name '^Morrowjar$' >/dev/null 2>&1; }
+  box_of() { xdotool search --onlyvisible --pid "$1" --name '^Morrowjar$' >/dev/null 2>&1; }
+  box_shown() { box_of "$watcher"; }
   no_box() { ! box_shown; }
   end_watch() {
     kill -TERM "$watcher" 2>/dev/null
     ended_in_time "$watcher" >/dev/null || kill -KILL "$watcher" 2>/dev/null
   }
+
+  # 0. A session bus that never answers: Qt's windows would wait on it for
+  #    ever (for the accessibility services); the run still ends within
+  #    seconds, the plain run too, and the problem shows in the box.
+  start_deaf_socket
+  local real_session_bus=$SESSION_BUS
+  SESSION_BUS=unix:path=$tmp/deaf.socket
+  start_watch
+  check "a deaf session bus with a display: the login run opens its file" \
+    wait_for 10 opened_times root.txt 1
+  check "a deaf session bus with a display: the problem shows in a box" wait_for 15 box_shown
+  end_watch
+  env PATH="$tmp/bin:$PATH" XDG_CONFIG_HOME="$config" XDG_RUNTIME_DIR="$tmp/runtime" \
+    DBUS_SESSION_BUS_ADDRESS="$SESSION_BUS" DBUS_SYSTEM_BUS_ADDRESS="$SYSTEM_BUS" \
+    "$m_jar" 0 "$capsule" 2>/dev/null &
+  local plain=$!
+  pids+=($plain)
+  check "a deaf session bus with a display: a plain run gets to its box" \
+    wait_for 15 box_of "$plain"
+  kill -KILL "$plain" 2>/dev/null
+  SESSION_BUS=$real_session_bus
 
   # 1. No notification server on the session bus: the box.
   start_watch
