@@ -41,8 +41,7 @@ QByteArray current_zone_id() {
 qint64 until_next_day() {
   const QDateTime now = QDateTime::currentDateTimeUtc();
   QTimeZone zone = QTimeZone::systemTimeZone();
-  if (!zone.isValid())
-    zone = QTimeZone(QDateTime::currentDateTime().offsetFromUtc());
+  if (!zone.isValid()) zone = QTimeZone(QDateTime::currentDateTime().offsetFromUtc());
   const QDateTime next = platform::next_day_start(now, zone);
   // A second late, so that the day has surely changed when the timer fires
   // (a very coarse timer may fire half a second early).
@@ -127,8 +126,9 @@ void day_watcher::run_if_new_day(bool first) {
   }
   login_run_ = first;
   busy_retry_.stop();
-  // No boxes from a program nobody started by hand: problems go to the
-  // journal (stderr) and into the notification.
+  // No boxes during the run: problems go to the journal (stderr) and into
+  // the notification; only the login run's show in a box, at its end, when
+  // no notification server takes its notice.
   run_ = std::make_unique<run_window>(false);
   connect(run_.get(), &run_window::finished, this, &day_watcher::on_run_finished,
           Qt::QueuedConnection);
@@ -184,8 +184,7 @@ void day_watcher::on_run_finished() {
   run_.release()->deleteLater();
   if (notify_ && (!summary.empty() || !body.empty()))
     notify_desktop(summary.empty() ? localized("mj::watch", "Morrowjar met a problem") : summary,
-                   body, passed_over,
-                   login_run_ ? problems_of_run : std::vector<failure>());
+                   body, passed_over, login_run_ ? problems_of_run : std::vector<failure>());
   arm_midnight();
   // A run that went on over midnight served the day it began: the new day
   // gets its own run now, not a day later.

@@ -34,8 +34,7 @@ void move_to_bus_thread(QObject* worker, QObject* owner);
 // Connects to the bus `type` under the connection name `name`; call it on
 // the bus thread. Nothing when there is no such bus, or when it did not
 // answer within kBusAnswerLimit (one line on stderr says so then).
-std::optional<QDBusConnection> connect_to_bus(QDBusConnection::BusType type,
-                                              const QString& name);
+std::optional<QDBusConnection> connect_to_bus(QDBusConnection::BusType type, const QString& name);
 
 // Call before a program with windows makes its QApplication. Qt's windows
 // connect to the session bus themselves, on their own thread, for the

@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include "platform/bus_thread.h"
-
 #include <systemd/sd-bus.h>
 
 #include <QObject>
@@ -12,6 +10,7 @@
 #include <string>
 
 #include "base/wording.h"
+#include "platform/bus_thread.h"
 
 namespace mj::platform {
 
@@ -26,8 +25,7 @@ enum class bus_answer { answers, absent, silent };
 // the waiting is in the loop below, which has a deadline.
 bus_answer ask_bus(QDBusConnection::BusType type) {
   sd_bus* bus = nullptr;
-  if ((type == QDBusConnection::SystemBus ? sd_bus_open_system(&bus) : sd_bus_open_user(&bus)) <
-      0)
+  if ((type == QDBusConnection::SystemBus ? sd_bus_open_system(&bus) : sd_bus_open_user(&bus)) < 0)
     return bus_answer::absent;
   int outcome = 0;  // 0 waiting, 1 answered, -1 refused
   const auto on_reply = [](sd_bus_message* reply, void* state, sd_bus_error*) {
@@ -66,15 +64,15 @@ bus_answer ask_bus(QDBusConnection::BusType type) {
 }
 
 void tell_silent_bus(QDBusConnection::BusType type) {
-  const std::string line = fill(
-      type == QDBusConnection::SystemBus
-          ? localized("mj::platform::bus",
-                      "%1: the system bus took the connection but did not answer within %2 "
-                      "seconds; going on without it (no runs on waking from sleep).")
-          : localized("mj::platform::bus",
-                      "%1: the session bus took the connection but did not answer within %2 "
-                      "seconds; going on without it (no desktop notifications)."),
-      {program_invocation_short_name, std::to_string(kBusAnswerLimit.count() / 1000)});
+  const std::string line =
+      fill(type == QDBusConnection::SystemBus
+               ? localized("mj::platform::bus",
+                           "%1: the system bus took the connection but did not answer within %2 "
+                           "seconds; going on without it (no runs on waking from sleep).")
+               : localized("mj::platform::bus",
+                           "%1: the session bus took the connection but did not answer within %2 "
+                           "seconds; going on without it (no desktop notifications)."),
+           {program_invocation_short_name, std::to_string(kBusAnswerLimit.count() / 1000)});
   std::fprintf(stderr, "%s\n", line.c_str());
   std::fflush(stderr);
 }
@@ -93,12 +91,10 @@ QThread* bus_thread() {
 
 void move_to_bus_thread(QObject* worker, QObject* owner) {
   worker->moveToThread(bus_thread());
-  QObject::connect(owner, &QObject::destroyed, worker, &QObject::deleteLater,
-                   Qt::DirectConnection);
+  QObject::connect(owner, &QObject::destroyed, worker, &QObject::deleteLater, Qt::DirectConnection);
 }
 
-std::optional<QDBusConnection> connect_to_bus(QDBusConnection::BusType type,
-                                              const QString& name) {
+std::optional<QDBusConnection> connect_to_bus(QDBusConnection::BusType type, const QString& name) {
   ++connections_waited_for;
   std::optional<QDBusConnection> connected;
   switch (ask_bus(type)) {

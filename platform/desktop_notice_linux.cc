@@ -34,7 +34,7 @@ class notice_sender : public QObject {
     // Any sender: matching on the server's well-known name would make Qt
     // ask the bus who owns it, and wait for the answer.
     bus_->connect(QString(), kPath, kService, QStringLiteral("ActionInvoked"), this,
-                 SLOT(on_action_invoked(uint, QString)));
+                  SLOT(on_action_invoked(uint, QString)));
   }
 
   void send(quint64 ticket, const QString& summary, const QString& body,
@@ -45,8 +45,8 @@ class notice_sender : public QObject {
     }
     QStringList actions;
     if (!action_label.isEmpty()) actions << kActionKey << action_label;
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, kPath, kService,
-                                                       QStringLiteral("Notify"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kService, kPath, kService, QStringLiteral("Notify"));
     call << QStringLiteral("Morrowjar") << 0u << QStringLiteral("morrowjar") << summary << body
          << actions << QVariantMap() << -1;
     auto* watcher = new QDBusPendingCallWatcher(
@@ -129,8 +129,7 @@ void desktop_notices::send(desktop_notice notice, std::function<void(bool taken)
     QTimer::singleShot(0, &s->context, [s, ticket] { s->answer(ticket, false, 0); });
     return;
   }
-  QTimer::singleShot(kNoticeAnswerLimit, &s->context,
-                     [s, ticket] { s->answer(ticket, false, 0); });
+  QTimer::singleShot(kNoticeAnswerLimit, &s->context, [s, ticket] { s->answer(ticket, false, 0); });
   QMetaObject::invokeMethod(
       s->sender,
       [sender = s->sender, ticket, summary = QString::fromStdString(notice.summary),

@@ -21,15 +21,15 @@ QDateTime next_day_start(const QDateTime& now, const QTimeZone& zone_given) {
   // zone's transitions; the day starts in the first period that reaches
   // tomorrow's midnight, at that midnight or, when the period begins past
   // it (a skipped midnight), at the period's start. Three days hold any day.
-  const QTimeZone::OffsetDataList transitions =
-      zone.hasTransitions() ? zone.transitions(now_utc, now_utc.addDays(3))
-                            : QTimeZone::OffsetDataList();
+  const QTimeZone::OffsetDataList transitions = zone.hasTransitions()
+                                                    ? zone.transitions(now_utc, now_utc.addDays(3))
+                                                    : QTimeZone::OffsetDataList();
   qint64 period_start = now_ms;
   int offset_s = zone.offsetFromUtc(now_utc);
   for (qsizetype i = 0;; ++i) {
     const bool last = i >= transitions.size();
-    const qint64 period_end = last ? std::numeric_limits<qint64>::max()
-                                   : transitions[i].atUtc.toMSecsSinceEpoch();
+    const qint64 period_end =
+        last ? std::numeric_limits<qint64>::max() : transitions[i].atUtc.toMSecsSinceEpoch();
     const qint64 start = std::max(period_start, midnight_on_wall - offset_s * qint64{1000});
     if (start < period_end && start > now_ms)
       return QDateTime::fromMSecsSinceEpoch(start, QTimeZone::utc());

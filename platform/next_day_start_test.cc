@@ -56,12 +56,12 @@ const next_day_case kCases[] = {
     // Clocks set back from 00:59:59 to 00:00: midnight comes twice. The day
     // begins at the first; from the repeated hour on, the next day is the
     // one after.
-    {"Havana, midnight twice, the evening before", "America/Havana",
-     "2027-11-06T20:00:00-04:00", "2027-11-07T00:00:00-04:00"},
+    {"Havana, midnight twice, the evening before", "America/Havana", "2027-11-06T20:00:00-04:00",
+     "2027-11-07T00:00:00-04:00"},
     {"Havana, midnight twice, in the first hour after it", "America/Havana",
      "2027-11-07T00:30:00-04:00", "2027-11-08T00:00:00-05:00"},
-    {"Havana, midnight twice, in the repeated hour", "America/Havana",
-     "2027-11-07T00:30:00-05:00", "2027-11-08T00:00:00-05:00"},
+    {"Havana, midnight twice, in the repeated hour", "America/Havana", "2027-11-07T00:30:00-05:00",
+     "2027-11-08T00:00:00-05:00"},
     // A whole day skipped: Samoa went from 29 to 31 December 2011.
     {"Apia, the skipped 30 December", "Pacific/Apia", "2011-12-29T12:00:00-10:00",
      "2011-12-31T00:00:00+14:00"},
@@ -70,8 +70,8 @@ const next_day_case kCases[] = {
      "2027-06-11T00:00:00+02:00"},
     {"Berlin, the night of the spring change at 02:00", "Europe/Berlin",
      "2027-03-27T23:00:00+01:00", "2027-03-28T00:00:00+01:00"},
-    {"Berlin, the day of the spring change: 23 hours", "Europe/Berlin",
-     "2027-03-28T00:00:00+01:00", "2027-03-29T00:00:00+02:00"},
+    {"Berlin, the day of the spring change: 23 hours", "Europe/Berlin", "2027-03-28T00:00:00+01:00",
+     "2027-03-29T00:00:00+02:00"},
     {"Berlin, the last millisecond of a day", "Europe/Berlin", "2027-06-10T23:59:59.999+02:00",
      "2027-06-11T00:00:00+02:00"},
     {"UTC, 31 December", "UTC", "2026-12-31T23:00:00Z", "2027-01-01T00:00:00Z"},

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "platform/sleep_watch.h"
-
 #include <QDBusConnection>
 #include <QObject>
 
 #include "platform/bus_thread.h"
+#include "platform/sleep_watch.h"
 
 namespace mj::platform {
 
@@ -23,8 +22,8 @@ class wake_listener : public QObject {
     // Any sender: matching on logind's well-known name would make Qt ask
     // the bus who owns it, and wait for the answer.
     bus->connect(QString(), QStringLiteral("/org/freedesktop/login1"),
-                QStringLiteral("org.freedesktop.login1.Manager"),
-                QStringLiteral("PrepareForSleep"), this, SLOT(on_prepare_for_sleep(bool)));
+                 QStringLiteral("org.freedesktop.login1.Manager"),
+                 QStringLiteral("PrepareForSleep"), this, SLOT(on_prepare_for_sleep(bool)));
   }
 
   void on_prepare_for_sleep(bool going_to_sleep) {
