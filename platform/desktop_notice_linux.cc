@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QDBusConnection>
+#include <QDBusContext>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -23,7 +24,7 @@ const QString kActionKey = QStringLiteral("open");
 
 // Lives on the bus thread: connects to the session bus there, sends the
 // notices and passes the answers and chosen actions on.
-class notice_sender : public QObject {
+class notice_sender : public QObject, protected QDBusContext {
   Q_OBJECT
 
  public slots:
@@ -53,12 +54,17 @@ class notice_sender : public QObject {
         bus_->asyncCall(call, static_cast<int>(kNoticeAnswerLimit.count())), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, watcher, ticket] {
       const QDBusPendingReply<uint> reply = *watcher;
+      if (!reply.isError()) server_ = reply.reply().service();
       emit sent(ticket, !reply.isError(), reply.isError() ? 0u : reply.value());
       watcher->deleteLater();
     });
   }
 
-  void on_action_invoked(uint id, const QString& action) { emit action_invoked(id, action); }
+  // Only from the server that took the notices: another program on the bus
+  // cannot open the messages by sending the signal.
+  void on_action_invoked(uint id, const QString& action) {
+    if (calledFromDBus() && message().service() == server_) emit action_invoked(id, action);
+  }
 
  signals:
   void answered(bool connected);
@@ -67,6 +73,7 @@ class notice_sender : public QObject {
 
  private:
   std::optional<QDBusConnection> bus_;
+  QString server_;  // the unique name of the server that answered last
 };
 
 }  // namespace

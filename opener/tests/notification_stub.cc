@@ -3,7 +3,9 @@
 // org.freedesktop.Notifications on the session bus and writes each
 // notification it is sent as one line "SUMMARY|BODY" to the file it is given.
 // With --silent as its second argument it writes the line but never answers
-// the call, as a notification server that hangs.
+// the call, as a notification server that hangs. Its method Choose(id,
+// action) stands for a person choosing an action of a notice: it sends
+// ActionInvoked.
 #include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusContext>
@@ -29,6 +31,11 @@ class notification_stub : public QObject, protected QDBusContext {
     return ++last_id_;
   }
 
+  void Choose(uint id, const QString& action) { emit ActionInvoked(id, action); }
+
+ signals:
+  void ActionInvoked(uint id, const QString& action_key);
+
  private:
   QString log_;
   bool silent_;
@@ -42,7 +49,7 @@ int main(int argc, char** argv) {
                          argc == 3 && QByteArray(argv[2]) == "--silent");
   QDBusConnection bus = QDBusConnection::sessionBus();
   if (!bus.registerObject("/org/freedesktop/Notifications", &stub,
-                          QDBusConnection::ExportAllSlots) ||
+                          QDBusConnection::ExportAllSlots | QDBusConnection::ExportAllSignals) ||
       !bus.registerService("org.freedesktop.Notifications"))
     return 1;
   return QCoreApplication::exec();

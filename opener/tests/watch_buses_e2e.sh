@@ -195,11 +195,59 @@ STUB
   end_watch
 }
 
+action() {
+  dbus-daemon --session --nofork --print-address=1 >"$tmp/session.address" 2>/dev/null &
+  pids+=($!)
+  wait_for 5 test -s "$tmp/session.address" || { echo "FAIL: dbus-daemon did not start"; exit 1; }
+  SESSION_BUS=$(head -n1 "$tmp/session.address")
+  SYSTEM_BUS=unix:path=$tmp/no-system-bus
+  DBUS_SESSION_BUS_ADDRESS=$SESSION_BUS "$stub" "$notices" &
+  pids+=($!)
+  cat >"$tmp/bin/xdg-open" <<STUB
+#!/bin/sh
+printf '%s\n' "\$1" >>"$log"
+STUB
+  chmod +x "$tmp/bin/xdg-open"
+  # Served through the 10th; the note of the 10th came due on the 11th, a
+  # day without a run, and TOMORROW has no "+": it is passed over on the 12th.
+  echo message >"$capsule/TOMORROW/passed.txt"
+  touch -d "2031-03-10 12:00" "$capsule/TOMORROW/passed.txt"
+  write_record "$config/M_Jar.conf" "$capsule" 2031/03/10
+  set_time "2031-03-12 10:00:00"
+  unset DISPLAY WAYLAND_DISPLAY
+  server_up() {
+    dbus-send --bus="$SESSION_BUS" --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+      org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications 2>/dev/null |
+      grep -q 'boolean true'
+  }
+  wait_for 5 server_up || { echo "FAIL: the stand-in notification server did not start"; exit 1; }
+  QT_QPA_PLATFORM=offscreen start_watch
+  check "the notice tells of the passed-over message" wait_for 10 grep -q "passed.txt" "$notices"
+  check "the passed-over message is not opened unasked" test "$(count_opened passed.txt)" == 0
+  # Another program on the bus sends the signal: nothing opens.
+  dbus-send --bus="$SESSION_BUS" --type=signal /org/freedesktop/Notifications \
+    org.freedesktop.Notifications.ActionInvoked uint32:1 string:open
+  sleep 1  # the signal has had its time
+  check "the signal of another program opens nothing" test "$(count_opened passed.txt)" == 0
+  # The server that took the notice (numbered from 1) sends it.
+  choose() {
+    dbus-send --bus="$SESSION_BUS" --print-reply --dest=org.freedesktop.Notifications \
+      /org/freedesktop/Notifications org.freedesktop.Notifications.Choose uint32:1 string:open \
+      >/dev/null
+  }
+  choose
+  check "choosing Open opens it" wait_for 10 opened_times passed.txt 1
+  choose
+  sleep 1  # a second choice has had its time
+  check "the offer counts once" test "$(count_opened passed.txt)" == 1
+}
+
 case "$part" in
   deaf) deaf ;;
   notices) notices ;;
+  action) action ;;
   *)
-    echo "usage: $0 deaf|notices" >&2
+    echo "usage: $0 deaf|notices|action" >&2
     exit 2
     ;;
 esac
