@@ -19,13 +19,14 @@ package_build_dir=${MORROWJAR_PACKAGE_BUILD_DIR:-build-deb}
 
 # Building m_jar and m_jarin (with their translations: Qt's Linguist tools;
 # libical for m_jar's calendar export, which brings libicu-dev along, about
-# 12 MB to download), and running them (Qt's own translations; xdg-open hands
-# over the files).
+# 12 MB to download; libsystemd's sd-bus, with which m_jar asks a bus, within a
+# time limit, whether it answers), and running them (Qt's own translations;
+# xdg-open hands over the files).
 run_packages=(
   g++ cmake ninja-build
   qt6-base-dev libgl-dev libx11-dev
   qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
-  libical-dev
+  libical-dev libsystemd-dev pkg-config
   xdg-utils
 )
 # The test suite and the checks after it: GoogleTest, a private X server and
@@ -34,7 +35,8 @@ run_packages=(
 # entries, metainfo, icons and package, clang with its sanitizer runtimes and
 # llvm-symbolizer (package llvm, which names the functions in the sanitizers'
 # reports) for the fuzzer and the sanitizer build, MinGW-w64 and Wine for the
-# Windows check.
+# Windows check. netpbm turns the private X server's screen into the
+# screenshots (tools/take_screenshot.sh).
 test_packages=(
   pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-qpa-plugins
   faketime xvfb xauth xdotool util-linux procps dbus-daemon dbus-bin time python3-icalendar
@@ -42,6 +44,7 @@ test_packages=(
   dpkg-dev file lintian
   clang libclang-rt-14-dev llvm
   g++-mingw-w64-x86-64-posix googletest wine wine64
+  netpbm
 )
 # cpack's DEB generator (dpkg-shlibdeps finds the libraries with file), and lintian.
 package_packages=(dpkg-dev file lintian)

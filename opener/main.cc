@@ -3,6 +3,7 @@
 // (--explain, --next, --dry-run, --upcoming); otherwise it makes the opener's run.
 #include <QApplication>
 #include <QCoreApplication>
+#include <cstdlib>
 #include <iostream>
 
 #include "opener/dry_run.h"
@@ -13,6 +14,7 @@
 #include "opener/upcoming.h"
 #include "opener/upcoming_ics.h"
 #include "opener/watch.h"
+#include "platform/bus_thread.h"
 #include "platform/local_date.h"
 #include "platform/message_box.h"
 #include "platform/settings_store.h"
@@ -80,6 +82,7 @@ int upcoming(const mj::tool_options& options) {
 // Stays running and makes the opener's run at each change of day.
 int watch(int argc, char** argv, const QStringList& arguments) {
   mj::platform::use_offscreen_without_display();
+  mj::platform::hide_silent_session_bus();
   QApplication app(argc, argv);
   QApplication::setApplicationName("m_jar");
   QApplication::setQuitOnLastWindowClosed(false);
@@ -88,9 +91,20 @@ int watch(int argc, char** argv, const QStringList& arguments) {
   mj::platform::quit_on_termination_request(0);
   const mj::tool_options options =
       mj::tool_options_parser().parse(arguments, mj::platform::local_date_today());
-  mj::day_watcher watcher(options.command_line, !options.quiet);
-  watcher.start();
-  return QApplication::exec();
+  int status = 0;
+  {
+    mj::day_watcher watcher(options.command_line, !options.quiet);
+    watcher.start();
+    status = QApplication::exec();
+  }
+  // A bus that went silent while Qt connected to it holds Qt's D-Bus
+  // thread, which Qt would wait for as the program ends: end without it.
+  if (!mj::platform::buses_settled()) {
+    std::cout.flush();
+    std::cerr.flush();
+    std::_Exit(status);
+  }
+  return status;
 }
 
 int run_tool(int argc, char** argv, const QStringList& arguments) {
@@ -138,6 +152,7 @@ int main(int argc, char** argv) {
   const QStringList arguments = arguments_of(argc, argv);
   if (mj::is_tool_mode(arguments)) return run_tool(argc, argv, arguments);
   mj::platform::use_offscreen_without_display();
+  mj::platform::hide_silent_session_bus();
   QApplication app(argc, argv);
   QApplication::setApplicationName("m_jar");
   // Wayland desktops match the window to its desktop entry by this name.

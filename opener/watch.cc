@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "opener/watch.h"
 
-#include <QDBusConnection>
-#include <QDBusInterface>
-#include <QDBusPendingCallWatcher>
-#include <QDBusPendingReply>
 #include <QDateTime>
+#include <QGuiApplication>
+#include <QLoggingCategory>
 #include <QTimeZone>
 #include <ctime>
 #include <filesystem>
@@ -17,8 +15,14 @@
 #include "platform/clock_changes.h"
 #include "platform/hand_over.h"
 #include "platform/local_date.h"
+#include "platform/next_day_start.h"
+#include "platform/sleep_watch.h"
 
 namespace mj {
+
+// Each wait for the next day and each wake-up, for QT_LOGGING_RULES=
+// "morrowjar.watch.debug=true": how a watch spends its days can be checked.
+Q_LOGGING_CATEGORY(watch_log, "morrowjar.watch", QtWarningMsg)
 
 namespace {
 
@@ -31,12 +35,20 @@ QByteArray current_zone_id() {
   return QTimeZone::systemTimeZoneId();
 }
 
-// Milliseconds from now to just after the next local midnight.
-qint64 until_next_midnight() {
-  const QDateTime now = QDateTime::currentDateTime();
-  const QDateTime midnight(now.date().addDays(1), QTime(0, 0));
-  // A second late, so that the day has surely changed when the timer fires.
-  return std::max<qint64>(now.msecsTo(midnight), 0) + 1000;
+// Milliseconds from now to just after the next day begins in the local
+// zone: local midnight, or the instant the clocks jump past a midnight they
+// skip.
+qint64 until_next_day() {
+  const QDateTime now = QDateTime::currentDateTimeUtc();
+  QTimeZone zone = QTimeZone::systemTimeZone();
+  if (!zone.isValid()) zone = QTimeZone(QDateTime::currentDateTime().offsetFromUtc());
+  const QDateTime next = platform::next_day_start(now, zone);
+  // A second late, so that the day has surely changed when the timer fires
+  // (a very coarse timer may fire half a second early).
+  const qint64 wait_ms = std::max<qint64>(now.msecsTo(next), 0) + 1000;
+  qCDebug(watch_log) << "the next day begins at" << next.toTimeZone(zone).toString(Qt::ISODate)
+                     << "in" << wait_ms / 1000 << "s";
+  return wait_ms;
 }
 
 }  // namespace
@@ -62,28 +74,29 @@ day_watcher::day_watcher(std::string command_line, bool notify)
     : command_line_(std::move(command_line)), notify_(notify) {
   midnight_.setSingleShot(true);
   midnight_.setTimerType(Qt::VeryCoarseTimer);
-  connect(&midnight_, &QTimer::timeout, this, [this] { run_if_new_day(false); });
+  connect(&midnight_, &QTimer::timeout, this, [this] {
+    qCDebug(watch_log) << "woke: the day changed";
+    run_if_new_day(false);
+  });
   // A run started by hand that holds the lock over midnight: try again a
   // minute later, rather than leave the day without a run.
   busy_retry_.setSingleShot(true);
   busy_retry_.setInterval(60 * 1000);
   connect(&busy_retry_, &QTimer::timeout, this, [this] { run_if_new_day(false); });
   platform::watch_clock_changes(this, [this] {
+    qCDebug(watch_log) << "woke: the clock was set";
     arm_midnight();
     run_if_new_day(false);
   });
+  // The session bus first: the first run's notice may soon need it.
+  if (notify_) notices_ = std::make_unique<platform::desktop_notices>();
   // logind tells of sleep and wake-up on the system bus; without one, the
   // watch still works at midnight.
-  QDBusConnection::systemBus().connect(QString(), QStringLiteral("/org/freedesktop/login1"),
-                                       QStringLiteral("org.freedesktop.login1.Manager"),
-                                       QStringLiteral("PrepareForSleep"), this,
-                                       SLOT(on_prepare_for_sleep(bool)));
-  if (notify_)
-    QDBusConnection::sessionBus().connect(QStringLiteral("org.freedesktop.Notifications"),
-                                          QStringLiteral("/org/freedesktop/Notifications"),
-                                          QStringLiteral("org.freedesktop.Notifications"),
-                                          QStringLiteral("ActionInvoked"), this,
-                                          SLOT(on_notification_action(uint, QString)));
+  platform::watch_wake_ups(this, [this] {
+    qCDebug(watch_log) << "woke: the computer woke from sleep";
+    arm_midnight();
+    run_if_new_day(false);
+  });
   zone_id_ = current_zone_id();
   zone_watcher_.addPaths(kZoneFolders);
   connect(&zone_watcher_, &QFileSystemWatcher::directoryChanged, this,
@@ -94,29 +107,28 @@ day_watcher::~day_watcher() = default;
 
 void day_watcher::start() { run_if_new_day(true); }
 
-void day_watcher::on_prepare_for_sleep(bool going_to_sleep) {
-  if (going_to_sleep) return;
-  arm_midnight();
-  run_if_new_day(false);
-}
-
 void day_watcher::on_zone_files_changed() {
   const QByteArray zone = current_zone_id();
   if (zone == zone_id_) return;
   zone_id_ = zone;
+  qCDebug(watch_log) << "woke: the time zone changed to" << zone;
   arm_midnight();
   run_if_new_day(false);
 }
 
 void day_watcher::run_if_new_day(bool first) {
   if (run_) return;  // the run going on covers today; its end looks again
-  if (!first && served_day_ == platform::local_date_today()) {
+  // Not before the day after the last one served: clocks set back over
+  // midnight show yesterday's date again for an hour, which is served.
+  if (!first && served_day_ && platform::local_date_today() <= *served_day_) {
     arm_midnight();
     return;
   }
+  login_run_ = first;
   busy_retry_.stop();
-  // No boxes from a program nobody started by hand: problems go to the
-  // journal (stderr) and into the notification.
+  // No boxes during the run: problems go to the journal (stderr) and into
+  // the notification; only the login run's show in a box, at its end, when
+  // no notification server takes its notice.
   run_ = std::make_unique<run_window>(false);
   connect(run_.get(), &run_window::finished, this, &day_watcher::on_run_finished,
           Qt::QueuedConnection);
@@ -166,60 +178,48 @@ void day_watcher::on_run_finished() {
     body = body.empty() ? told : told + "\n" + body;
   }
   const date run_day = run.today();
+  const std::vector<failure> problems_of_run = problems;
   if (run.day_served()) served_day_ = run_day;
   run_->hide();
   run_.release()->deleteLater();
   if (notify_ && (!summary.empty() || !body.empty()))
     notify_desktop(summary.empty() ? localized("mj::watch", "Morrowjar met a problem") : summary,
-                   body, passed_over);
+                   body, passed_over, login_run_ ? problems_of_run : std::vector<failure>());
   arm_midnight();
   // A run that went on over midnight served the day it began: the new day
   // gets its own run now, not a day later.
-  if (platform::local_date_today() != run_day)
+  if (platform::local_date_today() > run_day)
     QTimer::singleShot(0, this, [this] { run_if_new_day(false); });
 }
 
-void day_watcher::arm_midnight() { midnight_.start(static_cast<int>(until_next_midnight())); }
+void day_watcher::arm_midnight() { midnight_.start(static_cast<int>(until_next_day())); }
 
 void day_watcher::notify_desktop(const std::string& summary, const std::string& body,
-                                 const std::vector<passed_over_file>& passed_over) {
-  QDBusConnection bus = QDBusConnection::sessionBus();
-  if (!bus.isConnected()) return;
-  QDBusInterface notifications(QStringLiteral("org.freedesktop.Notifications"),
-                               QStringLiteral("/org/freedesktop/Notifications"),
-                               QStringLiteral("org.freedesktop.Notifications"), bus);
-  QStringList actions;
-  if (!passed_over.empty())
-    actions << QStringLiteral("open") << QString::fromStdString(localized("mj::watch", "Open"));
-  // Not waited for: without a notification server there is no notice and no
-  // error. The notice's id is kept when it offers to open messages.
-  QDBusPendingCall call = notifications.asyncCall(
-      QStringLiteral("Notify"), QStringLiteral("Morrowjar"), 0u, QStringLiteral("morrowjar"),
-      QString::fromStdString(summary), QString::fromStdString(body), actions, QVariantMap(), -1);
-  if (passed_over.empty()) return;
-  auto* watcher = new QDBusPendingCallWatcher(call, this);
-  connect(watcher, &QDBusPendingCallWatcher::finished, this,
-          [this, watcher, passed_over](QDBusPendingCallWatcher*) {
-            const QDBusPendingReply<uint> reply = *watcher;
-            if (!reply.isError()) {
-              offer_id_ = reply.value();
-              offered_ = passed_over;
-            }
-            watcher->deleteLater();
-          });
+                                 const std::vector<passed_over_file>& passed_over,
+                                 std::vector<failure> problems_to_show) {
+  platform::desktop_notice notice{summary, body, {}, {}};
+  if (!passed_over.empty()) {
+    notice.action_label = localized("mj::watch", "Open");
+    notice.on_action = [this, passed_over] { open_passed_over(passed_over); };
+  }
+  // The login run stands for a plain run: when no notification server took
+  // its notice, its problems show as a plain run shows them, in one box.
+  // Without a display they are on stderr already.
+  notices_->send(std::move(notice), [problems = std::move(problems_to_show)](bool taken) {
+    if (taken || problems.empty()) return;
+    if (QGuiApplication::platformName() == QLatin1String("offscreen")) return;
+    show_problems(problems);
+  });
 }
 
-void day_watcher::on_notification_action(uint id, const QString& action) {
-  if (id != offer_id_ || offer_id_ == 0 || action != QLatin1String("open")) return;
-  offer_id_ = 0;
-  for (const passed_over_file& p : offered_)
+void day_watcher::open_passed_over(const std::vector<passed_over_file>& files) {
+  for (const passed_over_file& p : files)
     platform::hand_to_desktop(
         p.path, std::filesystem::path(p.path).parent_path().string(), platform::kHandOverPatience,
         this, [path = p.path](std::optional<failure> outcome) {
           if (outcome)
             std::cerr << kProgramTitle << ": " << printable_line(outcome->description) << "\n";
         });
-  offered_.clear();
 }
 
 }  // namespace mj

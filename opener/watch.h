@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "opener/run_window.h"
+#include "platform/desktop_notice.h"
 
 namespace mj {
 
@@ -37,7 +38,6 @@ class day_watcher : public QObject {
   void start();
 
  private slots:
-  void on_prepare_for_sleep(bool going_to_sleep);
   void on_zone_files_changed();
 
  private:
@@ -45,9 +45,12 @@ class day_watcher : public QObject {
   void run_if_new_day(bool first);
   void on_run_finished();
   void arm_midnight();
+  // Sends the notice of a run; `problems_to_show` are shown in a box when no
+  // notification server takes it.
   void notify_desktop(const std::string& summary, const std::string& body,
-                      const std::vector<passed_over_file>& passed_over);
-  void on_notification_action(uint id, const QString& action);
+                      const std::vector<passed_over_file>& passed_over,
+                      std::vector<failure> problems_to_show);
+  void open_passed_over(const std::vector<passed_over_file>& files);
 
   std::string command_line_;
   bool notify_;
@@ -57,9 +60,8 @@ class day_watcher : public QObject {
   std::unique_ptr<run_window> run_;
   std::optional<date> served_day_;  // the last day a run of this watch served
   QTimer busy_retry_;               // while another run holds the lock
-  // The notice that offers to open passed-over messages, and those messages.
-  uint offer_id_ = 0;
-  std::vector<passed_over_file> offered_;
+  bool login_run_ = false;          // the run going on, or the last, is the first
+  std::unique_ptr<platform::desktop_notices> notices_;  // none with --quiet
 };
 
 }  // namespace mj

@@ -123,7 +123,11 @@ class hand_over_watch : public QObject {
         path_(std::move(path)),
         context_(context),
         done_(std::move(done)) {
-    QTimer::singleShot(patience, this, [this] { decide(nullptr); });
+    // A timer of its own, stopped with the watch: an opener that ended
+    // early leaves no timer behind to wake the program later.
+    patience_.setSingleShot(true);
+    connect(&patience_, &QTimer::timeout, this, [this] { decide(nullptr); });
+    patience_.start(patience);
 #ifdef __linux__
     const int fd = static_cast<int>(syscall(SYS_pidfd_open, pid_, 0));
     if (fd >= 0) {
@@ -169,6 +173,7 @@ class hand_over_watch : public QObject {
 
   // `outcome` null: the desktop took the file.
   void decide(const failure* outcome) {
+    patience_.stop();
     if (!decided_) {
       decided_ = true;
       if (context_) done_(outcome ? std::optional<failure>(*outcome) : std::optional<failure>());
@@ -183,6 +188,7 @@ class hand_over_watch : public QObject {
   int pidfd_ = -1;
   std::unique_ptr<QSocketNotifier> notifier_;
   QTimer poll_;
+  QTimer patience_;
   bool decided_ = false;
   bool ended_ = false;
 };

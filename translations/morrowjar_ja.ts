@@ -332,6 +332,17 @@ open on the days the name says.</source>
     </message>
 </context>
 <context>
+    <name>mj::platform::bus</name>
+    <message>
+        <source>%1: the system bus took the connection but did not answer within %2 seconds; going on without it (no runs on waking from sleep).</source>
+        <translation>%1: システムバスは接続を受け付けましたが %2 秒以内に応答しませんでした。システムバスなしで続けます (スリープからの復帰時には実行しません)。</translation>
+    </message>
+    <message>
+        <source>%1: the session bus took the connection but did not answer within %2 seconds; going on without it (no desktop notifications).</source>
+        <translation>%1: セッションバスは接続を受け付けましたが %2 秒以内に応答しませんでした。セッションバスなしで続けます (デスクトップ通知は送りません)。</translation>
+    </message>
+</context>
+<context>
     <name>mj::platform::day_record</name>
     <message>
         <source>The record of the days already served, in %1, cannot be read (%2)</source>

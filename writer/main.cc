@@ -15,6 +15,7 @@
 #include <cstdio>
 #include <optional>
 
+#include "platform/bus_thread.h"
 #include "platform/capsule_root.h"
 #include "platform/command_line_help.h"
 #include "platform/message_box.h"
@@ -122,6 +123,7 @@ int main(int argc, char** argv) {
   }
   // Steers Qt past a named server that does not answer to one that does.
   mj::platform::use_offscreen_without_display();
+  mj::platform::hide_silent_session_bus();
   // Qt sees no arguments: every word of the command line belongs to the location.
   int qt_argc = 1;
   QApplication app(qt_argc, argv);
