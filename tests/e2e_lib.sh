@@ -5,6 +5,7 @@
 # Exit status 77 from a script means "skipped here" (CTest SKIP_RETURN_CODE).
 
 passed=0 failed=0
+pids=() xvfb_pid=''
 
 # The programs speak the language of the user's locale; the scripts look for
 # their English window titles and texts, whatever the locale of the machine.
@@ -28,6 +29,20 @@ pass() { passed=$((passed + 1)); }
 summary() {
   echo "$passed passed, $failed failed"
   [[ $failed == 0 ]]
+}
+
+# Makes the script's temporary folder, $tmp, removed at its exit together
+# with the processes whose ids it added to `pids` and the X server of
+# start_xvfb.
+make_tmp() {
+  tmp=$(mktemp -d)
+  trap end_tmp EXIT
+}
+end_tmp() {
+  local pid
+  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
+  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$tmp"
 }
 
 # Runs COMMAND every tenth of a second until it succeeds, for at most SECONDS.

@@ -25,15 +25,7 @@ require_tools python3 dbus-daemon
 libfaketime=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n1)
 [[ -n $libfaketime ]] || skip "libfaketime is not installed"
 
-tmp=$(mktemp -d)
-pids=()
-xvfb_pid=''
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  [[ -n $xvfb_pid ]] && kill "$xvfb_pid" 2>/dev/null
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
+make_tmp
 capsule=$tmp/capsule
 config=$tmp/config
 log=$tmp/opened.log
@@ -43,12 +35,6 @@ chmod 700 "$tmp/runtime"
 : >"$log"
 : >"$notices"
 
-wait_for() {  # SECONDS COMMAND...
-  local seconds=$1
-  shift
-  for _ in $(seq $((seconds * 10))); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 count_opened() { grep -c -- "$1" "$log"; }
 opened_times() { [[ $(count_opened "$1") == "$2" ]]; }  # FILE COUNT
 stored_is() { [[ $(read_record "$config/M_Jar.conf" "$capsule") == "$1" ]]; }
@@ -84,11 +70,7 @@ PY
 
 deaf() {
   start_deaf_socket
-  cat >"$tmp/bin/xdg-open" <<STUB
-#!/bin/sh
-printf '%s\n' "\$1" >>"$log"
-STUB
-  chmod +x "$tmp/bin/xdg-open"
+  stand_in_xdg_open "$tmp/bin" "$log"
   echo message >"$capsule/root.txt"
   echo message >"$capsule/TOMORROW/a.txt"
   touch -d "2031-03-12 12:00" "$capsule/TOMORROW/a.txt"
@@ -203,11 +185,7 @@ action() {
   SYSTEM_BUS=unix:path=$tmp/no-system-bus
   DBUS_SESSION_BUS_ADDRESS=$SESSION_BUS "$stub" "$notices" &
   pids+=($!)
-  cat >"$tmp/bin/xdg-open" <<STUB
-#!/bin/sh
-printf '%s\n' "\$1" >>"$log"
-STUB
-  chmod +x "$tmp/bin/xdg-open"
+  stand_in_xdg_open "$tmp/bin" "$log"
   # Served through the 10th; the note of the 10th came due on the 11th, a
   # day without a run, and TOMORROW has no "+": it is passed over on the 12th.
   echo message >"$capsule/TOMORROW/passed.txt"

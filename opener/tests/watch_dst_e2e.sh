@@ -22,12 +22,6 @@ cleanup() {
 }
 trap cleanup EXIT
 
-wait_for() {  # SECONDS COMMAND...
-  local seconds=$1
-  shift
-  for _ in $(seq $((seconds * 10))); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 # Voluntary and involuntary context switches of the main thread.
 wake_ups() { awk '/ctxt_switches/ { s += $2 } END { print s + 0 }' "/proc/$1/task/$1/status"; }
 opened() { grep -c -- "$1" "$tmp/opened.log" 2>/dev/null; }
@@ -38,9 +32,7 @@ start_watch() {  # ZONE START [NOTE-DAY]
   rm -rf "$tmp/run"
   mkdir -p "$tmp/run/capsule/TOMORROW" "$tmp/run/config" "$tmp/run/runtime" "$tmp/bin"
   chmod 700 "$tmp/run/runtime"
-  printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$tmp/opened.log" >"$tmp/bin/xdg-open"
-  chmod +x "$tmp/bin/xdg-open"
-  : >"$tmp/opened.log"
+  stand_in_xdg_open "$tmp/bin" "$tmp/opened.log"
   capsule=$tmp/run/capsule
   echo message >"$capsule/TOMORROW/note.txt"
   local note_day=${3:-$(TZ=$1 date -d "$2 1 day ago" '+%Y-%m-%d')}

@@ -12,25 +12,14 @@ require_tools dbus-daemon dbus-send
 libfaketime=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n1)
 [[ -n $libfaketime ]] || skip "libfaketime is not installed"
 
-tmp=$(mktemp -d)
-pids=()
-cleanup() {
-  for pid in "${pids[@]}"; do kill "$pid" 2>/dev/null; done
-  rm -rf "$tmp"
-}
-trap cleanup EXIT
+make_tmp
 capsule=$tmp/capsule
 config=$tmp/config
 log=$tmp/opened.log
 notices=$tmp/notices.log
 mkdir -p "$tmp/bin" "$config" "$tmp/runtime" "$capsule/TOMORROW"
 chmod 700 "$tmp/runtime"
-cat >"$tmp/bin/xdg-open" <<STUB
-#!/bin/sh
-printf '%s\n' "\$1" >>"$log"
-STUB
-chmod +x "$tmp/bin/xdg-open"
-: >"$log"
+stand_in_xdg_open "$tmp/bin" "$log"
 : >"$notices"
 
 # Two private buses: one stands for the session bus, one for the system bus
@@ -56,12 +45,6 @@ stored_prev_date() { sed -n 's/^prev_date=//p' "$config/M_Jar.conf" 2>/dev/null;
 count_opened() { grep -c -- "$1" "$log"; }
 opened_times() { [[ $(count_opened "$1") == "$2" ]]; }  # FILE COUNT
 stored_is() { [[ $(stored_prev_date) == "$1" ]]; }
-wait_for() {  # SECONDS COMMAND...
-  local seconds=$1
-  shift
-  for _ in $(seq $((seconds * 10))); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 
 echo message >"$capsule/root.txt"  # opens at every run
 echo message >"$capsule/TOMORROW/a.txt"

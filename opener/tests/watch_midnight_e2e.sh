@@ -11,9 +11,7 @@ source "$(dirname "$0")/../../tests/e2e_lib.sh"
 libfaketime=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n1)
 [[ -n $libfaketime ]] || skip "libfaketime is not installed"
 
-tmp=$(mktemp -d)
-watcher=''
-trap '[[ -n $watcher ]] && kill "$watcher" 2>/dev/null; rm -rf "$tmp"' EXIT
+make_tmp
 capsule=$tmp/capsule
 config=$tmp/config
 log=$tmp/opened.log
@@ -40,6 +38,7 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS QT_QPA_PLATFORM=of
   NO_FAKE_STAT=1 DONT_FAKE_MONOTONIC=1 \
   "$m_jar" --watch 3 "$capsule" 2>"$tmp/stderr" &
 watcher=$!
+pids+=("$watcher")
 
 # The run of the 12th hands over its three files, the last after midnight,
 # and is recorded as the 12th's.
