@@ -17,8 +17,12 @@ drive_c=$WINEPREFIX/drive_c
 unix_path() {  # WINDOWS-PATH
   timeout 30 winepath -u "$1" 2>/dev/null | tr -d '\r'
 }
-folder_of() {  # WINDOWS-VARIABLE
-  unix_path "$(timeout 60 wine cmd /c echo "%$1%" 2>/dev/null | tr -d '\r')"
+# A folder of the user's shell (Startup, Programs, ...), as the registry names it.
+shell_folder() {  # NAME
+  local line
+  line=$(timeout 60 wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Explorer\Shell Folders' \
+    /v "$1" 2>/dev/null | tr -d '\r' | grep -i "^ *$1 ")
+  unix_path "${line#*REG_SZ    }"
 }
 # Whether a shortcut points at TARGET (its path is stored as text in the .lnk).
 points_at() {  # LINK TARGET
@@ -37,8 +41,12 @@ all_gone() {  # PATH...
 }
 
 installed=$(unix_path 'C:\Program Files\Morrowjar')
-startup_link=$(folder_of APPDATA)/Microsoft/Windows/Start\ Menu/Programs/Startup/Morrowjar.lnk
+startup=$(shell_folder Startup)
+[[ -n $startup ]] || { echo "FAIL: the registry names no Startup folder"; exit 1; }
+startup_link=$startup/Morrowjar.lnk
+# Nothing left from an earlier run counts.
 rm -rf "$installed" "$startup_link"
+find "$drive_c" -path '*Start Menu/Programs/Morrowjar' -prune -exec rm -rf {} +
 mkdir -p "$drive_c/Morrowjar/TOMORROW"
 printf 'kept\r\n' >"$drive_c/Morrowjar/TOMORROW/kept.txt"
 

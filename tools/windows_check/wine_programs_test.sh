@@ -99,7 +99,7 @@ registry delete 'HKCU\Software\M_Jar' /f >/dev/null
 
 # 1. The writer with the default capsule root (C:\Morrowjar\ on the system
 #    drive): a message under TOMORROW, typed, Tab, Enter.
-start writer m_jarin "$bin/m_jarin.exe"
+start writer "$bin/m_jarin.exe"
 window=$(window_named '^Morrowjar Text Input — C:\\Morrowjar')
 check "the writer's window shows, its title naming C:\\Morrowjar" test -n "$window"
 if [[ -n $window ]]; then
@@ -127,7 +127,7 @@ check "the writer's window shows for a given root" test -n "$window"
 if [[ -n $window ]]; then
   send windowfocus --sync "$window"
   send type --delay 20 'Two lines'
-  send key shift+Return
+  send key Return
   send type --delay 20 'and more'
   send key Tab
   send type --delay 20 'EVERY MONTH'
@@ -145,7 +145,7 @@ printf 'first\r\n' >"$drive_c/Morrowjar/TOMORROW/due first.txt"
 printf 'second\r\n' >"$drive_c/Morrowjar/TOMORROW/due second.txt"
 touch -d yesterday "$drive_c/Morrowjar/TOMORROW/due first.txt" \
   "$drive_c/Morrowjar/TOMORROW/due second.txt"
-start opener m_jar "$bin/m_jar.exe" 3
+start opener "$bin/m_jar.exe" 3
 window=$(window_named '^Morrowjar: opening capsules')
 check "the opener's window shows while it runs" test -n "$window"
 [[ -n $window ]] && screenshot opener "$window"
@@ -166,7 +166,7 @@ wine notepad >/dev/null 2>&1 </dev/null &
 holder=$(window_named '^Untitled - Notepad$')
 [[ -n $holder ]] && send windowfocus --sync "$holder"
 send keydown Insert
-start skipped m_jar "$bin/m_jar.exe"
+start skipped "$bin/m_jar.exe"
 box=$(window_named '^morrowjar for Windows32$')
 send keyup Insert
 check "Insert held: the skip box shows, titled \"morrowjar for Windows32\"" test -n "$box"
@@ -182,7 +182,7 @@ check "Insert held: no day is stored" \
 # 5. A folder named as a day that does not exist: the failure box.
 mkdir -p "$work/bad_root/2026-02-30"
 printf 'never\r\n' >"$work/bad_root/2026-02-30/never.txt"
-start failure m_jar "$bin/m_jar.exe" "$(timeout 30 winepath -w "$work/bad_root" | tr -d '\r')"
+start failure "$bin/m_jar.exe" "$(timeout 30 winepath -w "$work/bad_root" | tr -d '\r')"
 box=$(window_named '^Morrowjar$')
 check "a folder named 2026-02-30: a box titled Morrowjar shows" test -n "$box"
 if [[ -n $box ]]; then
