@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # m_jarin.exe and m_jar.exe under Wine on a private X server, used as on
 # Windows: typed into with xdotool, their boxes read through the clipboard
-# (a Qt message box copies its title and text on Ctrl+C), their files, the
-# files the shell opened and the registry checked.
+# (a Qt message box on Windows copies its title and text on Ctrl+C), their
+# files, the files the shell opened and the registry checked.
 #   wine_programs_test.sh PROGRAM-FOLDER WORK-FOLDER
 # Needs WINEPREFIX set to a prepared prefix of its own and a running
 # wineserver (tools/windows_qt_check.sh). With SCREENSHOTS naming a folder, it
@@ -108,7 +108,7 @@ if [[ -n $window ]]; then
   send key Tab
   send type --delay 20 'TOMORROW'
   sleep 0.5  # the typed text drawn before the picture, not waited on
-  screenshot writer "$window"
+  screenshot windows-writer "$window"
   send key Return
 fi
 check "Enter in the schedule box ends the writer" ended
@@ -148,7 +148,7 @@ touch -d yesterday "$drive_c/Morrowjar/TOMORROW/due first.txt" \
 start opener "$bin/m_jar.exe" 3
 window=$(window_named '^Morrowjar: opening capsules')
 check "the opener's window shows while it runs" test -n "$window"
-[[ -n $window ]] && screenshot opener "$window"
+[[ -n $window ]] && screenshot windows-opener "$window"
 check "the first due file opens in notepad" shows '^due first.txt - Notepad$'
 check "the second due file opens in notepad" shows '^due second.txt - Notepad$'
 check "the opener ends with status 0" ended
