@@ -2,7 +2,7 @@
 # SPDX-License-Identifier: MIT
 # The DLLs of the Windows folder: every DLL a program or DLL of it imports is
 # either shipped beside the programs or one of the system's (found in the
-# Wine prefix's system32), and every DLL shipped beside the programs is
+# Wine prefix's system32, or an API set), and every DLL shipped beside the programs is
 # imported by something there (the plugins, which Qt loads by name, aside).
 #   dll_check.sh FOLDER
 # Needs WINEPREFIX set to a prepared prefix.
@@ -24,6 +24,8 @@ missing=()
 for m in "${modules[@]}"; do
   while read -r dll; do
     imported[$dll]=1
+    # api-ms-win-* and ext-ms-* name API sets, which the system's loader maps.
+    [[ $dll == api-ms-win-* || $dll == ext-ms-* ]] && continue
     if ! printf '%s\n' "${shipped[@]}" | grep -qxF "$dll" &&
       [[ -z $(find "$system32" -maxdepth 1 -iname "$dll" -print -quit) ]]; then
       missing+=("$m needs $dll")

@@ -96,6 +96,10 @@ screenshot() {  # NAME WINDOW
 # A clean start: no capsule in the default root, no record of days.
 rm -rf "$drive_c/Morrowjar"
 registry delete 'HKCU\Software\M_Jar' /f >/dev/null
+# Windows opens a .txt with Notepad; Wine 8's prefix knows Notepad's "txtfile"
+# but leaves the extension itself to the host's associations, which this
+# prefix does not take.
+registry add 'HKCR\.txt' /ve /d txtfile /f >/dev/null
 
 # 1. The writer with the default capsule root (C:\Morrowjar\ on the system
 #    drive): a message under TOMORROW, typed, Tab, Enter.
@@ -134,8 +138,9 @@ if [[ -n $window ]]; then
   send key Return
 fi
 check "the writer ends after storing in the given root" ended
+# The name is made of the lines joined, as on Linux.
 check "two lines stored with CR LF in the given root's EVERY MONTH" \
-  cmp -s "$given/EVERY MONTH/Two lines.txt" <(printf 'Two lines\r\nand more\r\n')
+  cmp -s "$given/EVERY MONTH/Two linesand more.txt" <(printf 'Two lines\r\nand more\r\n')
 
 # 3. The opener on the default root with two due files (stored yesterday in
 #    TOMORROW), three seconds apart: its window shows while it runs, each file
