@@ -118,7 +118,7 @@ run_window::start run_window::start_run(const std::string& command_line, bool sk
               << fill(localized("mj::run_window",
                                 "another run is opening the capsule %1; this "
                                 "one ends without opening anything"),
-                      {printable(run_->root_label())})
+                      {run_->root_label()})
               << "\n";
   if (started != start::running) return started;
   show_progress();
@@ -138,8 +138,10 @@ void run_window::show_progress() {
   for (const auto& f : files)
     if (f.state == opener_run::file_state::handed_over || f.state == opener_run::file_state::failed)
       ++done;
+  // The root's label is printable already: escaped again, each backslash of
+  // a Windows path would show as four.
   heading_->setText(tr("Capsules from %1: %2 of %3 files handed to the desktop, %4 left.")
-                        .arg(QString::fromStdString(printable(run_->root_label())))
+                        .arg(QString::fromStdString(run_->root_label()))
                         .arg(done)
                         .arg(files.size())
                         .arg(files.size() - done));

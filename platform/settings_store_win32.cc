@@ -4,8 +4,7 @@
 namespace mj::platform {
 
 // The key named outright: QSettings given only an organization ("M_Jar")
-// would keep the values under HKEY_CURRENT_USER\Software\M_Jar\
-// OrganizationDefaults instead.
+// would keep the values in its subkey OrganizationDefaults instead.
 QSettings open_settings_store() {
   return QSettings(
       QStringLiteral("HKEY_CURRENT_USER\\Software\\") + QLatin1String(kSettingsApplication),

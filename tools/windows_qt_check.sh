@@ -42,7 +42,8 @@ export HOME=$build_dir/wine/home WINEPREFIX=$build_dir/wine/prefix
 export WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml,winemenubuilder.exe="
 unset DISPLAY WAYLAND_DISPLAY TZ
 mkdir -p "$HOME" "$WINEPREFIX"
-wineserver -p
+# (A server already running for this prefix serves as well.)
+wineserver -p || true
 trap 'wineserver -k || true' EXIT
 timeout 300 wine wineboot --init </dev/null >/dev/null 2>&1 || true
 

@@ -181,8 +181,8 @@ if [[ -n $box ]]; then
 fi
 check "Insert held: the opener ends after the box" ended
 check "Insert held: nothing is opened" no_notepad
-check "Insert held: no day is stored" \
-  test -z "$(registry query 'HKCU\Software\M_Jar\date' /v prev_date)"
+no_day_stored() { ! grep -q prev_date <(registry query 'HKCU\Software\M_Jar' /s); }
+check "Insert held: no day is stored" no_day_stored
 
 # 5. A folder named as a day that does not exist: the failure box.
 mkdir -p "$work/bad_root/2026-02-30"
