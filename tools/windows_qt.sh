@@ -5,7 +5,7 @@
 # Debian's qt6-base-dev. Only what the two programs need is built: Core, Gui,
 # Widgets, the "windows" platform plugin and the "windowsvista" style.
 #   tools/windows_qt.sh            build it if the cache lacks it; print its folder
-#                                  on the last line
+#                                  (alone on stdout; the progress goes to stderr)
 #   tools/windows_qt.sh --prefix   only print the folder it is (or would be) in
 # The result lives outside the work tree, in
 #   ${MORROWJAR_CACHE:-~/.cache/morrowjar}/qt-<version>-mingw-w64-gcc<version>-posix
@@ -46,7 +46,7 @@ cache_complete() {
   for f in "${needed_files[@]}"; do [[ -e $prefix/$f ]] || return 1; done
 }
 if cache_complete; then
-  echo "Qt for Windows: using the cache in $prefix"
+  echo "Qt for Windows: using the cache in $prefix" >&2
   echo "$prefix"
   exit 0
 fi
@@ -95,7 +95,7 @@ ensure_deb_src() {
       /^[[:space:]]*$/ { if (hit && key != "") { print key; exit } hit = 0; key = "" }
       END { if (hit && key != "") print key }' /etc/apt/sources.list.d/*.sources 2>/dev/null | head -n1)
   local list=/etc/apt/sources.list.d/morrowjar-deb-src.sources
-  echo "Adding a source entry for Qt's source package: deb-src $uri $suite $component (in $list)"
+  echo "Adding a source entry for Qt's source package: deb-src $uri $suite $component (in $list)" >&2
   {
     printf 'Types: deb-src\nURIs: %s\nSuites: %s\nComponents: %s\n' "$uri" "$suite" "$component"
     [[ -z $signed_by ]] || printf 'Signed-By: %s\n' "$signed_by"
@@ -109,11 +109,11 @@ ensure_deb_src() {
 
 mkdir -p "$work"
 log=$work/build.log
-echo "Qt for Windows: not in the cache; building Qt $qt_version into $prefix (log: $log)"
+echo "Qt for Windows: not in the cache; building Qt $qt_version into $prefix (log: $log)" >&2
 qt_src=$(find "$work" -maxdepth 1 -type d -name "qt6-base-$qt_version*" | head -n1)
 if [[ -z $qt_src || ! -f $qt_src/configure ]]; then
   ensure_deb_src
-  (cd "$work" && apt-get source -qq "qt6-base=$host_qt_version")
+  (cd "$work" && apt-get source -qq "qt6-base=$host_qt_version") >&2
   qt_src=$(find "$work" -maxdepth 1 -type d -name "qt6-base-$qt_version*" | head -n1)
 fi
 
@@ -137,7 +137,7 @@ load_after=$(cut -d' ' -f1-3 /proc/loadavg)
 printf 'Qt %s for x86_64-w64-mingw32, gcc %s (posix)\nconfigure %s s, build %s s, install %s s on %s cores\nload average before %s, after %s\noptions: %s\n' \
   "$qt_version" "$gcc_version" $((configured - start)) $((built - configured)) \
   $(($(date +%s) - built)) "$(nproc)" "$load_before" "$load_after" "${qt_options[*]}" >"$stamp"
-cat "$stamp"
+cat "$stamp" >&2
 cache_complete || { echo "windows_qt.sh: the install lacks files the programs need" >&2; exit 1; }
 # The build tree is large; the source stays for a rebuild.
 rm -rf "$build"

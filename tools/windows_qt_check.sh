@@ -20,7 +20,7 @@ done
 started=$SECONDS
 # A cold build of Qt takes 15 minutes on two quiet cores, well over half an
 # hour on busy ones.
-qt=$(timeout 7200 tools/windows_qt.sh | tail -n1)
+qt=$(timeout 7200 tools/windows_qt.sh)
 echo "Qt for Windows in $qt ($((SECONDS - started)) s)"
 
 # RelWithDebInfo (-O2) as on Linux: at -O3, GCC 12's libstdc++ gives false

@@ -62,6 +62,11 @@ menu_entry=$(find "$drive_c" -path '*Start Menu/Programs/Morrowjar/Morrowjar Tex
 check "the Start menu has the writer" points_at "$menu_entry" 'Morrowjar\m_jarin.exe'
 version=$(timeout 120 wine "$installed/m_jar.exe" --version 2>/dev/null | tr -d '\r')
 check "the installed m_jar.exe runs (--version: $version)" grep -qx 'm_jar [0-9.]*' <<<"$version"
+# The watch needs a Linux desktop: on Windows it says so and ends with 2.
+watch=$(timeout 120 wine "$installed/m_jar.exe" --watch 2>&1 >/dev/null | tr -d '\r')
+check "m_jar.exe --watch says it is not available" grep -q -- '--watch is not available' <<<"$watch"
+timeout 120 wine "$installed/m_jar.exe" --watch >/dev/null 2>&1
+check "m_jar.exe --watch ends with status 2" test $? = 2
 plan=$(timeout 120 wine "$installed/m_jar.exe" --dry-run --json 2>/dev/null | tr -d '\r')
 check "the installed m_jar.exe reads the default capsule" grep -q 'C:\\\\Morrowjar' <<<"$plan"
 
