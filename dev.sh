@@ -5,9 +5,12 @@
 #                     programs, and run the opener
 #   ./dev.sh test     install what the tests need too, build everything, and run
 #                     the whole test suite, the fuzzer, the sanitizers and the
-#                     Windows check
+#                     Windows checks (./dev.sh windows among them)
 #   ./dev.sh package  build the Debian package (build-deb/morrowjar_*.deb) and
 #                     check it with lintian
+#   ./dev.sh windows  build Qt for Windows once (cached in ~/.cache/morrowjar),
+#                     both programs for Windows, check them under Wine, and
+#                     make the installer and the .zip (build/windows-qt/)
 #   ./dev.sh deps     only install what is missing for all of these (bench/run
 #                     starts with it)
 # All are idempotent: with everything in place they only rebuild what changed.
@@ -35,8 +38,9 @@ run_packages=(
 # entries, metainfo, icons and package, clang with its sanitizer runtimes and
 # llvm-symbolizer (package llvm, which names the functions in the sanitizers'
 # reports) for the fuzzer and the sanitizer build, MinGW-w64 and Wine for the
-# Windows check. netpbm turns the private X server's screen into the
-# screenshots (tools/take_screenshot.sh).
+# Windows check; for Morrowjar for Windows (./dev.sh windows) NSIS for the
+# installer and xclip to read the boxes under Wine. netpbm turns the private X
+# server's screen into the screenshots (tools/take_screenshot.sh).
 test_packages=(
   pkg-config libgtest-dev libgmock-dev libbenchmark-dev qt6-qpa-plugins
   faketime xvfb xauth xdotool util-linux procps dbus-daemon dbus-bin time python3-icalendar
@@ -44,7 +48,7 @@ test_packages=(
   dpkg-dev file lintian
   clang libclang-rt-14-dev llvm
   g++-mingw-w64-x86-64-posix googletest wine wine64
-  netpbm
+  netpbm nsis xclip
 )
 # cpack's DEB generator (dpkg-shlibdeps finds the libraries with file), and lintian.
 package_packages=(dpkg-dev file lintian)
@@ -128,13 +132,20 @@ case "$cmd" in
     tools/sanitize.sh
     # The Qt-free code cross-built for Windows, its tests run under Wine.
     tools/windows_check.sh "$build_dir/windows"
+    # Both programs for Windows against Qt for Windows (built once into
+    # ~/.cache/morrowjar), used under Wine, and their installer.
+    tools/windows_qt_check.sh "$build_dir/windows-qt"
+    ;;
+  windows)
+    install_missing "${run_packages[@]}" "${test_packages[@]}"
+    tools/windows_qt_check.sh "$build_dir/windows-qt"
     ;;
   package)
     install_missing "${run_packages[@]}" "${package_packages[@]}"
     build_package
     ;;
   *)
-    echo "usage: $0 run [m_jar arguments] | test | package | deps" >&2
+    echo "usage: $0 run [m_jar arguments] | test | windows | package | deps" >&2
     exit 2
     ;;
 esac

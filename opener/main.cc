@@ -3,17 +3,15 @@
 // (--explain, --next, --dry-run, --upcoming); otherwise it makes the opener's run.
 #include <QApplication>
 #include <QCoreApplication>
-#include <cstdlib>
 #include <iostream>
 
+#include "opener/desktop_modes.h"
 #include "opener/dry_run.h"
 #include "opener/explain.h"
 #include "opener/next_start.h"
 #include "opener/run_window.h"
 #include "opener/tool_options.h"
 #include "opener/upcoming.h"
-#include "opener/upcoming_ics.h"
-#include "opener/watch.h"
 #include "platform/bus_thread.h"
 #include "platform/local_date.h"
 #include "platform/message_box.h"
@@ -70,46 +68,14 @@ int dry_run(const mj::tool_options& options) {
 int upcoming(const mj::tool_options& options) {
   const mj::upcoming_report report =
       mj::look_ahead(options.location, options.today, options.days, moment_of_today(options));
-  if (options.ics) {
-    std::cout << mj::upcoming_ics(
-        report, std::chrono::floor<std::chrono::seconds>(std::chrono::system_clock::now()));
-    return 0;
-  }
+  if (options.ics) return mj::print_upcoming_calendar(report);
   std::cout << (options.json ? mj::upcoming_json(report) + "\n" : mj::upcoming_text(report));
   return 0;
 }
 
-// Stays running and makes the opener's run at each change of day.
-int watch(int argc, char** argv, const QStringList& arguments) {
-  mj::platform::use_offscreen_without_display();
-  mj::platform::hide_silent_session_bus();
-  QApplication app(argc, argv);
-  QApplication::setApplicationName("m_jar");
-  QApplication::setQuitOnLastWindowClosed(false);
-  QGuiApplication::setDesktopFileName(QStringLiteral("io.github.morrowjar.Morrowjar.Opener"));
-  mj::platform::use_user_language();
-  mj::platform::quit_on_termination_request(0);
-  const mj::tool_options options =
-      mj::tool_options_parser().parse(arguments, mj::platform::local_date_today());
-  int status = 0;
-  {
-    mj::day_watcher watcher(options.command_line, !options.quiet);
-    watcher.start();
-    status = QApplication::exec();
-  }
-  // A bus that went silent while Qt connected to it holds Qt's D-Bus
-  // thread, which Qt would wait for as the program ends: end without it.
-  if (!mj::platform::buses_settled()) {
-    std::cout.flush();
-    std::cerr.flush();
-    std::_Exit(status);
-  }
-  return status;
-}
-
 int run_tool(int argc, char** argv, const QStringList& arguments) {
   // --watch needs the event loop of a program with windows; the others none.
-  if (mj::is_watch_mode(arguments)) return watch(argc, argv, arguments);
+  if (mj::is_watch_mode(arguments)) return mj::run_watch_mode(argc, argv, arguments);
   QCoreApplication app(argc, argv);
   QCoreApplication::setApplicationName("m_jar");
   QCoreApplication::setApplicationVersion(MORROWJAR_VERSION);

@@ -138,6 +138,8 @@ void run_window::show_progress() {
   for (const auto& f : files)
     if (f.state == opener_run::file_state::handed_over || f.state == opener_run::file_state::failed)
       ++done;
+  // The root's label is printable already: escaped again, each backslash of
+  // a Windows path would show as four.
   heading_->setText(tr("Capsules from %1: %2 of %3 files handed to the desktop, %4 left.")
                         .arg(QString::fromStdString(run_->root_label()))
                         .arg(done)

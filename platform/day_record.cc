@@ -20,9 +20,7 @@ const QString kServedKey = QStringLiteral("prev_date");
 const QString kUnfinishedKey = QStringLiteral("unfinished");
 const QString kPathKey = QStringLiteral("root");
 
-QSettings open_store() {
-  return QSettings(QSettings::NativeFormat, QSettings::UserScope, kSettingsApplication);
-}
+QSettings open_store() { return open_settings_store(); }
 
 std::string without_final_separator(std::string path) {
   while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();

@@ -12,15 +12,14 @@ QString key_path(const QString& section, const QString& key) { return section + 
 
 }  // namespace
 
-// Linux: $XDG_CONFIG_HOME/M_Jar.conf; Windows: HKEY_CURRENT_USER\Software\M_Jar.
 QString read_setting(const QString& section, const QString& key) {
-  const QSettings store(QSettings::NativeFormat, QSettings::UserScope, kSettingsApplication);
+  const QSettings store = open_settings_store();
   return store.value(key_path(section, key)).toString();
 }
 
 std::optional<failure> write_setting(const QString& section, const QString& key,
                                      const QString& value) {
-  QSettings store(QSettings::NativeFormat, QSettings::UserScope, kSettingsApplication);
+  QSettings store = open_settings_store();
   store.setValue(key_path(section, key), value);
   store.sync();
   if (store.status() == QSettings::NoError) return std::nullopt;

@@ -148,6 +148,17 @@ open on the days the name says.</source>
     </message>
 </context>
 <context>
+    <name>mj::desktop_modes</name>
+    <message>
+        <source>--watch is not available on this system; the opener runs at each login instead</source>
+        <translation>--watch はこのシステムでは使えません。代わりにログインのたびにオープナーが動きます</translation>
+    </message>
+    <message>
+        <source>--ics is not available on this system; --json gives the same agenda</source>
+        <translation>--ics はこのシステムでは使えません。--json で同じ予定が得られます</translation>
+    </message>
+</context>
+<context>
     <name>mj::dry_run</name>
     <message>
         <source>folder &quot;%1&quot;, %2: %3</source>
