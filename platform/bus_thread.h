@@ -10,18 +10,25 @@
 // windows and timers, which hears back by queued signals.
 #pragma once
 
+#include <chrono>
+
+// The bus thread itself exists where the programs use D-Bus (Linux); the
+// rest of the systems have only the two calls at the end.
+#if defined(__linux__)
 #include <QDBusConnection>
 #include <QString>
-#include <chrono>
 #include <optional>
 
 class QObject;
 class QThread;
+#endif
 
 namespace mj::platform {
 
 // How long a bus may take to answer before the program goes on without it.
 inline constexpr std::chrono::milliseconds kBusAnswerLimit{2000};
+
+#if defined(__linux__)
 
 // The thread, started on first use and kept to the program's end (it is
 // never waited for).
@@ -35,6 +42,7 @@ void move_to_bus_thread(QObject* worker, QObject* owner);
 // the bus thread. Nothing when there is no such bus, or when it did not
 // answer within kBusAnswerLimit (one line on stderr says so then).
 std::optional<QDBusConnection> connect_to_bus(QDBusConnection::BusType type, const QString& name);
+#endif
 
 // Call before a program with windows makes its QApplication. Qt's windows
 // connect to the session bus themselves, on their own thread, for the
