@@ -5,7 +5,7 @@
 #                     programs, and run the opener
 #   ./dev.sh test     install what the tests need too, build everything, and run
 #                     the whole test suite, the fuzzer, the sanitizers and the
-#                     Windows checks (./dev.sh windows among them)
+#                     Qt-free Windows check
 #   ./dev.sh package  build the Debian package (build-deb/morrowjar_*.deb) and
 #                     check it with lintian
 #   ./dev.sh windows  build Qt for Windows once (cached in ~/.cache/morrowjar),
@@ -132,9 +132,6 @@ case "$cmd" in
     tools/sanitize.sh
     # The Qt-free code cross-built for Windows, its tests run under Wine.
     tools/windows_check.sh "$build_dir/windows"
-    # Both programs for Windows against Qt for Windows (built once into
-    # ~/.cache/morrowjar), used under Wine, and their installer.
-    tools/windows_qt_check.sh "$build_dir/windows-qt"
     ;;
   windows)
     install_missing "${run_packages[@]}" "${test_packages[@]}"
