@@ -66,8 +66,7 @@ folder_evaluation explained_evaluation(std::string_view folder_name, long long m
 
 opening_forecast forecast_for(std::string_view folder_name, wall_time stored_at, int count,
                               std::optional<date> first_run) {
-  if (!passed_over(folder_name))
-    return forecast_openings(folder_name, stored_at, count, first_run);
+  if (!passed_over(folder_name)) return forecast_openings(folder_name, stored_at, count, first_run);
   opening_forecast f;
   f.failures.push_back(passed_over_failure());
   return f;

@@ -72,6 +72,14 @@ require_tools() {  # TOOL...
   for tool in "$@"; do command -v "$tool" >/dev/null || skip "$tool is not installed"; done
 }
 
+# Sets `libfaketime` to the library that fakes the time of the programs it
+# is preloaded into (read again at each call, so a test can move it on), or
+# skips the script without it.
+require_libfaketime() {
+  libfaketime=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n1)
+  [[ -n $libfaketime ]] || skip "libfaketime is not installed"
+}
+
 # Starts Xvfb on a free display number, which it picks itself, and points
 # DISPLAY at it; `xvfb_pid` is its process for the caller's clean-up.
 start_xvfb() {  # WORK-FOLDER

@@ -22,8 +22,7 @@ stub=${NOTIFICATION_STUB:?set NOTIFICATION_STUB to the stand-in notification ser
 part=${1:-deaf}
 source "$(dirname "$0")/../../tests/e2e_lib.sh"
 require_tools python3 dbus-daemon
-libfaketime=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n1)
-[[ -n $libfaketime ]] || skip "libfaketime is not installed"
+require_libfaketime
 
 make_tmp
 capsule=$tmp/capsule

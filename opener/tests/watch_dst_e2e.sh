@@ -10,8 +10,7 @@
 set -u
 m_jar=${M_JAR:?set M_JAR to the m_jar binary}
 source "$(dirname "$0")/../../tests/e2e_lib.sh"
-libfaketime=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n1)
-[[ -n $libfaketime ]] || skip "libfaketime is not installed"
+require_libfaketime
 [[ -d /proc/self/task ]] || skip "no /proc to count wake-ups"
 
 tmp=$(mktemp -d)

@@ -9,8 +9,7 @@ m_jar=${M_JAR:?set M_JAR to the m_jar binary}
 stub=${NOTIFICATION_STUB:?set NOTIFICATION_STUB to the stand-in notification server}
 source "$(dirname "$0")/../../tests/e2e_lib.sh"
 require_tools dbus-daemon dbus-send
-libfaketime=$(ls /usr/lib/*/faketime/libfaketimeMT.so.1 2>/dev/null | head -n1)
-[[ -n $libfaketime ]] || skip "libfaketime is not installed"
+require_libfaketime
 
 make_tmp
 capsule=$tmp/capsule
