@@ -6,7 +6,7 @@
 namespace mj::platform {
 namespace {
 
-// Instants compared as UTC text, whatever time spec they carry.
+// Instants compared as UTC text, whatever zone or offset they carry.
 std::string utc_text(const QDateTime& t) {
   return QDateTime::fromMSecsSinceEpoch(t.toMSecsSinceEpoch(), Qt::UTC)
       .toString(Qt::ISODateWithMs)
