@@ -4,8 +4,8 @@
 #   ./dev.sh run      install what building and running need, build the two
 #                     programs, and run the opener
 #   ./dev.sh test     install what the tests need too, build everything, and run
-#                     the whole test suite, the fuzzer, the sanitizers and the
-#                     Qt-free Windows check
+#                     the whole test suite, the fuzzer, the sanitizers, the
+#                     Qt-free Windows check and what ./dev.sh windows does
 #   ./dev.sh package  build the Debian package (build-deb/morrowjar_*.deb) and
 #                     check it with lintian
 #   ./dev.sh windows  build Qt for Windows once (cached in ~/.cache/morrowjar),
@@ -132,6 +132,9 @@ case "$cmd" in
     tools/sanitize.sh
     # The Qt-free code cross-built for Windows, its tests run under Wine.
     tools/windows_check.sh "$build_dir/windows"
+    # Both programs for Windows (Qt built once into the cache), used under
+    # Wine, packed and installed.
+    tools/windows_qt_check.sh "$build_dir/windows-qt"
     ;;
   windows)
     install_missing "${run_packages[@]}" "${test_packages[@]}"
