@@ -2,6 +2,7 @@
 #include "base/visible_text.h"
 
 #include <cstdio>
+#include <filesystem>
 
 namespace mj {
 
@@ -99,6 +100,11 @@ bool is_valid_utf8(std::string_view text) {
 }
 
 std::string printable(std::string_view name) { return escaped(name, true); }
+
+std::string printable_path(std::string_view path) {
+  constexpr bool backslash_separates = std::filesystem::path::preferred_separator == '\\';
+  return escaped(path, !backslash_separates);
+}
 
 std::string printable_line(std::string_view text) { return escaped(text, false); }
 

@@ -17,6 +17,12 @@ namespace mj {
 // digits. Each escape stands for exactly one byte.
 std::string printable(std::string_view name);
 
+// A path as it is shown: each name in it as `printable` shows it. Where a
+// backslash separates the names of a path (Windows), it stays single: no name
+// can hold one there, nor a control character, so "C:\Morrowjar" reads as
+// people type it. Elsewhere it is `printable`.
+std::string printable_path(std::string_view path);
+
 // A sentence for people whose names were already made printable: controls
 // and invalid UTF-8 are escaped as printable escapes them, but a backslash
 // stays as it is (it belongs to the escapes of the names within).

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 namespace mj {
@@ -82,6 +83,20 @@ TEST(Printable, EscapesControlsC1AndInvalidBytesOneByOne) {
 TEST(Printable, ALineLeavesBackslashesButEscapesControls) {
   EXPECT_EQ(printable_line("Folder \"a\\\\nb\" in ~: gone"), "Folder \"a\\\\nb\" in ~: gone");
   EXPECT_EQ(printable_line("a\nb\xC2\x9B\xFF"), "a\\nb\\302\\233\\377");
+}
+
+TEST(Printable, APathKeepsItsSeparatorsAndEscapesItsNames) {
+  // A line feed in a name is escaped wherever the path is shown.
+  EXPECT_EQ(printable_path("/home/a/cap\nsule"), "/home/a/cap\\nsule");
+  if constexpr (std::filesystem::path::preferred_separator == '\\') {
+    // The separator reads as typed; "\\n" would have read as a line feed.
+    EXPECT_EQ(printable_path("C:\\Morrowjar\\new"), "C:\\Morrowjar\\new");
+    EXPECT_EQ(printable_path("Z:\\tmp\\caf\xE9"), "Z:\\tmp\\caf\\351");
+  } else {
+    // A backslash is a character of a name here, doubled as in names.
+    EXPECT_EQ(printable_path("/home/a\\b"), "/home/a\\\\b");
+    EXPECT_EQ(read_back(printable_path("/tmp/a\\n\n")), "/tmp/a\\n\n");
+  }
 }
 
 TEST(Utf8, ValidAndInvalidSequences) {

@@ -108,7 +108,7 @@ bool enter_folder(const std::filesystem::path& folder, const failure_sink& repor
   if (std::filesystem::is_directory(folder, error)) return true;
   report(make_failure(
       failure_code::path_not_found,
-      fill(localized("mj::capsule_scan", "the folder %1 is gone"), {printable(folder.string())})));
+      fill(localized("mj::capsule_scan", "the folder %1 is gone"), {printable_path(folder.string())})));
   return false;
 }
 

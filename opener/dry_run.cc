@@ -42,7 +42,7 @@ std::string heading(const dry_run_report& report) {
   // The "#" marks the line for scripts: it is no part of the words.
   //: %1 the capsule root's path, %2 the day (with the missed days), %3 how many files open.
   return "# " + fill(localized("mj::dry_run", "Capsule root %1, %2: %3."),
-                     {printable(report.plan.root.full_path()), day, files});
+                     {printable_path(report.plan.root.full_path()), day, files});
 }
 
 std::string queue_json(const dry_run_report& report) {
@@ -132,14 +132,14 @@ std::string dry_run_text(const dry_run_report& report) {
       if (words.empty()) words = why_due(report, report.plan.scan.folders[*e.folder]);
       why = &words;
     }
-    out += printable(e.path) + "\t" + *why + "\n";
+    out += printable_path(e.path) + "\t" + *why + "\n";
   }
   for (const passed_over_file& p : report.plan.passed_over)
     out += "# " +
            fill(localized("mj::dry_run",
                           "Passed over: %1 came due on %2, a day without a run, and will not "
                           "open on a later day."),
-                {printable(p.path), day_words(p.due_on)}) +
+                {printable_path(p.path), day_words(p.due_on)}) +
            "\n";
   for (const failure& f : report.failures)
     out += "# " + fill(localized("mj::dry_run", "Problem: %1"), {printable_line(f.description)}) +

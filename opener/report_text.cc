@@ -16,9 +16,9 @@ std::string root_label(const std::filesystem::path& root, const std::string& hom
   if (!home.empty()) {
     const std::string prefix = without_final_separators(home);
     if (text == prefix) return "~";
-    if (text.starts_with(prefix + "/")) return "~" + printable(text.substr(prefix.size()));
+    if (text.starts_with(prefix + "/")) return "~" + printable_path(text.substr(prefix.size()));
   }
-  return printable(text);
+  return printable_path(text);
 }
 
 std::string root_label(const std::filesystem::path& root) {

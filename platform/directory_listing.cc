@@ -16,7 +16,7 @@ failure listing_failure(const std::filesystem::path& folder, const std::error_co
   const bool missing =
       error == std::errc::no_such_file_or_directory || error == std::errc::not_a_directory;
   return make_failure(missing ? failure_code::not_found : failure_code::path_access,
-                      printable(folder.string()) + " (" + error.message() + ")");
+                      printable_path(folder.string()) + " (" + error.message() + ")");
 }
 
 char folded(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c; }

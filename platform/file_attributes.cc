@@ -11,7 +11,7 @@ namespace mj::platform {
 failure path_failure(const std::filesystem::path& path, int error_number) {
   const bool missing = error_number == ENOENT || error_number == ENOTDIR;
   return make_failure(missing ? failure_code::not_found : failure_code::path_access,
-                      printable(path.string()) + " (" + std::strerror(error_number) + ")");
+                      printable_path(path.string()) + " (" + std::strerror(error_number) + ")");
 }
 
 result<bool> is_schedule_folder(const std::filesystem::path& parent, const std::string& name) {

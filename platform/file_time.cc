@@ -16,7 +16,7 @@ failure out_of_range(const std::filesystem::path& path, const std::string& when)
       failure_code::invalid_argument,
       fill(
           localized("mj::platform::file_time", "%1 (dated %2, outside the years %3 to %4)"),
-          {printable(path.string()), when, std::to_string(kFirstYear), std::to_string(kLastYear)}));
+          {printable_path(path.string()), when, std::to_string(kFirstYear), std::to_string(kLastYear)}));
 }
 
 }  // namespace

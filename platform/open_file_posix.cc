@@ -38,7 +38,7 @@ failure not_handed_over(const std::string& path, int error_number) {
           ? fill(localized("mj::platform::open_file", "%1 not found"), {kDesktopOpener})
           : fill(localized("mj::platform::open_file", "%1 could not be started: %2"),
                  {kDesktopOpener, std::strerror(error_number)});
-  return make_failure(failure_code::path_access, printable(path) + " (" + reason + ")");
+  return make_failure(failure_code::path_access, printable_path(path) + " (" + reason + ")");
 }
 
 void send_error(int report, int error_number) {

@@ -36,7 +36,7 @@ std::optional<failure> open_with_desktop(const std::string& path,
           ? win32_message(error)
           : fill(localized("mj::platform::open_file", "the shell could not open it, error %1"),
                  {std::to_string(code)});
-  return make_failure(failure_code::path_access, printable(path) + " (" + reason + ")");
+  return make_failure(failure_code::path_access, printable_path(path) + " (" + reason + ")");
 }
 
 }  // namespace mj::platform

@@ -187,12 +187,15 @@ check "Insert held: no day is stored" no_day_stored
 # 5. A folder named as a day that does not exist: the failure box.
 mkdir -p "$work/bad_root/2026-02-30"
 printf 'never\r\n' >"$work/bad_root/2026-02-30/never.txt"
-start failure "$bin/m_jar.exe" "$(timeout 30 winepath -w "$work/bad_root" | tr -d '\r')"
+bad_root=$(timeout 30 winepath -w "$work/bad_root" | tr -d '\r')
+start failure "$bin/m_jar.exe" "$bad_root"
 box=$(window_named '^Morrowjar$')
 check "a folder named 2026-02-30: a box titled Morrowjar shows" test -n "$box"
 if [[ -n $box ]]; then
+  text=$(box_text "$box")
   check "the box names the folder and the missing day" \
-    grep -q '"2026-02-30".*30 February 2026 does not exist' <(box_text "$box")
+    grep -q '"2026-02-30".*30 February 2026 does not exist' <<<"$text"
+  check "the box shows the capsule root as Windows writes it" grep -qF "in $bad_root:" <<<"$text"
   send windowfocus --sync "$box" key Return
 fi
 check "the opener ends after the failure box" ended
