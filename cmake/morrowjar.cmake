@@ -71,3 +71,15 @@ function(morrowjar_gzip input output)
     message(FATAL_ERROR "gzip ${input}: ${failed}")
   endif()
 endfunction()
+
+# morrowjar_translated_sources(FILE ...): the sources of this folder whose
+# sentences go into the translation files (tr() in the windows,
+# mj::localized in plain C++). Each folder names its own;
+# translations/CMakeLists.txt gathers them all.
+function(morrowjar_translated_sources)
+  foreach(file IN LISTS ARGN)
+    cmake_path(ABSOLUTE_PATH file BASE_DIRECTORY ${CMAKE_CURRENT_SOURCE_DIR}
+               OUTPUT_VARIABLE absolute)
+    set_property(GLOBAL APPEND PROPERTY MORROWJAR_TRANSLATED_SOURCES ${absolute})
+  endforeach()
+endfunction()

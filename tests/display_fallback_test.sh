@@ -9,7 +9,7 @@
 set -u
 m_jar=${M_JAR:?set M_JAR to the m_jar binary}
 m_jarin=${M_JARIN:?set M_JARIN to the m_jarin binary}
-source "$(dirname "$0")/../tests/e2e_lib.sh"
+source "$(dirname "$0")/e2e_lib.sh"
 
 work=$(mktemp -d)
 xvfb_pid='' writer_pid=''

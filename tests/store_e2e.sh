@@ -7,7 +7,7 @@
 set -u
 m_jarin=${M_JARIN:?set M_JARIN to the m_jarin binary}
 m_jar=${M_JAR:-}
-source "$(dirname "$0")/../../tests/e2e_lib.sh"
+source "$(dirname "$0")/e2e_lib.sh"
 require_tools Xvfb xdotool
 
 work=$(mktemp -d)
