@@ -12,6 +12,7 @@
 //     is turned back into a value before the rules return.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -84,5 +85,10 @@ class result<void> {
  private:
   std::optional<failure> failure_;
 };
+
+// Where the steps of a scan that reports and goes on send their failures:
+// the handler that runs them decides whether a failure is shown, printed or
+// kept silent.
+using failure_sink = std::function<void(const failure&)>;
 
 }  // namespace mj

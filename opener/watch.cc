@@ -197,12 +197,12 @@ void day_watcher::notify_desktop(const std::string& summary, const std::string& 
 
 void day_watcher::open_passed_over(const std::vector<passed_over_file>& files) {
   for (const passed_over_file& p : files)
-    platform::hand_to_desktop(
-        p.path, std::filesystem::path(p.path).parent_path().string(), platform::kHandOverPatience,
-        this, [path = p.path](std::optional<failure> outcome) {
-          if (outcome)
-            std::cerr << kProgramTitle << ": " << printable_line(outcome->description) << "\n";
-        });
+    platform::hand_to_desktop(p.path, std::filesystem::path(p.path).parent_path().string(),
+                              platform::kHandOverPatience, this, [](const result<void>& outcome) {
+                                if (!outcome.ok())
+                                  std::cerr << kProgramTitle << ": "
+                                            << printable_line(outcome.error().description) << "\n";
+                              });
 }
 
 }  // namespace mj
