@@ -21,7 +21,7 @@
 namespace mj {
 
 // The numbers are stable: reports and scripts compare them, and the opener
-// keeps code 53 silent.
+// keeps not_found silent.
 enum class failure_code : int {
   invalid_argument = 5,  // a date outside the years 100..9999, a bad argument
   overflow = 6,          // a number outside the signed 16-bit range
