@@ -12,6 +12,7 @@
 //     is turned back into a value before the rules return.
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +21,7 @@
 namespace mj {
 
 // The numbers are stable: reports and scripts compare them, and the opener
-// keeps code 53 silent.
+// keeps not_found silent.
 enum class failure_code : int {
   invalid_argument = 5,  // a date outside the years 100..9999, a bad argument
   overflow = 6,          // a number outside the signed 16-bit range
@@ -84,5 +85,10 @@ class result<void> {
  private:
   std::optional<failure> failure_;
 };
+
+// Where the steps of a scan that reports and goes on send their failures:
+// the handler that runs them decides whether a failure is shown, printed or
+// kept silent.
+using failure_sink = std::function<void(const failure&)>;
 
 }  // namespace mj

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "opener/capsule_scan.h"
 
+#include <functional>
 #include <type_traits>
 
 #include "base/visible_text.h"
@@ -116,8 +117,8 @@ bool enter_folder(const std::filesystem::path& folder, const failure_sink& repor
 // handed it (passed over on its own; the day still counts as done).
 void queue_file(const folder_paths& paths, const std::string& name, size_t index,
                 opening_selection& selection, const failure_sink& report) {
-  if (const std::optional<failure> too_long = paths.past_limit(name)) {
-    report(*too_long);
+  if (const result<void> within = paths.past_limit(name); !within.ok()) {
+    report(within.error());
     return;
   }
   selection.open_queue.push_back({paths.path_of(name), index});
@@ -154,8 +155,8 @@ void queue_folder_files(const std::filesystem::path& root, size_t index,
     return;
   }
   for (const platform::timed_file& file : *files) {
-    if (const std::optional<failure> too_long = paths.past_limit(file.name)) {
-      report(*too_long);
+    if (const result<void> within = paths.past_limit(file.name); !within.ok()) {
+      report(within.error());
       continue;
     }
     const result<wall_time>& stored = file.modified;
@@ -211,9 +212,9 @@ std::string folder_paths::path_of(const std::string& file) const {
   return joined(prefix_, folder_, file);
 }
 
-std::optional<failure> folder_paths::past_limit(const std::string& file) const {
+result<void> folder_paths::past_limit(const std::string& file) const {
   const size_t length = joined_length(prefix_, file);
-  if (length <= platform::longest_path()) return std::nullopt;
+  if (length <= platform::longest_path()) return {};
   return placed(
       make_failure(failure_code::path_access,
                    fill(localized("mj::capsule_scan",
@@ -226,7 +227,9 @@ std::optional<failure> folder_paths::past_limit(const std::string& file) const {
 
 std::optional<failure> path_past_limit(const std::filesystem::path& root, const std::string& folder,
                                        const std::string& file) {
-  return folder_paths(root, folder).past_limit(file);
+  const result<void> within = folder_paths(root, folder).past_limit(file);
+  if (within.ok()) return std::nullopt;
+  return within.error();
 }
 
 capsule_scan scan_capsule(const std::filesystem::path& root, long long missed_days,

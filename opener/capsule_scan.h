@@ -5,7 +5,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,10 +13,6 @@
 #include "rules/due_tests.h"
 
 namespace mj {
-
-// Where the steps of a run send their failures: the handler that runs them
-// decides whether a failure is shown, printed or kept silent.
-using failure_sink = std::function<void(const failure&)>;
 
 struct scanned_folder {
   std::string name;  // exactly as listed: the files are looked up under it
@@ -68,8 +63,8 @@ class folder_paths {
   const std::filesystem::path& folder() const { return folder_; }
   // The full path of the file `file`.
   std::string path_of(const std::string& file) const;
-  // As path_past_limit.
-  std::optional<failure> past_limit(const std::string& file) const;
+  // As path_past_limit, as a result: done when the path is short enough.
+  result<void> past_limit(const std::string& file) const;
 
  private:
   std::filesystem::path root_;

@@ -10,8 +10,8 @@
 #include "opener/upcoming_ics.h"
 #include "opener/watch.h"
 #include "platform/bus_thread.h"
+#include "platform/display_servers.h"
 #include "platform/local_date.h"
-#include "platform/message_box.h"
 #include "platform/termination.h"
 #include "platform/user_language.h"
 

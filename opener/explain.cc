@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "opener/explain.h"
 
+#include "base/passed_over.h"
 #include "base/visible_text.h"
 #include "base/wording.h"
 #include "opener/json_text.h"
@@ -27,12 +28,6 @@ const char* due_kind_key(due_kind kind) {
 
 namespace {
 
-// The run passes over folders whose name begins with ".", as file managers
-// hide them: their files never open.
-bool passed_over(std::string_view folder_name) {
-  return !folder_name.empty() && folder_name.front() == '.';
-}
-
 failure passed_over_failure() {
   return make_failure(failure_code::invalid_argument,
                       localized("mj::explain",
@@ -57,7 +52,7 @@ folder_evaluation explained_evaluation(std::string_view folder_name, long long m
     e.verdict = due_verdict{};
     e.verdict.kind = due_kind::all_files;
     e.failures.clear();
-  } else if (passed_over(folder_name)) {
+  } else if (is_passed_over_name(folder_name)) {
     e.verdict = due_verdict{};
     e.failures.push_back(passed_over_failure());
   }
@@ -66,7 +61,8 @@ folder_evaluation explained_evaluation(std::string_view folder_name, long long m
 
 opening_forecast forecast_for(std::string_view folder_name, wall_time stored_at, int count,
                               std::optional<date> first_run) {
-  if (!passed_over(folder_name)) return forecast_openings(folder_name, stored_at, count, first_run);
+  if (!is_passed_over_name(folder_name))
+    return forecast_openings(folder_name, stored_at, count, first_run);
   opening_forecast f;
   f.failures.push_back(passed_over_failure());
   return f;
@@ -98,7 +94,7 @@ std::string explain_text(std::string_view folder_name, const folder_evaluation& 
                 {day, std::to_string(missed_days), verdict});
   out += "\n";
   if (e.test == due_test::on_day && e.verdict.kind == due_kind::not_due && e.name.catch_up &&
-      missed_days == 0 && !passed_over(folder_name))
+      missed_days == 0 && !is_passed_over_name(folder_name))
     out += localized("mj::explain",
                      "With \"+\", days the opener missed before that day would count too.") +
            "\n";
@@ -124,7 +120,7 @@ std::string next_text(std::string_view folder_name, date today, date counted_fro
                           "A file stored on %1 in the capsule root itself would open at every run "
                           "from %2 on."),
                 {stored_on, day_words(*f.every_run_from)});
-  } else if (passed_over(folder_name)) {
+  } else if (is_passed_over_name(folder_name)) {
     out += fill(localized("mj::explain", "A file stored in \"%1\" would never open."), {name});
   } else if (f.openings.empty()) {
     out += fill(

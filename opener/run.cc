@@ -109,27 +109,26 @@ void opener_run::tick() {
     const size_t index = next_++;
     files_[index].state = file_state::handing_over;
     ++answers_pending_;
-    services_.hand_over(files_[index].path, working_folder_,
-                        [this, index](std::optional<failure> outcome) {
-                          on_handed_over(index, std::move(outcome));
-                        });
+    services_.hand_over(
+        files_[index].path, working_folder_,
+        [this, index](const result<void>& outcome) { on_handed_over(index, outcome); });
     return;
   }
   queue_done_ = true;
   finish_if_done();
 }
 
-void opener_run::on_handed_over(size_t index, std::optional<failure> outcome) {
+void opener_run::on_handed_over(size_t index, const result<void>& outcome) {
   --answers_pending_;
-  if (outcome && !is_told(*outcome)) {
+  if (!outcome.ok() && !is_told(outcome.error())) {
     // Removed since the scan: nothing to open, nothing lost.
     files_[index].state = file_state::handed_over;
-  } else if (outcome) {
+  } else if (!outcome.ok()) {
     ++failed_;
     files_[index].state = file_state::failed;
-    report(failure{outcome->code,
+    report(failure{outcome.error().code,
                    fill(localized("mj::run_window", "%1 (capsule %2). The next run tries again."),
-                        {outcome->description, root_label_})});
+                        {outcome.error().description, root_label_})});
   } else {
     files_[index].state = file_state::handed_over;
     ++came_back_[files_[index].folder];

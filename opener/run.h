@@ -91,7 +91,7 @@ class opener_run {
 
  private:
   void report(const failure& f);
-  void on_handed_over(size_t index, std::optional<failure> outcome);
+  void on_handed_over(size_t index, const result<void>& outcome);
   void finish_if_done();
   void finish();
 

@@ -78,21 +78,21 @@ TEST(CommandLine, SplitsTheDelayDigitsFromTheLocationText) {
     const char* text;
     std::optional<int> interval_ms;
     const char* location;
-    int failure_code;  // 0: none
+    std::optional<failure_code> failure;
   };
   const Case kCases[] = {
-      {"", std::nullopt, "", 0},
-      {"30", 30000, "", 0},
-      {"5 D", 5000, "D", 0},
-      {"12abc", 12000, "abc", 0},
-      {" 7", std::nullopt, "7", 0},
-      {"0", 0, "", 0},
-      {"007 /srv/caps ", 7000, "/srv/caps", 0},
-      {"/home/a/my caps", std::nullopt, "/home/a/my caps", 0},
-      {"\t 1 x", std::nullopt, "1 x", 0},
-      {"2147483", 2147483000, "", 0},
-      {"2147484", std::nullopt, "", 6},
-      {"99999999999999999999999 caps", std::nullopt, "caps", 6},
+      {"", std::nullopt, "", std::nullopt},
+      {"30", 30000, "", std::nullopt},
+      {"5 D", 5000, "D", std::nullopt},
+      {"12abc", 12000, "abc", std::nullopt},
+      {" 7", std::nullopt, "7", std::nullopt},
+      {"0", 0, "", std::nullopt},
+      {"007 /srv/caps ", 7000, "/srv/caps", std::nullopt},
+      {"/home/a/my caps", std::nullopt, "/home/a/my caps", std::nullopt},
+      {"\t 1 x", std::nullopt, "1 x", std::nullopt},
+      {"2147483", 2147483000, "", std::nullopt},
+      {"2147484", std::nullopt, "", failure_code::overflow},
+      {"99999999999999999999999 caps", std::nullopt, "caps", failure_code::overflow},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.text);
@@ -101,11 +101,11 @@ TEST(CommandLine, SplitsTheDelayDigitsFromTheLocationText) {
         split_command_line(c.text, [&](const failure& f) { failures.push_back(f); });
     EXPECT_EQ(cl.interval_ms, c.interval_ms);
     EXPECT_EQ(cl.location, c.location);
-    if (c.failure_code == 0) {
+    if (!c.failure) {
       EXPECT_TRUE(failures.empty());
     } else {
       ASSERT_EQ(failures.size(), 1u);
-      EXPECT_EQ(code_number(failures[0].code), c.failure_code);
+      EXPECT_EQ(failures[0].code, *c.failure);
     }
   }
 }

@@ -67,10 +67,9 @@ struct fake_desktop {
     auto due = std::move(answers_due);
     answers_due.clear();
     for (auto& [path, done] : due)
-      done(
-          refused.contains(fs::path(path).filename().string())
-              ? std::optional<failure>(make_failure(failure_code::path_access, path + " (refused)"))
-              : std::nullopt);
+      done(refused.contains(fs::path(path).filename().string())
+               ? result<void>(make_failure(failure_code::path_access, path + " (refused)"))
+               : result<void>());
   }
 
   // Ticks until the run ends, answering as it goes; a bounded number of ticks.

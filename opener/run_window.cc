@@ -19,6 +19,9 @@ namespace mj {
 
 namespace {
 
+// The window's size when it first shows.
+constexpr QSize kRunWindowSize{452, 291};
+
 QString file_row(const opener_run::queued_file& f) {
   QString mark;
   switch (f.state) {
@@ -75,7 +78,7 @@ bool ask_to_open_passed_over(const std::vector<passed_over_file>& files) {
 run_window::run_window(bool interactive, QWidget* parent) : QWidget(parent) {
   setWindowTitle(tr("Morrowjar: opening capsules…"));
   setWindowIcon(QIcon(QStringLiteral(":/morrowjar/m_jar.png")));
-  resize(452, 291);
+  resize(kRunWindowSize);
   // A window that comes up at every login must not take the keyboard from
   // what the user is already typing into.
   setAttribute(Qt::WA_ShowWithoutActivating);

@@ -5,7 +5,6 @@
 #include <QGuiApplication>
 #include <QLoggingCategory>
 #include <QTimeZone>
-#include <ctime>
 #include <filesystem>
 #include <iostream>
 
@@ -17,6 +16,7 @@
 #include "platform/local_date.h"
 #include "platform/next_day_start.h"
 #include "platform/sleep_watch.h"
+#include "platform/zone_watch.h"
 
 namespace mj {
 
@@ -25,15 +25,6 @@ namespace mj {
 Q_LOGGING_CATEGORY(watch_log, "morrowjar.watch", QtWarningMsg)
 
 namespace {
-
-// The files that name the local time zone; a change of zone replaces one.
-const QStringList kZoneFolders = {QStringLiteral("/etc")};
-
-QByteArray current_zone_id() {
-  // The C library caches the zone it read first; make it read it again.
-  tzset();
-  return QTimeZone::systemTimeZoneId();
-}
 
 // Milliseconds from now to just after the next day begins in the local
 // zone: local midnight, or the instant the clocks jump past a midnight they
@@ -97,24 +88,16 @@ day_watcher::day_watcher(std::string command_line, bool notify)
     arm_midnight();
     run_if_new_day(false);
   });
-  zone_id_ = current_zone_id();
-  zone_watcher_.addPaths(kZoneFolders);
-  connect(&zone_watcher_, &QFileSystemWatcher::directoryChanged, this,
-          &day_watcher::on_zone_files_changed);
+  platform::watch_zone_changes(this, [this](const QByteArray& zone) {
+    qCDebug(watch_log) << "woke: the time zone changed to" << zone;
+    arm_midnight();
+    run_if_new_day(false);
+  });
 }
 
 day_watcher::~day_watcher() = default;
 
 void day_watcher::start() { run_if_new_day(true); }
-
-void day_watcher::on_zone_files_changed() {
-  const QByteArray zone = current_zone_id();
-  if (zone == zone_id_) return;
-  zone_id_ = zone;
-  qCDebug(watch_log) << "woke: the time zone changed to" << zone;
-  arm_midnight();
-  run_if_new_day(false);
-}
 
 void day_watcher::run_if_new_day(bool first) {
   if (run_) return;  // the run going on covers today; its end looks again
@@ -214,12 +197,12 @@ void day_watcher::notify_desktop(const std::string& summary, const std::string& 
 
 void day_watcher::open_passed_over(const std::vector<passed_over_file>& files) {
   for (const passed_over_file& p : files)
-    platform::hand_to_desktop(
-        p.path, std::filesystem::path(p.path).parent_path().string(), platform::kHandOverPatience,
-        this, [path = p.path](std::optional<failure> outcome) {
-          if (outcome)
-            std::cerr << kProgramTitle << ": " << printable_line(outcome->description) << "\n";
-        });
+    platform::hand_to_desktop(p.path, std::filesystem::path(p.path).parent_path().string(),
+                              platform::kHandOverPatience, this, [](const result<void>& outcome) {
+                                if (!outcome.ok())
+                                  std::cerr << kProgramTitle << ": "
+                                            << printable_line(outcome.error().description) << "\n";
+                              });
 }
 
 }  // namespace mj

@@ -7,7 +7,6 @@
 // and one desktop notification of what came back.
 #pragma once
 
-#include <QFileSystemWatcher>
 #include <QObject>
 #include <QTimer>
 #include <map>
@@ -37,9 +36,6 @@ class day_watcher : public QObject {
   // Makes the first run at once (the skip key counts for it), then waits.
   void start();
 
- private slots:
-  void on_zone_files_changed();
-
  private:
   // Makes a run when today is not served yet and no run is going on.
   void run_if_new_day(bool first);
@@ -55,8 +51,6 @@ class day_watcher : public QObject {
   std::string command_line_;
   bool notify_;
   QTimer midnight_;
-  QFileSystemWatcher zone_watcher_;
-  QByteArray zone_id_;
   std::unique_ptr<run_window> run_;
   std::optional<date> served_day_;  // the last day a run of this watch served
   QTimer busy_retry_;               // while another run holds the lock

@@ -24,7 +24,7 @@ char folded(char c) { return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' 
 bool listed_as_file(const std::filesystem::directory_entry& entry) {
   std::error_code ignored;
   if (!entry.is_regular_file(ignored)) return false;  // follows a link to its target
-  // The file mask (2) takes hidden files but not the system's own; a file
+  // A listing of files takes hidden files but not the system's own; a file
   // the writer is still writing (or left behind when killed) is not one of
   // the capsule's.
   return !is_staging_file_name(entry.path().filename().string()) && !is_system_file(entry.path());

@@ -12,8 +12,8 @@
 namespace mj::platform {
 
 enum class listing_mask {
-  all_entries,  // folders and files alike (the directory mask, 16); "." and ".." left out
-  files,        // ordinary and hidden files, a link to one included (mask 2)
+  all_entries,  // folders and files alike; "." and ".." left out
+  files,        // ordinary and hidden files, a link to one included
 };
 
 // The entry names of `folder` sorted by name: letters A-Z compared without

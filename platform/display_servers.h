@@ -31,4 +31,16 @@ void tell_silent_display();
 // otherwise those of the answering servers, then "offscreen".
 std::string qt_platforms_for(const display_servers& found);
 
+// True when a display server named by DISPLAY or WAYLAND_DISPLAY answers:
+// false means no usable display (none named, none there, or an X server
+// that stayed silent past kDisplayAnswerLimit). Always true on Windows and
+// macOS. A silent X server is told on stderr (tell_silent_display).
+bool has_display();
+
+// Call before the QApplication exists. Unless QT_QPA_PLATFORM is set, steers
+// Qt past servers that are named but do not answer, to Qt's offscreen
+// platform when none answers. An X server that stays silent is given up
+// after about two seconds, with one line on stderr.
+void use_offscreen_without_display();
+
 }  // namespace mj::platform

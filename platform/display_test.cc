@@ -4,13 +4,14 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <QByteArray>
+#include <QtGlobal>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
 
 #include "platform/display_servers.h"
-#include "platform/message_box.h"
 #include "tests/temp_folder.h"
 
 namespace mj::platform {

@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "base/passed_over.h"
 #include "base/visible_text.h"
 
 namespace mj::platform {
@@ -15,10 +16,10 @@ failure path_failure(const std::filesystem::path& path, int error_number) {
 }
 
 result<bool> is_schedule_folder(const std::filesystem::path& parent, const std::string& name) {
-  if (name.empty() || name.front() == '.') return false;
+  if (name.empty() || is_passed_over_name(name)) return false;
   const result<int> word = attribute_word(parent / name);
   if (!word.ok()) return word.error();
-  return *word == kDirectory;
+  return is_schedule_folder_word(*word);
 }
 
 }  // namespace mj::platform

@@ -28,8 +28,13 @@ enum file_attribute : int {
 // cannot be examined.
 result<int> attribute_word(const std::filesystem::path& path);
 
-// Whether `name` in `parent` is a schedule folder: attribute word exactly
-// kDirectory and a name that does not begin with ".".
+// Whether a folder whose attribute word is `word` is one the opener takes:
+// exactly kDirectory, without read-only, hidden, system or archive marks and
+// not a symbolic link.
+constexpr bool is_schedule_folder_word(int word) { return word == kDirectory; }
+
+// Whether `name` in `parent` is a schedule folder: a name the opener does not
+// pass over (is_passed_over_name) and a schedule folder's attribute word.
 result<bool> is_schedule_folder(const std::filesystem::path& parent, const std::string& name);
 
 // Whether the regular file `path` is one the system keeps for itself and a

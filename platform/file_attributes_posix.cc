@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <climits>
 
+#include "base/passed_over.h"
 #include "platform/file_attributes.h"
 
 namespace mj::platform {
@@ -12,7 +13,7 @@ namespace {
 
 bool hidden_name(const std::filesystem::path& path) {
   const std::string name = path.filename().string();
-  return !name.empty() && name.front() == '.' && name != "." && name != "..";
+  return is_passed_over_name(name) && name != "." && name != "..";
 }
 
 int word_of(const struct stat& st, const std::filesystem::path& path) {

@@ -12,7 +12,6 @@
 #include "platform/file_attributes.h"
 #include "platform/file_placement.h"
 #include "platform/file_time.h"
-#include "platform/local_date.h"
 
 namespace mj::platform {
 
@@ -89,17 +88,5 @@ result<std::vector<timed_file>> list_files_with_times(const std::filesystem::pat
             [](const timed_file& a, const timed_file& b) { return listing_order(a.name, b.name); });
   return files;
 }
-
-wall_time local_time_now() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  const local_fields f = fields_of(local);
-  using namespace std::chrono;
-  return wall_time{sys_days{year{static_cast<int>(f.year)} / month{f.month} / day{f.day}}} +
-         hours{f.hour} + minutes{f.minute} + seconds{f.second};
-}
-
-date local_date_today() { return std::chrono::floor<std::chrono::days>(local_time_now()); }
 
 }  // namespace mj::platform

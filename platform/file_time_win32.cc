@@ -3,7 +3,6 @@
 
 #include "platform/directory_listing.h"
 #include "platform/file_time.h"
-#include "platform/local_date.h"
 #include "platform/win32_errors.h"
 
 namespace mj::platform {
@@ -44,17 +43,6 @@ result<wall_time> last_modified(const std::filesystem::path& path) {
   }
   return file_wall_time(path, fields_of(local));
 }
-
-wall_time local_time_now() {
-  SYSTEMTIME local;
-  GetLocalTime(&local);
-  const local_fields f = fields_of(local);
-  using namespace std::chrono;
-  return wall_time{sys_days{year{static_cast<int>(f.year)} / month{f.month} / day{f.day}}} +
-         hours{f.hour} + minutes{f.minute} + seconds{f.second};
-}
-
-date local_date_today() { return std::chrono::floor<std::chrono::days>(local_time_now()); }
 
 result<std::vector<timed_file>> list_files_with_times(const std::filesystem::path& folder) {
   result<std::vector<std::string>> names = list_folder(folder, listing_mask::files);

@@ -7,7 +7,6 @@
 
 #include <chrono>
 #include <functional>
-#include <optional>
 #include <string>
 
 #include "base/failure.h"
@@ -21,11 +20,11 @@ namespace mj::platform {
 // stays in the foreground.
 inline constexpr std::chrono::milliseconds kHandOverPatience{4000};
 
-using hand_over_done = std::function<void(std::optional<failure>)>;
+using hand_over_done = std::function<void(const result<void>& outcome)>;
 
 // Hands `path` to the desktop (xdg-open on Linux, the shell on Windows) with
 // `working_folder` as the started program's current folder, without waiting,
-// and calls `done` once, later, from the event loop: with nothing when the
+// and calls `done` once, later, from the event loop: done when the
 // desktop took the file (its opener ended with status 0, or still runs after
 // `patience`), with a failure naming the file and the reason otherwise (code
 // not_found when the file is gone since). Not called once `context` is gone.

@@ -7,8 +7,6 @@
 
 namespace mj::platform {
 
-// Defined beside the file times (file_time_posix.cc, file_time_win32.cc),
-// which read the same local calendar of the system.
 date local_date_today();
 
 // Now on the local clock, counted as file times are read (local date and

@@ -176,7 +176,7 @@ class hand_over_watch : public QObject {
     patience_.stop();
     if (!decided_) {
       decided_ = true;
-      if (context_) done_(outcome ? std::optional<failure>(*outcome) : std::optional<failure>());
+      if (context_) done_(outcome ? result<void>(*outcome) : result<void>());
     }
     if (ended_) deleteLater();
   }
@@ -205,8 +205,7 @@ class hand_over_watch : public QObject {
 // Whether it started shows on a pipe that closes by itself when exec()
 // succeeds (close-on-exec) and carries errno when it fails, so the wait lasts
 // until the program starts, not until it ends.
-std::optional<failure> open_with_desktop(const std::string& path,
-                                         const std::string& working_folder) {
+result<void> open_with_desktop(const std::string& path, const std::string& working_folder) {
   int report[2];
   if (pipe(report) != 0) return not_handed_over(path, errno);
   fcntl(report[0], F_SETFD, FD_CLOEXEC);
@@ -243,7 +242,7 @@ std::optional<failure> open_with_desktop(const std::string& path,
   }
   close(report[0]);
   if (got == static_cast<ssize_t>(sizeof start_error)) return not_handed_over(path, start_error);
-  return std::nullopt;
+  return {};
 }
 
 // The names are handed over as the bytes the folder listing gave (see

@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "tests/result_support.h"
 #include "tests/temp_folder.h"
 
 namespace mj::platform {
@@ -67,10 +68,10 @@ TEST_F(OpenWithDesktop, AnOpenerThatCannotStartIsAFailureNamingFileAndReason) {
     SCOPED_TRACE(c.name);
     fs::remove(bin_ / "xdg-open");
     if (c.install) write_opener("exit 0\n", c.mode);
-    const std::optional<failure> f = open_with_desktop(file, root_.string());
-    ASSERT_TRUE(f.has_value());
-    EXPECT_EQ(f->code, failure_code::path_access);
-    EXPECT_EQ(f->description, file + " " + c.reason);
+    const result<void> handed = open_with_desktop(file, root_.string());
+    ASSERT_FALSE(handed.ok());
+    EXPECT_EQ(handed.error().code, failure_code::path_access);
+    EXPECT_EQ(handed.error().description, file + " " + c.reason);
   }
 }
 
@@ -92,7 +93,7 @@ TEST_F(OpenWithDesktop, HandsTheFileOverInTheWorkingFolderWithoutWaiting) {
   setenv("MJ_RELEASE", (root_ / "release").c_str(), 1);
   setenv("MJ_ENDED", (root_ / "ended").c_str(), 1);
 
-  EXPECT_EQ(open_with_desktop(file, working.string()), std::nullopt);
+  EXPECT_EQ(mj::testing::failure_code_of(open_with_desktop(file, working.string())), std::nullopt);
   EXPECT_FALSE(fs::exists(root_ / "ended"));
   std::ofstream(root_ / "release") << "";
   ASSERT_TRUE(appears_within_seconds(root_ / "seen", 10));

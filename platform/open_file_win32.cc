@@ -20,8 +20,7 @@ std::wstring wide_from_utf8(const std::string& text) {
 
 }  // namespace
 
-std::optional<failure> open_with_desktop(const std::string& path,
-                                         const std::string& working_folder) {
+result<void> open_with_desktop(const std::string& path, const std::string& working_folder) {
   const std::wstring file = wide_from_utf8(path);
   const std::wstring folder = wide_from_utf8(working_folder);
   SetLastError(ERROR_SUCCESS);
@@ -29,7 +28,7 @@ std::optional<failure> open_with_desktop(const std::string& path,
       ShellExecuteW(nullptr, L"open", file.c_str(), nullptr, folder.c_str(), SW_SHOWNORMAL);
   // ShellExecute returns a value above 32 on success, an error code otherwise.
   const auto code = reinterpret_cast<INT_PTR>(started);
-  if (code > 32) return std::nullopt;
+  if (code > 32) return {};
   const DWORD error = GetLastError();
   const std::string reason =
       error != ERROR_SUCCESS

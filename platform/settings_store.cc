@@ -17,12 +17,11 @@ QString read_setting(const QString& section, const QString& key) {
   return store.value(key_path(section, key)).toString();
 }
 
-std::optional<failure> write_setting(const QString& section, const QString& key,
-                                     const QString& value) {
+result<void> write_setting(const QString& section, const QString& key, const QString& value) {
   QSettings store = open_settings_store();
   store.setValue(key_path(section, key), value);
   store.sync();
-  if (store.status() == QSettings::NoError) return std::nullopt;
+  if (store.status() == QSettings::NoError) return {};
   return make_failure(failure_code::path_access,
                       QCoreApplication::translate("mj::platform::settings_store",
                                                   "the settings store %1 cannot be written")

@@ -22,7 +22,6 @@ QSettings open_settings_store();
 QString read_setting(const QString& section, const QString& key);
 
 // Stores `value`; a store that cannot be written gives a failure.
-std::optional<failure> write_setting(const QString& section, const QString& key,
-                                     const QString& value);
+result<void> write_setting(const QString& section, const QString& key, const QString& value);
 
 }  // namespace mj::platform

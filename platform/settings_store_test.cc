@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/result_support.h"
+
 namespace mj::platform {
 namespace {
 
@@ -34,7 +36,8 @@ fs::path SettingsStore::config_;
 
 TEST_F(SettingsStore, AnAbsentValueReadsEmptyAndAWrittenOneReadsBack) {
   EXPECT_EQ(read_setting("date", "prev_date"), "");
-  EXPECT_EQ(write_setting("date", "prev_date", "1998/12/16"), std::nullopt);
+  EXPECT_EQ(mj::testing::failure_code_of(write_setting("date", "prev_date", "1998/12/16")),
+            std::nullopt);
   EXPECT_EQ(read_setting("date", "prev_date"), "1998/12/16");
   std::ifstream file(config_ / "M_Jar.conf");
   std::string text((std::istreambuf_iterator<char>(file)), {});
@@ -46,7 +49,8 @@ TEST_F(SettingsStore, AStoreThatCannotBeWrittenIsAFailure) {
   // A folder where the settings file belongs cannot be written, even by root.
   fs::remove(config_ / "M_Jar.conf");
   fs::create_directory(config_ / "M_Jar.conf");
-  EXPECT_NE(write_setting("date", "prev_date", "1998/12/17"), std::nullopt);
+  EXPECT_EQ(mj::testing::failure_code_of(write_setting("date", "prev_date", "1998/12/17")),
+            failure_code::path_access);
   fs::remove(config_ / "M_Jar.conf");
 }
 
@@ -60,9 +64,11 @@ std::string text_of(const fs::path& path) {
 // store is left in its folder. A store rewritten in place could be found
 // half-written after a crash or a full disk.
 TEST_F(SettingsStore, AWriteReplacesTheWholeFile) {
-  ASSERT_EQ(write_setting("date", "prev_date", "1998/12/16"), std::nullopt);
+  ASSERT_EQ(mj::testing::failure_code_of(write_setting("date", "prev_date", "1998/12/16")),
+            std::nullopt);
   fs::create_hard_link(config_ / "M_Jar.conf", config_ / "before.conf");
-  EXPECT_EQ(write_setting("date", "prev_date", "1998/12/17"), std::nullopt);
+  EXPECT_EQ(mj::testing::failure_code_of(write_setting("date", "prev_date", "1998/12/17")),
+            std::nullopt);
   EXPECT_NE(text_of(config_ / "before.conf").find("prev_date=1998/12/16"), std::string::npos);
   EXPECT_NE(text_of(config_ / "M_Jar.conf").find("prev_date=1998/12/17"), std::string::npos);
   std::vector<std::string> names;

@@ -17,6 +17,7 @@ set(mj_platform_sources
   file_placement_${system_side}.cc
   file_time.cc
   file_time_${system_side}.cc
+  local_date_${system_side}.cc
   paths.cc
 )
 

@@ -198,7 +198,8 @@ TEST_F(Win32Folder, OpensAFileInTheGivenWorkingFolder) {
   std::ofstream(script) << "@cd > seen.txt\r\n";
   const fs::path working = root_ / "work";
   fs::create_directory(working);
-  EXPECT_EQ(open_with_desktop(script.string(), working.string()), std::nullopt);
+  EXPECT_EQ(mj::testing::failure_code_of(open_with_desktop(script.string(), working.string())),
+            std::nullopt);
   const fs::path seen = working / "seen.txt";
   for (int i = 0; i < 200 && !fs::exists(seen); ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
@@ -211,8 +212,9 @@ TEST_F(Win32Folder, OpensAFileInTheGivenWorkingFolder) {
 // it (single backslashes), with the reason in the system's words.
 TEST_F(Win32Folder, AFileTheShellCannotOpenIsAFailure) {
   const std::string missing = (root_ / "missing.txt").string();
-  const std::optional<failure> f = open_with_desktop(missing, root_.string());
-  ASSERT_TRUE(f.has_value());
+  const result<void> handed = open_with_desktop(missing, root_.string());
+  ASSERT_FALSE(handed.ok());
+  const failure* f = &handed.error();
   EXPECT_EQ(f->code, failure_code::path_access);
   const std::string prefix = missing + " (";
   EXPECT_EQ(f->description.rfind(prefix, 0), 0u) << f->description;

@@ -17,7 +17,7 @@ namespace mj {
 // the years 100..9999, where no repetition can fall due.
 std::optional<wall_time> repetition_of(wall_time t, date_unit unit, long long steps);
 
-// Due kind 3: whether one of the repetitions of `t` (every `every` units,
+// due_kind::repeating: whether one of the repetitions of `t` (every `every` units,
 // counted from `t`, the first one `every` units after it) falls within the
 // days `from`..`to`, looking no further than the first repetition after
 // `today` 00:00 that misses the days. Jumps straight to the first repetition

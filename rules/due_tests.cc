@@ -20,6 +20,13 @@ constexpr date kLastSupportedDay = std::chrono::year{9999} / std::chrono::Decemb
 // may skip eight years, around a year divisible by 100 but not by 400.
 constexpr long long kLongestGap = 8 * 366;
 
+// The largest count of days a name can give: its numbers are 16-bit.
+constexpr long long kLargestDayCount = std::numeric_limits<int16_t>::max();
+
+// A margin of two months around the days of a run, for the month ends a
+// month-end form counts from.
+constexpr long long kMonthEndMargin = 62;
+
 // What a form that points at a day looks for on each day of the window. The
 // numbers and dates of the name are read once, on the first day: they are the
 // same for every day, and a failure there ends the test before any match.
@@ -115,7 +122,7 @@ void test_window(const schedule_name& name, due_verdict& v, const run_calendar& 
       if (matches(matcher, add_days(today, -i))) v.kind = due_kind::all_files;
   }
   if (reachable < day_count) add_days(today, -reachable);  // fails: before the year 100
-  if (day_count == std::numeric_limits<int16_t>::max())
+  if (day_count == kLargestDayCount)
     fail(failure_code::overflow, "a window of 32767 days is more than the day counter can count");
 }
 
@@ -263,9 +270,9 @@ bool same_verdict_every_day(const schedule_name& name, date first, date last) {
   // And no day's test meets the ends of the supported years: every window,
   // and the month ends a month-end form counts back from (at most 32767
   // days from a month's end), lie within them.
-  const long long reach = name.window_days + 32767LL + 62;
+  const long long reach = name.window_days + kLargestDayCount + kMonthEndMargin;
   return first - std::chrono::days{reach} >= kFirstSupportedDay &&
-         last + std::chrono::days{62} <= kLastSupportedDay;
+         last + std::chrono::days{kMonthEndMargin} <= kLastSupportedDay;
 }
 
 bool names_no_day(const schedule_name& name, date from) {
@@ -293,9 +300,10 @@ namespace {
 // at most 32767 days), and the month ends a month-end form counts back from
 // (at most 32767 days from a month's end), lie within them.
 bool days_clear_of_the_ends(const schedule_name& name, date first, date last) {
-  const long long reach = std::max<long long>(name.window_days, 0) + 32767LL + 62;
+  const long long reach =
+      std::max<long long>(name.window_days, 0) + kLargestDayCount + kMonthEndMargin;
   return first - std::chrono::days{reach} >= kFirstSupportedDay &&
-         last + std::chrono::days{62} <= kLastSupportedDay;
+         last + std::chrono::days{kMonthEndMargin} <= kLastSupportedDay;
 }
 
 bool points_at_a_day(const schedule_name& name) {

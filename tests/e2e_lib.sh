@@ -53,6 +53,19 @@ wait_for() {  # SECONDS COMMAND...
   return 1
 }
 
+# Whether a notification server owns its name on the bus at ADDRESS.
+notification_server_up() {  # ADDRESS
+  dbus-send --bus="$1" --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
+    org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications 2>/dev/null |
+    grep -q 'boolean true'
+}
+
+# Whether no stand-in xdg-open of BIN-FOLDER runs any more: after that, every
+# path handed to one is in its log.
+stand_ins_ended() {  # BIN-FOLDER
+  ! pgrep -f -- "$1/xdg-open" >/dev/null
+}
+
 # Puts a stand-in xdg-open into BIN-FOLDER that writes each path it is handed
 # to LOG, a line each, and succeeds; LOG starts empty.
 stand_in_xdg_open() {  # BIN-FOLDER LOG

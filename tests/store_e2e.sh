@@ -36,7 +36,12 @@ writer_ended() {
   writer_pid=''
 }
 
-still_running() { sleep 0.3; kill -0 "$writer_pid" 2>/dev/null; }
+# Whether the writer still runs once the question has been answered and its
+# box has gone, which is when an answer that ends it would have ended it.
+# The steps after each such check (the question asked again) need its window
+# too.
+question_gone() { ! xdotool search --onlyvisible --name '^Morrowjar$' >/dev/null 2>&1; }
+still_running() { wait_for 10 question_gone && kill -0 "$writer_pid" 2>/dev/null; }
 
 send() { timeout 10 xdotool "$@"; }
 

@@ -17,6 +17,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "base/failure.h"
 #include "opener/explain.h"
 #include "opener/run_window.h"
 #include "opener/upcoming.h"

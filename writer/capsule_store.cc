@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "base/passed_over.h"
 #include "platform/file_attributes.h"
 #include "platform/file_placement.h"
 #include "platform/paths.h"
@@ -252,13 +253,14 @@ result<void> usable_schedule_folder(const QString& folder) {
             "folders, so the message would never open: make the folder writable, or "
             "choose another schedule name.")
             .arg(shown));
-  // The opener takes a folder whose attribute word is exactly "directory".
-  // Where names make the hidden mark (a leading "."), the user was asked
-  // about the name already; a mark set on the folder itself refuses it.
-  const bool hidden_by_name = path.filename().u8string().starts_with(u8'.');
-  int marks = *word & ~platform::kDirectory;
-  if (hidden_by_name) marks &= ~platform::kHidden;
-  if (marks != 0)
+  // Where names make the hidden mark (a name the opener passes over), the
+  // user was asked about the name already; a mark set on the folder itself
+  // refuses it.
+  const std::u8string name = path.filename().u8string();
+  int word_by_marks = *word;
+  if (is_passed_over_name({reinterpret_cast<const char*>(name.data()), name.size()}))
+    word_by_marks &= ~platform::kHidden;
+  if (!platform::is_schedule_folder_word(word_by_marks))
     return path_trouble(
         QCoreApplication::translate(
             "mj::writer::capsule_store",

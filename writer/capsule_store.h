@@ -73,9 +73,10 @@ std::filesystem::path to_native_path(const QString& path);
 result<QString> usable_capsule_root(const QString& capsule_root);
 
 // Makes sure the schedule folder `folder` is there, as the opener takes
-// schedule folders: a missing one is created; a symbolic link, a read-only
-// folder (both passed over by the opener) and anything that is not a folder
-// are refused.
+// schedule folders (platform::is_schedule_folder_word): a missing one is
+// created; a symbolic link, a read-only or marked folder (all passed over by
+// the opener) and anything that is not a folder are refused, each with its
+// own reason. The name was judged before (is_passed_over_name).
 result<void> usable_schedule_folder(const QString& folder);
 
 struct free_name {

@@ -18,7 +18,7 @@
 #include "platform/bus_thread.h"
 #include "platform/capsule_root.h"
 #include "platform/command_line_help.h"
-#include "platform/message_box.h"
+#include "platform/display_servers.h"
 #include "platform/user_language.h"
 #include "writer/capsule_store.h"
 #include "writer/writer_window.h"

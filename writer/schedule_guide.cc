@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/passed_over.h"
 #include "base/wording.h"
 #include "platform/paths.h"
 #include "rules/calendar.h"
@@ -201,7 +202,7 @@ schedule_reading read_schedule(const QString& schedule, wall_time now,
                                           "right in the capsule root, so this message would never "
                                           "open")};
   }
-  if (folder.startsWith(u'.'))
+  if (is_passed_over_name(folder.toStdString()))
     return {schedule_outlook::never_opens,
             QCoreApplication::translate("mj::writer::schedule_guide",
                                         "Hidden folder: the opener passes over names that begin "

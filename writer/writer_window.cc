@@ -38,9 +38,23 @@ namespace {
 // The window was designed in twips, 15 to a device-independent pixel.
 constexpr int kTwipsPerPixel = 15;
 
-QRect from_twips(int left, int top, int width, int height) {
-  return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel,
-          height / kTwipsPerPixel};
+struct twip_rect {
+  int left, top, width, height;
+};
+
+// The places of the window's parts as designed, in twips.
+constexpr twip_rect kClientArea{0, 0, 6285, 3540};
+constexpr twip_rect kMessageLabelPlace{240, 240, 2055, 255};
+constexpr twip_rect kMessageEditPlace{240, 480, 5775, 1335};
+constexpr twip_rect kScheduleLabelPlace{240, 1920, 1815, 255};
+constexpr twip_rect kScheduleBoxPlace{240, 2280, 5775, 300};
+constexpr twip_rect kReadingPlace{240, 2610, 5775, 255};
+constexpr twip_rect kOkButtonPlace{2640, 2880, 1575, 495};
+constexpr twip_rect kCancelButtonPlace{4440, 2880, 1575, 495};
+
+QRect from_twips(const twip_rect& r) {
+  return {r.left / kTwipsPerPixel, r.top / kTwipsPerPixel, r.width / kTwipsPerPixel,
+          r.height / kTwipsPerPixel};
 }
 
 // The client area shows in the system's window colour (usually white), not
@@ -130,7 +144,7 @@ writer_window::writer_window(QString capsule_root, writer_services services)
   setWindowTitle(tr("Morrowjar Text Input — %1").arg(path_for_people(capsule_root_)));
   served_through_ = services_.served_through(capsule_root_);
   auto* client = new QWidget(this);
-  client_size_ = from_twips(0, 0, 6285, 3540).size();
+  client_size_ = from_twips(kClientArea).size();
   client->setFixedSize(client_size_);
   use_window_colours(client);
   setCentralWidget(client);
@@ -144,19 +158,19 @@ writer_window::writer_window(QString capsule_root, writer_services services)
 void writer_window::build_controls(QWidget* client) {
   message_edit_ = new QPlainTextEdit(client);
   message_edit_->setObjectName(QStringLiteral("message_edit"));
-  message_edit_->setGeometry(from_twips(240, 480, 5775, 1335));
+  message_edit_->setGeometry(from_twips(kMessageEditPlace));
   message_edit_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   message_edit_->setTabChangesFocus(true);
   message_edit_->setInputMethodHints(Qt::ImhNone);  // any input method: Japanese messages
 
   message_label_ = make_label(QStringLiteral("message_label"), tr("Message"), client);
-  message_label_->setGeometry(from_twips(240, 240, 2055, 255));
+  message_label_->setGeometry(from_twips(kMessageLabelPlace));
 
   schedule_box_ = new QComboBox(client);
   schedule_box_->setObjectName(QStringLiteral("schedule_box"));
   schedule_box_->setEditable(true);
   schedule_box_->setInsertPolicy(QComboBox::NoInsert);
-  schedule_box_->setGeometry(from_twips(240, 2280, 5775, 300));
+  schedule_box_->setGeometry(from_twips(kScheduleBoxPlace));
   // Schedule names are ASCII keywords and digits: ask for Latin input.
   const Qt::InputMethodHints latin = Qt::ImhLatinOnly | Qt::ImhNoPredictiveText;
   schedule_box_->setInputMethodHints(latin);
@@ -167,21 +181,21 @@ void writer_window::build_controls(QWidget* client) {
   schedule_box_->setCompleter(nullptr);
 
   schedule_label_ = make_label(QStringLiteral("schedule_label"), tr("When"), client);
-  schedule_label_->setGeometry(from_twips(240, 1920, 1815, 255));
+  schedule_label_->setGeometry(from_twips(kScheduleLabelPlace));
 
   // Between the schedule box and the buttons: when a message stored now
   // opens. A longer reading wraps, and the window grows to show all of it.
   schedule_reading_ = make_label(QStringLiteral("schedule_reading"), QString(), client);
-  reading_place_ = from_twips(240, 2610, 5775, 255);
+  reading_place_ = from_twips(kReadingPlace);
   schedule_reading_->setGeometry(reading_place_);
   schedule_reading_->setWordWrap(true);
   schedule_reading_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
   ok_button_ = make_button(QStringLiteral("ok_button"), tr("OK"), client);
-  ok_place_ = from_twips(2640, 2880, 1575, 495);
+  ok_place_ = from_twips(kOkButtonPlace);
   ok_button_->setGeometry(ok_place_);
   cancel_button_ = make_button(QStringLiteral("cancel_button"), tr("Cancel"), client);
-  cancel_place_ = from_twips(4440, 2880, 1575, 495);
+  cancel_place_ = from_twips(kCancelButtonPlace);
   cancel_button_->setGeometry(cancel_place_);
   // Enter on a focused button presses it, as Space does.
   ok_button_->installEventFilter(this);

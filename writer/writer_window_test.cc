@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -784,7 +785,12 @@ void WriterWindowTest::an_unusable_capsule_root_is_reported_before_typing() {
 
   open_window fine;
   QVERIFY(fine.show());
-  QTest::qWait(50);  // the check runs once the window is up; a root to be made is fine
+  // The check is queued when the window first shows; a call queued after it
+  // runs after it, so once that call has run the check has had its turn. A
+  // root to be made is fine.
+  bool queued_after_check = false;
+  QTimer::singleShot(0, fine.form.get(), [&queued_after_check] { queued_after_check = true; });
+  QTRY_VERIFY_WITH_TIMEOUT(queued_after_check, 5000);
   QVERIFY(fine.shown.shown.isEmpty());
   QVERIFY(!QFileInfo::exists(fine.root()));
 }

@@ -52,13 +52,12 @@ run_at() {  # "YYYY-MM-DD hh:mm:ss" [VAR=value...] ARGUMENTS...
     "$timeout_tool" 60 "$faketime_tool" "$when" "$m_jar" "$@"
 }
 
-# The files handed over, sorted; waits for the detached xdg-open to write.
+# The files handed over, sorted; waits for the detached xdg-open stand-ins
+# to write and end, so that one too many would be in the log too.
 opened() {  # EXPECTED-COUNT
-  for _ in $(seq 50); do
-    (($(wc -l <"$log") >= $1)) && break
-    sleep 0.1
-  done
-  sleep 0.3
+  has_lines() { (($(wc -l <"$log") >= $1)); }
+  wait_for 5 has_lines "$1"
+  wait_for 5 stand_ins_ended "$tmp/bin"
   sort "$log"
 }
 

@@ -70,13 +70,11 @@ real_run() {  # "DAY TIME" CAPSULE EXPECTED-COUNT
     XDG_RUNTIME_DIR="$tmp/runtime" NO_FAKE_STAT=1 DONT_FAKE_MONOTONIC=1 \
     timeout 60 "${as_user[@]}" faketime "$1" "$m_jar" "$delay" "$2" 2>"$tmp/stderr"
   run_status=$?
-  # xdg-open was started detached: give the last one a moment to write, and
-  # a little more to catch one too many.
-  for _ in $(seq 50); do
-    (($(wc -l <"$log") >= $3)) && break
-    sleep 0.1
-  done
-  sleep 0.2
+  # xdg-open was started detached: wait for the last one to write, and for
+  # every one to end, so that one too many would be in the log too.
+  has_lines() { (($(wc -l <"$log") >= $1)); }
+  wait_for 5 has_lines "$3"
+  wait_for 5 stand_ins_ended "$tmp/bin"
   cp "$log" "$tmp/opened"
   grep '^Morrowjar: ' "$tmp/stderr" >"$tmp/reports"
 }
@@ -374,13 +372,15 @@ display() {
   config=$tmp/config_is_a_file
   echo "not a folder" >"$config"
   delay=1
-  (sleep 0.5; for _ in $(seq 100); do
+  # Return is pressed until the box has gone: a box may show a moment before
+  # it takes keys.
+  (for _ in $(seq 300); do
     local box
-    box=$(xdotool search --name '^Morrowjar$' 2>/dev/null | head -n1)
+    box=$(xdotool search --onlyvisible --name '^Morrowjar$' 2>/dev/null | head -n1)
     if [[ -n $box ]]; then
       touch "$tmp/box_seen"
-      sleep 0.3
       xdotool windowfocus --sync "$box" key Return 2>/dev/null
+    elif [[ -e $tmp/box_seen ]]; then
       break
     fi
     sleep 0.1

@@ -155,7 +155,8 @@ STUB
   DBUS_SESSION_BUS_ADDRESS=$SESSION_BUS "$stub" "$notices" --silent &
   local server=$!
   pids+=($server)
-  sleep 0.5
+  wait_for 5 notification_server_up "$SESSION_BUS" ||
+    { echo "FAIL: the stand-in notification server did not start"; exit 1; }
   start_watch
   check "a silent notification server is sent the notice" wait_for 10 test -s "$notices"
   check "a silent notification server: the problem shows in a box" wait_for 15 box_shown
@@ -167,11 +168,15 @@ STUB
   : >"$notices"
   DBUS_SESSION_BUS_ADDRESS=$SESSION_BUS "$stub" "$notices" &
   pids+=($!)
-  sleep 0.5
+  wait_for 5 notification_server_up "$SESSION_BUS" ||
+    { echo "FAIL: the stand-in notification server did not start"; exit 1; }
   start_watch
   check "a notification server takes the notice of the problem" wait_for 10 \
     grep -q "root.txt" "$notices"
-  sleep 2  # what would show a box has had its time
+  # The box would follow the server's answer inside the watch, which shows
+  # nothing outside it when it shows no box: so a fixed wait, long beside
+  # the answer of a stand-in server that answers at once.
+  sleep 2
   check "with a notice taken there is no box" no_box
   end_watch
 }
@@ -192,19 +197,17 @@ action() {
   write_record "$config/M_Jar.conf" "$capsule" 2031/03/10
   set_time "2031-03-12 10:00:00"
   unset DISPLAY WAYLAND_DISPLAY
-  server_up() {
-    dbus-send --bus="$SESSION_BUS" --print-reply --dest=org.freedesktop.DBus /org/freedesktop/DBus \
-      org.freedesktop.DBus.NameHasOwner string:org.freedesktop.Notifications 2>/dev/null |
-      grep -q 'boolean true'
-  }
-  wait_for 5 server_up || { echo "FAIL: the stand-in notification server did not start"; exit 1; }
+  wait_for 5 notification_server_up "$SESSION_BUS" ||
+    { echo "FAIL: the stand-in notification server did not start"; exit 1; }
   QT_QPA_PLATFORM=offscreen start_watch
   check "the notice tells of the passed-over message" wait_for 10 grep -q "passed.txt" "$notices"
   check "the passed-over message is not opened unasked" test "$(count_opened passed.txt)" == 0
   # Another program on the bus sends the signal: nothing opens.
   dbus-send --bus="$SESSION_BUS" --type=signal /org/freedesktop/Notifications \
     org.freedesktop.Notifications.ActionInvoked uint32:1 string:open
-  sleep 1  # the signal has had its time
+  # Opening nothing shows nothing outside the watch: a fixed wait, long
+  # beside the bus's delivery of one signal.
+  sleep 1
   check "the signal of another program opens nothing" test "$(count_opened passed.txt)" == 0
   # The server that took the notice (numbered from 1) sends it.
   choose() {
@@ -215,7 +218,8 @@ action() {
   choose
   check "choosing Open opens it" wait_for 10 opened_times passed.txt 1
   choose
-  sleep 1  # a second choice has had its time
+  # As for the signal above: nothing to wait for when nothing opens.
+  sleep 1
   check "the offer counts once" test "$(count_opened passed.txt)" == 1
 }
 

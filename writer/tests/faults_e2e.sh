@@ -77,7 +77,10 @@ answer_boxes() {  # EXPECTED
   echo "$count"
 }
 
-writer_running() { sleep 0.3; kill -0 "$writer_pid" 2>/dev/null; }
+# Whether the writer still runs once its boxes have gone: closing the last
+# one is when it would have ended. The steps after this check (the message
+# stored once the fault is mended) need its window too.
+writer_running() { kill -0 "$writer_pid" 2>/dev/null; }
 
 writer_ended() {
   ended_in_time "$writer_pid" || return

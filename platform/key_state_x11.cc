@@ -1,18 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "platform/key_state.h"
-
-#ifdef MORROWJAR_HAVE_X11
 #include <X11/Xlib.h>
 #include <X11/keysym.h>
 
 #include <cstdlib>
 
+#include "platform/key_state.h"
 #include "platform/x11_display.h"
-#endif
 
 namespace mj::platform {
-
-#ifdef MORROWJAR_HAVE_X11
 
 bool insert_key_down() {
   const char* name = std::getenv("DISPLAY");
@@ -26,13 +21,5 @@ bool insert_key_down() {
   XCloseDisplay(display);
   return key_down_in_keymap(keymap, keycode);
 }
-
-#else
-
-// Systems without X11 (macOS): no portable way to read a key before a window
-// has focus, so the key counts as up.
-bool insert_key_down() { return false; }
-
-#endif
 
 }  // namespace mj::platform
