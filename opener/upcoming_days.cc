@@ -44,8 +44,9 @@ failure about(const failure& f, const std::string& sentence, const std::string& 
 // today go to the report.
 folder_files read_folder(const fs::path& root, const std::string& name, upcoming_report& report) {
   folder_files files;
-  const fs::path folder = root / name;
-  result<std::vector<platform::timed_file>> listed = platform::list_files_with_times(folder);
+  const folder_paths paths(root, name);
+  result<std::vector<platform::timed_file>> listed =
+      platform::list_files_with_times(paths.folder());
   if (!listed.ok()) {
     files.listing_problem = listed.error().description;
     report.failures.push_back(
@@ -56,7 +57,7 @@ folder_files read_folder(const fs::path& root, const std::string& name, upcoming
   files.times.reserve(listed->size());
   for (const platform::timed_file& file : *listed) {
     // Passed over by the run, as its path is too long to hand over.
-    if (const std::optional<failure> too_long = path_past_limit(root, name, file.name)) {
+    if (const std::optional<failure> too_long = paths.past_limit(file.name)) {
       report.failures.push_back(*too_long);
       continue;
     }
@@ -64,7 +65,7 @@ folder_files read_folder(const fs::path& root, const std::string& name, upcoming
     if (file.modified.ok()) {
       files.times.push_back(*file.modified);
       if (floor<days>(*file.modified) > report.today)
-        report.future_files.push_back({(folder / file.name).string(), *file.modified});
+        report.future_files.push_back({paths.path_of(file.name), *file.modified});
     } else if (is_told(file.modified.error())) {
       report.failures.push_back(about(file.modified.error(),
                                       localized("mj::upcoming", "File \"%1\" in %2: %3."),
@@ -75,87 +76,158 @@ folder_files read_folder(const fs::path& root, const std::string& name, upcoming
   return files;
 }
 
-// How many files of one folder each day's run opens, counted from the times
-// read once instead of file by file: the same files as select_due_files
-// queues with file_is_due.
-class due_file_counter {
+// How many of the times (ascending) lie before a moment. The daily runs'
+// windows move their bounds forward a day at a time, so the answer steps on
+// from the last one; a bound that moves back is searched for.
+class times_before {
  public:
-  due_file_counter(const folder_files& files, std::optional<date_unit> unit,
-                   const std::vector<due_verdict>& verdicts)
-      : files_(files), unit_(unit) {
-    index_repetitions(verdicts);
-  }
+  explicit times_before(const std::vector<wall_time>& times) : times_(times) {}
 
-  size_t count(const due_verdict& v, date day) {
-    const std::vector<wall_time>& times = files_.times;
-    switch (v.kind) {
-      case due_kind::not_due:
-        return 0;
-      case due_kind::all_files:
-        return files_.count;
-      case due_kind::files_up_to:
-        return before(wall_time{v.from + days{1}});
-      case due_kind::files_within:
-        return v.from > v.to ? 0 : before(wall_time{v.to + days{1}}) - before(wall_time{v.from});
-      case due_kind::repeating:
-        break;
-    }
-    // Without a unit or a step of at least 1 no file can repeat.
-    if (!unit_ || v.repeat_every < 1) return 0;
-    size_t count = 0;
-    const auto judge = [&](size_t file) {
-      if (counted_on_[file] == day) return;
-      counted_on_[file] = day;
-      if (file_is_due(v, unit_, times[file], day)) ++count;
-    };
-    if (v.repeat_every != indexed_every_ || v.from < indexed_from_ || v.to > indexed_to_) {
-      for (size_t file = 0; file < times.size(); ++file) judge(file);
-      return count;
-    }
-    // Only a file with a repetition within the days can be due.
-    auto it = std::lower_bound(repetitions_.begin(), repetitions_.end(),
-                               std::pair<date, size_t>{v.from, 0});
-    for (; it != repetitions_.end() && it->first <= v.to; ++it) judge(it->second);
-    return count;
+  size_t operator()(wall_time t) {
+    if (at_ > 0 && times_[at_ - 1] >= t)
+      at_ = static_cast<size_t>(std::lower_bound(times_.begin(), times_.begin() + at_, t) -
+                                times_.begin());
+    else
+      while (at_ < times_.size() && times_[at_] < t) ++at_;
+    return at_;
   }
 
  private:
-  size_t before(wall_time t) const {
-    return static_cast<size_t>(std::lower_bound(files_.times.begin(), files_.times.end(), t) -
-                               files_.times.begin());
-  }
-
-  // The repetitions of every file that fall within the days the repeating
-  // verdicts reach, by day: each day then looks only at those within its own.
-  void index_repetitions(const std::vector<due_verdict>& verdicts) {
-    counted_on_.assign(files_.times.size(), date::min());
-    bool any = false;
-    for (const due_verdict& v : verdicts) {
-      if (v.kind != due_kind::repeating || v.repeat_every < 1 || v.from > v.to) continue;
-      if (!any) indexed_every_ = v.repeat_every;
-      indexed_from_ = any ? std::min(indexed_from_, v.from) : v.from;
-      indexed_to_ = any ? std::max(indexed_to_, v.to) : v.to;
-      any = true;
-    }
-    if (!any || !unit_) return;
-    for (size_t file = 0; file < files_.times.size(); ++file) {
-      const wall_time t = files_.times[file];
-      for (auto r = first_repetition_from(t, *unit_, indexed_every_, indexed_from_);
-           r && floor<days>(*r) <= indexed_to_;
-           r = first_repetition_from(t, *unit_, indexed_every_, floor<days>(*r) + days{1}))
-        repetitions_.emplace_back(floor<days>(*r), file);
-    }
-    std::sort(repetitions_.begin(), repetitions_.end());
-  }
-
-  const folder_files& files_;
-  std::optional<date_unit> unit_;
-  int16_t indexed_every_ = 0;
-  date indexed_from_{};
-  date indexed_to_{};
-  std::vector<std::pair<date, size_t>> repetitions_;
-  std::vector<date> counted_on_;  // per file: the day it was last judged
+  const std::vector<wall_time>& times_;
+  size_t at_ = 0;
 };
+
+// The repeating verdicts of a daily run look back over the same number of
+// days up to the day itself (from = day - width, to = day), with the same
+// step. On such a day a file opens when one of its repetitions falls within
+// the window, so each repetition on day r counts the file on the days r to
+// r + width: the days a file opens are the union of those stretches, added up
+// for all files through the differences at their ends rather than judged
+// file by file and day by day.
+class repetition_sweep {
+ public:
+  repetition_sweep(const std::vector<wall_time>& times, std::optional<date_unit> unit,
+                   const std::vector<due_verdict>& verdicts, date first)
+      : unit_(unit), first_(first) {
+    if (!unit_) return;
+    std::optional<size_t> first_fit;
+    size_t last_fit = 0;
+    for (size_t i = 0; i < verdicts.size(); ++i) {
+      const due_verdict& v = verdicts[i];
+      if (!first_fit) {
+        if (v.kind != due_kind::repeating || v.repeat_every < 1 || v.to != day_at(i) ||
+            v.from > v.to)
+          continue;
+        every_ = v.repeat_every;
+        width_ = v.to - v.from;
+        first_fit = i;
+      }
+      if (fits(v, i)) last_fit = i;
+    }
+    if (!first_fit) return;
+    const date from = verdicts[*first_fit].from;
+    const date to = verdicts[last_fit].to;
+    // Day indexes relative to `first`, the stretches clipped to the days judged.
+    const long long last_index = static_cast<long long>(verdicts.size()) - 1;
+    std::vector<long long> differences(verdicts.size() + 1, 0);
+    std::vector<date> repetitions;
+    for (const wall_time t : times) {
+      repetitions.clear();
+      repetition_days_within(t, *unit_, every_, from, to, repetitions);
+      long long start = 0;
+      long long end = -1;  // the stretch being joined; none yet
+      const auto close = [&] {
+        if (end < start) return;
+        ++differences[static_cast<size_t>(start)];
+        --differences[static_cast<size_t>(end) + 1];
+      };
+      for (const date r : repetitions) {
+        const long long s = std::max<long long>((r - first_).count(), 0);
+        const long long e = std::min<long long>((r - first_).count() + width_.count(), last_index);
+        if (e < s) continue;
+        if (end >= start && s <= end + 1) {
+          end = std::max(end, e);
+        } else {
+          close();
+          start = s;
+          end = e;
+        }
+      }
+      close();
+    }
+    counts_.resize(verdicts.size());
+    long long running = 0;
+    for (size_t i = 0; i < verdicts.size(); ++i)
+      counts_[i] = static_cast<size_t>(running += differences[i]);
+  }
+
+  // Whether the verdict of day `i` is one the sweep counted.
+  bool fits(const due_verdict& v, size_t i) const {
+    return every_ > 0 && v.kind == due_kind::repeating && v.repeat_every == every_ &&
+           v.to == day_at(i) && v.to - v.from == width_;
+  }
+  size_t count(size_t i) const { return counts_[i]; }
+
+ private:
+  date day_at(size_t i) const { return first_ + days{static_cast<long long>(i)}; }
+
+  std::optional<date_unit> unit_;
+  date first_;
+  int16_t every_ = 0;
+  days width_{0};
+  std::vector<size_t> counts_;
+};
+
+// Whether two verdicts select the same files whatever the day: a run of
+// equal verdicts opens the same count each day.
+bool same_selection(const due_verdict& a, const due_verdict& b) {
+  return a.kind == b.kind && a.kind != due_kind::repeating && a.from == b.from && a.to == b.to;
+}
+
+}  // namespace
+
+std::vector<size_t> files_opened_each_day(size_t listed, const std::vector<wall_time>& times,
+                                          std::optional<date_unit> repeat_unit,
+                                          const std::vector<due_verdict>& verdicts, date first) {
+  std::vector<size_t> opened(verdicts.size(), 0);
+  const repetition_sweep sweep(times, repeat_unit, verdicts, first);
+  times_before up_to(times);
+  times_before window_start(times);
+  times_before window_end(times);
+  for (size_t i = 0; i < verdicts.size(); ++i) {
+    const due_verdict& v = verdicts[i];
+    if (i > 0 && same_selection(v, verdicts[i - 1])) {
+      opened[i] = opened[i - 1];
+      continue;
+    }
+    switch (v.kind) {
+      case due_kind::not_due:
+        break;
+      case due_kind::all_files:
+        opened[i] = listed;
+        break;
+      case due_kind::files_up_to:
+        opened[i] = up_to(wall_time{v.from + days{1}});
+        break;
+      case due_kind::files_within:
+        if (v.from <= v.to)
+          opened[i] = window_end(wall_time{v.to + days{1}}) - window_start(wall_time{v.from});
+        break;
+      case due_kind::repeating:
+        if (sweep.fits(v, i)) {
+          opened[i] = sweep.count(i);
+        } else {
+          // Any other repeating verdict: each file judged as the run judges it.
+          const date day = first + days{static_cast<long long>(i)};
+          for (const wall_time t : times) opened[i] += file_is_due(v, repeat_unit, t, day) ? 1 : 0;
+        }
+        break;
+    }
+  }
+  return opened;
+}
+
+namespace {
 
 // Why a folder will not open again, in the words of `m_jar --explain`.
 std::string never_why(const folder_evaluation& evaluation, date today) {
@@ -217,11 +289,12 @@ void look_ahead_at_folder(const fs::path& root, int index, const scanned_folder&
 
   size_t total = 0;
   if (!verdicts.empty()) {
-    due_file_counter counter(files, repeat_unit_of(evaluation.name.rule), verdicts);
-    for (size_t i = 0; i < verdicts.size(); ++i) {
-      const size_t opened = counter.count(verdicts[i], calendars[i].today);
-      if (opened > 0) report.days[i].openings.push_back({index, opened});
-      total += opened;
+    const std::vector<size_t> opened =
+        files_opened_each_day(files.count, files.times, repeat_unit_of(evaluation.name.rule),
+                              verdicts, calendars.front().today);
+    for (size_t i = 0; i < opened.size(); ++i) {
+      if (opened[i] > 0) report.days[i].openings.push_back({index, opened[i]});
+      total += opened[i];
     }
   }
   // A folder that opens something in the days judged opens within the forecast.

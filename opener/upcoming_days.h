@@ -8,12 +8,14 @@
 // due-file rule. opener/upcoming.h writes the result as text or JSON.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "base/date.h"
 #include "base/failure.h"
+#include "rules/due_tests.h"
 
 namespace mj {
 
@@ -57,6 +59,16 @@ struct upcoming_report {
   std::vector<future_file> future_files;
   std::vector<failure> failures;  // every failure, the silent ones included
 };
+
+// How many files of one schedule folder the run of each day opens, day i
+// being `first` + i days, judged with verdicts[i] (as due_on_run gives them,
+// without missed days): the same files as the run queues with file_is_due,
+// counted from the folder's file times (`times`, ascending) at once. A
+// verdict that takes every file counts all `listed` files, those whose time
+// could not be read included.
+std::vector<size_t> files_opened_each_day(size_t listed, const std::vector<wall_time>& times,
+                                          std::optional<date_unit> repeat_unit,
+                                          const std::vector<due_verdict>& verdicts, date first);
 
 // The next `day_count` days, from `today` on, of the capsule root at `location`
 // (a location text as `--dry-run` takes it); days past the year 9999 are left
