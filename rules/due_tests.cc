@@ -298,6 +298,28 @@ bool days_clear_of_the_ends(const schedule_name& name, date first, date last) {
          last + std::chrono::days{62} <= kLastSupportedDay;
 }
 
+// Whether the verdict of `name` on each day is that of another day moved by
+// the days between them: "TOMORROW", the repeating forms without the final
+// "-" and the age forms counted in days or weeks look back a fixed number of
+// days from the day of the run. The due-from-day-on test sets no `to`.
+bool moves_with_the_day(const schedule_name& name) {
+  const std::string& rule = name.rule;
+  if (rule == kNextDayName) return true;
+  if (match_repeating(rule)) return !name.stays_due;
+  const auto age = match_age(rule);
+  return age && (age->unit == date_unit::days || age->unit == date_unit::weeks);
+}
+
+due_verdict moved(due_verdict v, std::chrono::days by, bool moves_to) {
+  v.from += by;
+  if (moves_to) v.to += by;
+  return v;
+}
+
+bool same_verdict(const due_verdict& a, const due_verdict& b) {
+  return a.kind == b.kind && a.from == b.from && a.to == b.to && a.repeat_every == b.repeat_every;
+}
+
 bool points_at_a_day(const schedule_name& name) {
   const std::string& rule = name.rule;
   return !name.stays_due && rule != kNextDayName && !match_repeating(rule) && !match_age(rule);
@@ -313,6 +335,17 @@ verdicts_over_days::verdicts_over_days(const schedule_name& name, date first, da
     same_.ended_by.reset();
     return;
   }
+  if (moves_with_the_day(name)) {
+    // A day's test fails when a day it looks back to leaves the supported
+    // years; those days only grow with the day of the run, so when neither
+    // the first nor the last day fails, none between does.
+    same_ = due_on_run(name, make_run_calendar(first));
+    const due_verdict on_last = due_on_run(name, make_run_calendar(last));
+    if (!same_.ended_by && !on_last.ended_by &&
+        same_verdict(moved(same_, last - first, !name.stays_due), on_last))
+      way_ = way::moving;
+    return;
+  }
   if (!points_at_a_day(name) || !days_clear_of_the_ends(name, first, last)) return;
   // The day count of the window fails or not whatever the day.
   if (failure_of([&] { day_count_ = checked_add(name.window_days, 1); })) return;
@@ -323,6 +356,8 @@ due_verdict verdicts_over_days::on(date day) {
   switch (way_) {
     case way::same_every_day:
       return same_;
+    case way::moving:
+      return moved(same_, day - first_, !name_.stays_due);
     case way::window_sweep: {
       due_verdict v;
       // A day of the form that the arithmetic cannot reach (a month end
@@ -386,6 +421,8 @@ due_verdict verdicts_over_days::swept(date day) {
 
 std::optional<std::pair<date, failure>> verdicts_over_days::first_failure() const {
   const auto failure_on = [&](date d) { return due_on_run(name_, make_run_calendar(d)).ended_by; };
+  // Neither the first day nor the last fails, so none between does.
+  if (way_ == way::moving) return std::nullopt;
   if (way_ == way::same_every_day) {
     if (const std::optional<failure> f = failure_on(first_)) return std::pair{first_, *f};
     return std::nullopt;

@@ -84,8 +84,10 @@ bool names_no_day(const schedule_name& name, date from);
 // The verdicts due_on_run gives `name` (split without missed days) on the
 // days from `first` to `last`, asked for in ascending order, as judging each
 // day in turn gives them, but found from the kind of verdict the name gives:
-// a name with the same verdict every day is judged once; a form that points
-// at a day is read once a year and looks at each day once, instead of at
+// a name with the same verdict every day is judged once; a name that looks
+// back a fixed number of days ("TOMORROW", "EVERYDAY", "DAY10") is judged on
+// the first day and its days moved on; a form that points at a day is read
+// once a year and looks at each day once, instead of at
 // every day of its window every day; the other forms are judged day by day.
 // Where a day's test would meet the ends of the supported years, or the name
 // cannot be read, every day is judged in full.
@@ -102,7 +104,7 @@ class verdicts_over_days {
   std::optional<std::pair<date, failure>> first_failure() const;
 
  private:
-  enum class way { same_every_day, window_sweep, each_day };
+  enum class way { same_every_day, moving, window_sweep, each_day };
 
   due_verdict swept(date day);
 
@@ -110,7 +112,7 @@ class verdicts_over_days {
   date first_;
   date last_;
   way way_ = way::each_day;
-  due_verdict same_;  // the verdict of every day, for same_every_day
+  due_verdict same_;  // the verdict of every day, or of `first_` for moving
   // The window sweep: the window's day count, the form as read in the year
   // of `read_year_`, and the latest day of the form up to `swept_to_`.
   int16_t day_count_ = 0;
