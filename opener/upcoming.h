@@ -4,6 +4,7 @@
 // iCalendar file).
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include "opener/upcoming_days.h"
@@ -14,10 +15,15 @@ namespace mj {
 // every day, said once), then the closed folders, the files dated in the
 // future and the problems. Control characters in names are escaped.
 std::string upcoming_text(const upcoming_report& report);
+// The same text written to `out` piece by piece.
+void write_upcoming_text(std::ostream& out, const upcoming_report& report);
 
 // One JSON object on one line (without the line break): root, today, days
 // [{date, folders: [{name, files}]}] with the capsule root's files under the
 // name "", never [{name, why}], future_files [{path, modified}], failures.
 std::string upcoming_json(const upcoming_report& report);
+// The same object and a line break written to `out` piece by piece: ten
+// years over a large capsule make tens of megabytes.
+void write_upcoming_json(std::ostream& out, const upcoming_report& report);
 
 }  // namespace mj
