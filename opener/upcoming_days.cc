@@ -107,13 +107,13 @@ class times_before {
 class repetition_sweep {
  public:
   repetition_sweep(const std::vector<wall_time>& times, std::optional<date_unit> unit,
-                   const std::vector<due_verdict>& verdicts, date first)
+                   const std::vector<day_verdict>& verdicts, date first)
       : unit_(unit), first_(first) {
     if (!unit_) return;
     std::optional<size_t> first_fit;
     size_t last_fit = 0;
     for (size_t i = 0; i < verdicts.size(); ++i) {
-      const due_verdict& v = verdicts[i];
+      const day_verdict& v = verdicts[i];
       if (!first_fit) {
         if (v.kind != due_kind::repeating || v.repeat_every < 1 || v.to != day_at(i) ||
             v.from > v.to)
@@ -162,7 +162,7 @@ class repetition_sweep {
   }
 
   // Whether the verdict of day `i` is one the sweep counted.
-  bool fits(const due_verdict& v, size_t i) const {
+  bool fits(const day_verdict& v, size_t i) const {
     return every_ > 0 && v.kind == due_kind::repeating && v.repeat_every == every_ &&
            v.to == day_at(i) && v.to - v.from == width_;
   }
@@ -180,7 +180,7 @@ class repetition_sweep {
 
 // Whether two verdicts select the same files whatever the day: a run of
 // equal verdicts opens the same count each day.
-bool same_selection(const due_verdict& a, const due_verdict& b) {
+bool same_selection(const day_verdict& a, const day_verdict& b) {
   return a.kind == b.kind && a.kind != due_kind::repeating && a.from == b.from && a.to == b.to;
 }
 
@@ -188,14 +188,14 @@ bool same_selection(const due_verdict& a, const due_verdict& b) {
 
 std::vector<size_t> files_opened_each_day(size_t listed, const std::vector<wall_time>& times,
                                           std::optional<date_unit> repeat_unit,
-                                          const std::vector<due_verdict>& verdicts, date first) {
+                                          const std::vector<day_verdict>& verdicts, date first) {
   std::vector<size_t> opened(verdicts.size(), 0);
   const repetition_sweep sweep(times, repeat_unit, verdicts, first);
   times_before up_to(times);
   times_before window_start(times);
   times_before window_end(times);
   for (size_t i = 0; i < verdicts.size(); ++i) {
-    const due_verdict& v = verdicts[i];
+    const day_verdict& v = verdicts[i];
     if (i > 0 && same_selection(v, verdicts[i - 1])) {
       opened[i] = opened[i - 1];
       continue;
@@ -219,7 +219,13 @@ std::vector<size_t> files_opened_each_day(size_t listed, const std::vector<wall_
         } else {
           // Any other repeating verdict: each file judged as the run judges it.
           const date day = first + days{static_cast<long long>(i)};
-          for (const wall_time t : times) opened[i] += file_is_due(v, repeat_unit, t, day) ? 1 : 0;
+          due_verdict full;  // the verdict file_is_due takes
+          full.kind = v.kind;
+          full.from = v.from;
+          full.to = v.to;
+          full.repeat_every = v.repeat_every;
+          for (const wall_time t : times)
+            opened[i] += file_is_due(full, repeat_unit, t, day) ? 1 : 0;
         }
         break;
     }
@@ -259,10 +265,54 @@ int days_within_range(date today, int day_count) {
   return static_cast<int>(std::min<long long>(day_count, (last_supported - today).count() + 1));
 }
 
-// Judges one folder on every day and adds its openings to the days.
+// The openings of the schedule folders, put under their days a few folders
+// at a time: each day's list then grows once for those folders, from counts
+// still at hand, rather than every day's list once for each folder.
+class openings_by_day {
+ public:
+  // `folders`: how many schedule folders the capsule root holds.
+  openings_by_day(upcoming_report& report, size_t folders) : report_(report), folders_(folders) {}
+
+  // How many files of the folder `folder` (listed as the folders' number
+  // `folder`, counted from 0) each day opens.
+  void add(int folder, std::vector<size_t> opened) {
+    pending_.emplace_back(folder, std::move(opened));
+    seen_ = static_cast<size_t>(folder) + 1;
+    if (pending_.size() == kFoldersAtATime) flush();
+  }
+
+  // Puts the openings still held under their days.
+  void flush() {
+    for (size_t day = 0; day < report_.days.size(); ++day) {
+      std::vector<folder_openings>& list = report_.days[day].openings;
+      for (const auto& [folder, opened] : pending_) {
+        if (opened[day] == 0) continue;
+        // A full list grows to the length the folders seen so far foretell
+        // for all of them, so that it is seldom moved again.
+        if (list.size() == list.capacity())
+          list.reserve(std::min(folders_ + 1, (list.size() + 1) * folders_ / seen_ + 8));
+        list.push_back({folder, opened[day]});
+      }
+    }
+    pending_.clear();
+  }
+
+ private:
+  static constexpr size_t kFoldersAtATime = 64;
+
+  upcoming_report& report_;
+  size_t folders_;
+  size_t seen_ = 1;
+  std::vector<std::pair<int, std::vector<size_t>>> pending_;
+};
+
+// Judges one folder on every day and adds its openings to `openings`.
+// `verdicts` is room for the verdicts of the days, kept from one folder to
+// the next so that ten years of them are not made anew for each folder.
 void look_ahead_at_folder(const fs::path& root, int index, const scanned_folder& scanned,
                           const folder_files& files, const std::vector<run_calendar>& calendars,
-                          wall_time now, upcoming_report& report) {
+                          wall_time now, std::vector<day_verdict>& verdicts,
+                          openings_by_day& openings, upcoming_report& report) {
   const folder_evaluation& evaluation = scanned.evaluation;
   verdicts_over_days by_day(evaluation.name, calendars.front().today, calendars.back().today);
   // A folder's failure is listed once: the scan's of today, or else the
@@ -277,25 +327,17 @@ void look_ahead_at_folder(const fs::path& root, int index, const scanned_folder&
                         met->second.description})});
 
   // A folder without files opens nothing on any day: its days are not judged.
-  std::vector<due_verdict> verdicts;
+  size_t total = 0;
   if (files.listed && files.count > 0) {
-    verdicts.reserve(calendars.size());
     // Today's verdict is the scan's own; the split, made without missed days,
     // is the same for every later day.
-    verdicts.push_back(evaluation.verdict);
-    verdicts.back().ended_by.reset();
-    for (size_t i = 1; i < calendars.size(); ++i) verdicts.push_back(by_day.on(calendars[i].today));
-  }
-
-  size_t total = 0;
-  if (!verdicts.empty()) {
-    const std::vector<size_t> opened =
+    by_day.fill(verdicts);
+    verdicts[0] = day_verdict(evaluation.verdict);
+    std::vector<size_t> opened =
         files_opened_each_day(files.count, files.times, repeat_unit_of(evaluation.name.rule),
                               verdicts, calendars.front().today);
-    for (size_t i = 0; i < opened.size(); ++i) {
-      if (opened[i] > 0) report.days[i].openings.push_back({index, opened[i]});
-      total += opened[i];
-    }
+    for (const size_t n : opened) total += n;
+    if (total > 0) openings.add(index, std::move(opened));
   }
   // A folder that opens something in the days judged opens within the forecast.
   if (total > 0) return;
@@ -339,12 +381,16 @@ upcoming_report look_ahead(std::string_view location, date today, int day_count,
     for (upcoming_day& day : report.days)
       day.openings.push_back({kCapsuleRootFiles, scan.root_files.size()});
 
+  std::vector<day_verdict> verdicts;
+  openings_by_day openings(report, scan.folders.size());
   for (size_t i = 0; i < scan.folders.size(); ++i) {
     const scanned_folder& scanned = scan.folders[i];
     report.folders.push_back(scanned.name);
     const folder_files files = read_folder(root, scanned.name, report);
-    look_ahead_at_folder(root, static_cast<int>(i), scanned, files, calendars, now, report);
+    look_ahead_at_folder(root, static_cast<int>(i), scanned, files, calendars, now, verdicts,
+                         openings, report);
   }
+  openings.flush();
   return report;
 }
 

@@ -68,7 +68,7 @@ struct upcoming_report {
 // could not be read included.
 std::vector<size_t> files_opened_each_day(size_t listed, const std::vector<wall_time>& times,
                                           std::optional<date_unit> repeat_unit,
-                                          const std::vector<due_verdict>& verdicts, date first);
+                                          const std::vector<day_verdict>& verdicts, date first);
 
 // The next `day_count` days, from `today` on, of the capsule root at `location`
 // (a location text as `--dry-run` takes it); days past the year 9999 are left
