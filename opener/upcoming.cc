@@ -158,19 +158,26 @@ void write_text(piecewise_text& out, const upcoming_report& report) {
 
 // The days, [{date, folders: [{name, files}]}], each name escaped once.
 void write_json_days(piecewise_text& out, const upcoming_report& report) {
-  std::vector<std::string> names;
-  names.reserve(report.folders.size());
-  for (const std::string& name : report.folders) names.push_back(json_name_member("name", name));
-  const std::string root_name = json_name_member("name", "");
+  // Each folder's object up to its count, made once: `{"name":"...","files":`.
+  const auto start_of = [](const std::string& name) {
+    std::string start = "{";
+    start += json_name_member("name", name);
+    start += ",\"files\":";
+    return start;
+  };
+  std::vector<std::string> starts;
+  starts.reserve(report.folders.size());
+  for (const std::string& name : report.folders) starts.push_back(start_of(name));
+  const std::string root_start = start_of("");
   out << "[";
   for (size_t d = 0; d < report.days.size(); ++d) {
     const upcoming_day& day = report.days[d];
     out << (d == 0 ? "{\"date\":" : ",{\"date\":") << json_date(day.day) << ",\"folders\":[";
     for (size_t i = 0; i < day.openings.size(); ++i) {
       const folder_openings& o = day.openings[i];
-      out << (i == 0 ? "{" : ",{")
-          << (o.folder == kCapsuleRootFiles ? root_name : names[static_cast<size_t>(o.folder)])
-          << ",\"files\":" << o.files << "}";
+      if (i > 0) out << ",";
+      out << (o.folder == kCapsuleRootFiles ? root_start : starts[static_cast<size_t>(o.folder)])
+          << o.files << "}";
     }
     out << "]}";
   }
