@@ -81,7 +81,12 @@ bool matches(const day_matcher& m, date d) {
       return month_number(d) == m.month && day_number(d) == m.day;
     case day_matcher::form::month_end_of_each_month: {
       // The end of d's own month, so a window across a month boundary checks
-      // the end of each month it touches.
+      // the end of each month it touches. Before the last supported year the
+      // month after d's is always there: its end is read off the calendar.
+      const std::chrono::year_month_day ymd{d};
+      if (ymd.year() < std::chrono::year{9999})
+        return d == add_days(std::chrono::sys_days{ymd.year() / ymd.month() / std::chrono::last},
+                             -m.end_count);
       const date month_start = add_days(d, 1 - day_number(d));
       const date last = add_days(add_months(month_start, 1), -1);
       return d == add_days(last, -m.end_count);
