@@ -158,9 +158,10 @@ void write_text(piecewise_text& out, const upcoming_report& report) {
 
 // The days, [{date, folders: [{name, files}]}], each name escaped once.
 void write_json_days(piecewise_text& out, const upcoming_report& report) {
-  // Each folder's object up to its count, made once: `{"name":"...","files":`.
+  // Each folder's object up to its count, made once, with the comma that
+  // parts it from the one before: `,{"name":"...","files":`.
   const auto start_of = [](const std::string& name) {
-    std::string start = "{";
+    std::string start = ",{";
     start += json_name_member("name", name);
     start += ",\"files\":";
     return start;
@@ -175,9 +176,14 @@ void write_json_days(piecewise_text& out, const upcoming_report& report) {
     out << (d == 0 ? "{\"date\":" : ",{\"date\":") << json_date(day.day) << ",\"folders\":[";
     for (size_t i = 0; i < day.openings.size(); ++i) {
       const folder_openings& o = day.openings[i];
-      if (i > 0) out << ",";
-      out << (o.folder == kCapsuleRootFiles ? root_start : starts[static_cast<size_t>(o.folder)])
-          << o.files << "}";
+      const std::string_view start =
+          o.folder == kCapsuleRootFiles ? root_start : starts[static_cast<size_t>(o.folder)];
+      // The count and the object's end in one piece.
+      char count[24];
+      char* end = std::to_chars(count, count + sizeof count - 1, o.files).ptr;
+      *end++ = '}';
+      out << (i == 0 ? start.substr(1) : start)
+          << std::string_view(count, static_cast<size_t>(end - count));
     }
     out << "]}";
   }
