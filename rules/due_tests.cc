@@ -445,18 +445,17 @@ void verdicts_over_days::fill(std::vector<day_verdict>& out) {
       }
       return;
     }
-    case way::window_sweep:
-      for (size_t i = 0; i < count; ++i) {
-        due_kind kind = due_kind::not_due;
-        if (failure_of([&] { kind = swept(day_at(i)); })) {
-          // As on(): the days left are judged in full.
-          way_ = way::each_day;
-          for (; i < count; ++i) out[i] = day_verdict(on(day_at(i)));
-          return;
-        }
-        out[i].kind = kind;
-      }
+    case way::window_sweep: {
+      size_t i = 0;
+      if (!failure_of([&] {
+            for (; i < count; ++i) out[i].kind = swept(day_at(i));
+          }))
+        return;
+      // As on(): from the day whose sweep failed on, the days are judged in full.
+      way_ = way::each_day;
+      for (; i < count; ++i) out[i] = day_verdict(on(day_at(i)));
       return;
+    }
     case way::counted_back:
     case way::each_day:
       for (size_t i = 0; i < count; ++i) out[i] = day_verdict(on(day_at(i)));
