@@ -190,6 +190,14 @@ std::vector<size_t> files_opened_each_day(size_t listed, const std::vector<wall_
                                           std::optional<date_unit> repeat_unit,
                                           const std::vector<day_verdict>& verdicts, date first) {
   std::vector<size_t> opened(verdicts.size(), 0);
+  // The forms that point at a day take all files or none: no time is looked at.
+  if (std::all_of(verdicts.begin(), verdicts.end(), [](const day_verdict& v) {
+        return v.kind == due_kind::not_due || v.kind == due_kind::all_files;
+      })) {
+    for (size_t i = 0; i < verdicts.size(); ++i)
+      if (verdicts[i].kind == due_kind::all_files) opened[i] = listed;
+    return opened;
+  }
   const repetition_sweep sweep(times, repeat_unit, verdicts, first);
   times_before up_to(times);
   times_before window_start(times);
