@@ -69,7 +69,10 @@ int upcoming(const mj::tool_options& options) {
   const mj::upcoming_report report =
       mj::look_ahead(options.location, options.today, options.days, moment_of_today(options));
   if (options.ics) return mj::print_upcoming_calendar(report);
-  std::cout << (options.json ? mj::upcoming_json(report) + "\n" : mj::upcoming_text(report));
+  if (options.json)
+    mj::write_upcoming_json(std::cout, report);
+  else
+    mj::write_upcoming_text(std::cout, report);
   return 0;
 }
 

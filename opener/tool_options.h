@@ -9,7 +9,7 @@
 #include <optional>
 #include <string>
 
-#include "opener/upcoming.h"
+#include "opener/upcoming_days.h"
 #include "rules/calendar.h"
 
 namespace mj {

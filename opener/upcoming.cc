@@ -1,242 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "opener/upcoming.h"
 
-#include <algorithm>
+#include <charconv>
 #include <cstdio>
-#include <filesystem>
-#include <utility>
+#include <ostream>
+#include <string_view>
+#include <vector>
 
 #include "base/visible_text.h"
 #include "base/wording.h"
-#include "opener/capsule_scan.h"
-#include "opener/explain.h"
 #include "opener/json_text.h"
 #include "opener/report_text.h"
-#include "platform/capsule_root.h"
-#include "platform/file_time.h"
-#include "rules/due_files.h"
 #include "rules/next_openings.h"
-#include "rules/schedule_words.h"
 
 namespace mj {
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace std::chrono;
 
-// A schedule folder's files as read once: how many its listing holds (a run
-// that takes the whole folder opens them all, whatever their times) and the
-// times that could be read, in ascending order.
-struct folder_files {
-  bool listed = false;
-  size_t count = 0;
-  std::vector<wall_time> times;
-  std::string listing_problem;
-};
-
-// `f` told of the folder or file `name` in `root`: `sentence` takes the name,
-// the capsule root and the description.
-failure about(const failure& f, const std::string& sentence, const std::string& name,
-              const fs::path& root) {
-  return failure{f.code, fill(sentence, {printable(name), root_label(root), f.description})};
-}
-
 std::string quoted(const std::string& name) { return "\"" + name + "\""; }
-
-// Lists a folder's files with their times, in one pass; files dated after
-// today go to the report.
-folder_files read_folder(const fs::path& root, const std::string& name, upcoming_report& report) {
-  folder_files files;
-  const fs::path folder = root / name;
-  result<std::vector<platform::timed_file>> listed = platform::list_files_with_times(folder);
-  if (!listed.ok()) {
-    files.listing_problem = listed.error().description;
-    report.failures.push_back(
-        about(listed.error(), localized("mj::upcoming", "Folder \"%1\" in %2: %3."), name, root));
-    return files;
-  }
-  files.listed = true;
-  files.times.reserve(listed->size());
-  for (const platform::timed_file& file : *listed) {
-    // Passed over by the run, as its path is too long to hand over.
-    if (const std::optional<failure> too_long = path_past_limit(root, name, file.name)) {
-      report.failures.push_back(*too_long);
-      continue;
-    }
-    ++files.count;
-    if (file.modified.ok()) {
-      files.times.push_back(*file.modified);
-      if (floor<days>(*file.modified) > report.today)
-        report.future_files.push_back({(folder / file.name).string(), *file.modified});
-    } else if (is_told(file.modified.error())) {
-      report.failures.push_back(about(file.modified.error(),
-                                      localized("mj::upcoming", "File \"%1\" in %2: %3."),
-                                      name + "/" + file.name, root));
-    }
-  }
-  std::sort(files.times.begin(), files.times.end());
-  return files;
-}
-
-// How many files of one folder each day's run opens, counted from the times
-// read once instead of file by file: the same files as select_due_files
-// queues with file_is_due.
-class due_file_counter {
- public:
-  due_file_counter(const folder_files& files, std::optional<date_unit> unit,
-                   const std::vector<due_verdict>& verdicts)
-      : files_(files), unit_(unit) {
-    index_repetitions(verdicts);
-  }
-
-  size_t count(const due_verdict& v, date day) {
-    const std::vector<wall_time>& times = files_.times;
-    switch (v.kind) {
-      case due_kind::not_due:
-        return 0;
-      case due_kind::all_files:
-        return files_.count;
-      case due_kind::files_up_to:
-        return before(wall_time{v.from + days{1}});
-      case due_kind::files_within:
-        return v.from > v.to ? 0 : before(wall_time{v.to + days{1}}) - before(wall_time{v.from});
-      case due_kind::repeating:
-        break;
-    }
-    // Without a unit or a step of at least 1 no file can repeat.
-    if (!unit_ || v.repeat_every < 1) return 0;
-    size_t count = 0;
-    const auto judge = [&](size_t file) {
-      if (counted_on_[file] == day) return;
-      counted_on_[file] = day;
-      if (file_is_due(v, unit_, times[file], day)) ++count;
-    };
-    if (v.repeat_every != indexed_every_ || v.from < indexed_from_ || v.to > indexed_to_) {
-      for (size_t file = 0; file < times.size(); ++file) judge(file);
-      return count;
-    }
-    // Only a file with a repetition within the days can be due.
-    auto it = std::lower_bound(repetitions_.begin(), repetitions_.end(),
-                               std::pair<date, size_t>{v.from, 0});
-    for (; it != repetitions_.end() && it->first <= v.to; ++it) judge(it->second);
-    return count;
-  }
-
- private:
-  size_t before(wall_time t) const {
-    return static_cast<size_t>(std::lower_bound(files_.times.begin(), files_.times.end(), t) -
-                               files_.times.begin());
-  }
-
-  // The repetitions of every file that fall within the days the repeating
-  // verdicts reach, by day: each day then looks only at those within its own.
-  void index_repetitions(const std::vector<due_verdict>& verdicts) {
-    counted_on_.assign(files_.times.size(), date::min());
-    bool any = false;
-    for (const due_verdict& v : verdicts) {
-      if (v.kind != due_kind::repeating || v.repeat_every < 1 || v.from > v.to) continue;
-      if (!any) indexed_every_ = v.repeat_every;
-      indexed_from_ = any ? std::min(indexed_from_, v.from) : v.from;
-      indexed_to_ = any ? std::max(indexed_to_, v.to) : v.to;
-      any = true;
-    }
-    if (!any || !unit_) return;
-    for (size_t file = 0; file < files_.times.size(); ++file) {
-      const wall_time t = files_.times[file];
-      for (auto r = first_repetition_from(t, *unit_, indexed_every_, indexed_from_);
-           r && floor<days>(*r) <= indexed_to_;
-           r = first_repetition_from(t, *unit_, indexed_every_, floor<days>(*r) + days{1}))
-        repetitions_.emplace_back(floor<days>(*r), file);
-    }
-    std::sort(repetitions_.begin(), repetitions_.end());
-  }
-
-  const folder_files& files_;
-  std::optional<date_unit> unit_;
-  int16_t indexed_every_ = 0;
-  date indexed_from_{};
-  date indexed_to_{};
-  std::vector<std::pair<date, size_t>> repetitions_;
-  std::vector<date> counted_on_;  // per file: the day it was last judged
-};
-
-// Why a folder will not open again, in the words of `m_jar --explain`.
-std::string never_why(const folder_evaluation& evaluation, date today) {
-  const schedule_description described = describe_schedule(evaluation.name, year_number(today));
-  std::string why = described.words;
-  // Names that can never be due say so themselves.
-  if (described.sense == schedule_sense::opens) {
-    const due_kind kind = evaluation.verdict.kind;
-    const bool by_date = kind == due_kind::files_up_to || kind == due_kind::files_within ||
-                         kind == due_kind::repeating;
-    const std::string years = std::to_string(kForecastYears);
-    why = by_date ? fill(localized("mj::upcoming",
-                                   "%1: none of its files, nor one stored from now on, comes due "
-                                   "within the next %2 years"),
-                         {why, years})
-                  : fill(localized("mj::upcoming", "%1: not due on any day of the next %2 years"),
-                         {why, years});
-  }
-  for (const failure& f : evaluation.failures)
-    //: Why a folder will not open, then a problem with its name.
-    why = fill(localized("mj::upcoming", "%1; %2"), {why, f.description});
-  return why;
-}
-
-// How many of `day_count` days from `today` on lie within the years the rules
-// can reach.
-int days_within_range(date today, int day_count) {
-  const date last_supported{year{9999} / December / 31};
-  return static_cast<int>(std::min<long long>(day_count, (last_supported - today).count() + 1));
-}
-
-// Judges one folder on every day and adds its openings to the days.
-void look_ahead_at_folder(const fs::path& root, int index, const scanned_folder& scanned,
-                          const folder_files& files, const std::vector<run_calendar>& calendars,
-                          wall_time now, upcoming_report& report) {
-  const folder_evaluation& evaluation = scanned.evaluation;
-  verdicts_over_days by_day(evaluation.name, calendars.front().today, calendars.back().today);
-  // A folder's failure is listed once: the scan's of today, or else the
-  // first a later day meets. The verdicts keep none, so that a failure on
-  // every day of ten years costs no memory.
-  if (evaluation.failures.empty())
-    if (const auto met = by_day.first_failure())
-      report.failures.push_back(
-          failure{met->second.code,
-                  fill(localized("mj::upcoming", "Folder \"%1\", judged on %2, in %3: %4."),
-                       {printable(scanned.name), day_words(met->first), root_label(root),
-                        met->second.description})});
-
-  // A folder without files opens nothing on any day: its days are not judged.
-  std::vector<due_verdict> verdicts;
-  if (files.listed && files.count > 0) {
-    verdicts.reserve(calendars.size());
-    // Today's verdict is the scan's own; the split, made without missed days,
-    // is the same for every later day.
-    verdicts.push_back(evaluation.verdict);
-    verdicts.back().ended_by.reset();
-    for (size_t i = 1; i < calendars.size(); ++i) verdicts.push_back(by_day.on(calendars[i].today));
-  }
-
-  size_t total = 0;
-  if (!verdicts.empty()) {
-    due_file_counter counter(files, repeat_unit_of(evaluation.name.rule), verdicts);
-    for (size_t i = 0; i < verdicts.size(); ++i) {
-      const size_t opened = counter.count(verdicts[i], calendars[i].today);
-      if (opened > 0) report.days[i].openings.push_back({index, opened});
-      total += opened;
-    }
-  }
-  // A folder that opens something in the days judged opens within the forecast.
-  if (total > 0) return;
-  if (!files.listed)
-    report.never.push_back(
-        {scanned.name, fill(localized("mj::upcoming", "its files cannot be listed: %1"),
-                            {files.listing_problem})});
-  else if (!opens_within_forecast(scanned.name, files.times, now))
-    report.never.push_back({scanned.name, never_why(evaluation, report.today)});
-}
 
 // "hh:mm:ss" of a moment's day.
 std::string clock_time(wall_time t) {
@@ -252,144 +35,202 @@ std::string format_moment(wall_time t) {
   return format_iso_date(floor<days>(t)) + " " + clock_time(t);
 }
 
-}  // namespace
+// Text written in pieces: gathered in one string, and handed to `out` (when
+// there is one) whenever a good deal has gathered, so that ten years over a
+// large capsule (tens of megabytes) are never held whole, nor written in
+// millions of small writes.
+class piecewise_text {
+ public:
+  explicit piecewise_text(std::ostream* out) : out_(out) {}
+  ~piecewise_text() { flush(); }
+  piecewise_text(const piecewise_text&) = delete;
+  piecewise_text& operator=(const piecewise_text&) = delete;
 
-upcoming_report look_ahead(std::string_view location, date today, int day_count, wall_time now) {
-  upcoming_report report;
-  report.today = today;
-  const platform::capsule_location where =
-      platform::resolve_capsule_root(platform::trim_blanks(location));
-  report.root = where.full_path();
-  const fs::path root = report.root;
-
-  std::vector<run_calendar> calendars;
-  for (int i = 0; i < days_within_range(today, day_count); ++i)
-    calendars.push_back(make_run_calendar(today + days{i}));
-  for (const run_calendar& c : calendars) report.days.push_back({c.today, {}});
-  if (calendars.empty()) return report;
-
-  // The run's own scan, as the run of today makes it: daily runs miss no day.
-  const capsule_scan scan = scan_capsule(
-      root, 0, calendars.front(), [&report](const failure& f) { report.failures.push_back(f); });
-  if (!scan.root_listed) return report;
-
-  // The capsule root's files, as the scan listed them, open whatever their
-  // times; only a time in the future is worth a word.
-  for (const std::string& name : scan.root_files) {
-    const result<wall_time> modified = platform::last_modified(root / name);
-    if (modified.ok() && floor<days>(*modified) > today)
-      report.future_files.push_back({(root / name).string(), *modified});
+  piecewise_text& operator<<(std::string_view piece) {
+    text_ += piece;
+    if (out_ && text_.size() >= kFlushAt) flush();
+    return *this;
   }
-  if (!scan.root_files.empty())
-    for (upcoming_day& day : report.days)
-      day.openings.push_back({kCapsuleRootFiles, scan.root_files.size()});
-
-  for (size_t i = 0; i < scan.folders.size(); ++i) {
-    const scanned_folder& scanned = scan.folders[i];
-    report.folders.push_back(scanned.name);
-    const folder_files files = read_folder(root, scanned.name, report);
-    look_ahead_at_folder(root, static_cast<int>(i), scanned, files, calendars, now, report);
+  piecewise_text& operator<<(size_t number) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    return *this << std::string_view(digits, static_cast<size_t>(end - digits));
   }
-  return report;
-}
+  // The text gathered, when there is no stream to hand it to.
+  std::string taken() { return std::move(text_); }
 
-std::string upcoming_text(const upcoming_report& report) {
+ private:
+  static constexpr size_t kFlushAt = 1 << 16;
+  void flush() {
+    if (!out_ || text_.empty()) return;
+    out_->write(text_.data(), static_cast<std::streamsize>(text_.size()));
+    text_.clear();
+  }
+  std::ostream* out_;
+  std::string text_;
+};
+
+// "Capsule root ..., N days from ... to ...:" and its line break.
+void write_heading(piecewise_text& out, const upcoming_report& report) {
   const std::string root = printable(report.root);
-  std::string out;
   if (report.days.empty()) {
-    out = fill(localized("mj::upcoming", "Capsule root %1: no day to judge."), {root});
-  } else {
-    const std::string first = day_words(report.days.front().day);
-    const std::string last = day_words(report.days.back().day);
-    out = report.days.size() == 1
+    out << fill(localized("mj::upcoming", "Capsule root %1: no day to judge."), {root}) << "\n";
+    return;
+  }
+  const std::string first = day_words(report.days.front().day);
+  const std::string last = day_words(report.days.back().day);
+  out << (report.days.size() == 1
               ? fill(localized("mj::upcoming",
                                "Capsule root %1, 1 day from %2 to %3, one run each day:"),
                      {root, first, last})
               : fill(localized("mj::upcoming",
                                "Capsule root %1, %2 days from %3 to %4, one run each day:"),
-                     {root, std::to_string(report.days.size()), first, last});
-  }
-  out += "\n";
-  // The capsule root's own files open at every run: said once, not every day.
-  if (!report.days.empty() && !report.days.front().openings.empty() &&
-      report.days.front().openings.front().folder == kCapsuleRootFiles) {
-    const size_t files = report.days.front().openings.front().files;
-    out += files == 1
-               ? localized("mj::upcoming", "Every day: 1 file of the capsule root itself.")
-               : fill(localized("mj::upcoming", "Every day: %1 files of the capsule root itself."),
-                      {std::to_string(files)});
-    out += "\n";
-  }
+                     {root, std::to_string(report.days.size()), first, last}))
+      << "\n";
+}
+
+// The capsule root's own files open at every run: said once, not every day.
+void write_root_files(piecewise_text& out, const upcoming_report& report) {
+  if (report.days.empty() || report.days.front().openings.empty() ||
+      report.days.front().openings.front().folder != kCapsuleRootFiles)
+    return;
+  const size_t files = report.days.front().openings.front().files;
+  out << (files == 1
+              ? localized("mj::upcoming", "Every day: 1 file of the capsule root itself.")
+              : fill(localized("mj::upcoming", "Every day: %1 files of the capsule root itself."),
+                     {std::to_string(files)}))
+      << "\n";
+}
+
+// Each day with a schedule folder's files to open, its folders below it.
+void write_agenda(piecewise_text& out, const upcoming_report& report) {
+  // Each name is escaped once, however many days it opens on.
+  std::vector<std::string> names;
+  names.reserve(report.folders.size());
+  for (const std::string& name : report.folders) names.push_back(quoted(printable(name)));
   bool any = false;
   for (const upcoming_day& day : report.days) {
     bool dated = false;
     for (const folder_openings& o : day.openings) {
       if (o.folder == kCapsuleRootFiles) continue;
-      if (!dated) out += day_words(day.day) + "\n";
+      if (!dated) out << day_words(day.day) << "\n";
       dated = any = true;
-      out += "  " + std::to_string(o.files) + "  " + quoted(printable(report.folders[o.folder])) +
-             "\n";
+      out << "  " << o.files << "  " << names[static_cast<size_t>(o.folder)] << "\n";
     }
   }
-  out += any ? localized("mj::upcoming", "No other day opens a schedule folder's files.")
-             : localized("mj::upcoming", "No schedule folder opens files on these days.");
-  out += "\n";
-  if (!report.never.empty()) {
-    out += "\n" +
-           fill(localized("mj::upcoming", "Not opening again within %1 years:"),
-                {std::to_string(kForecastYears)}) +
-           "\n";
-    for (const closed_folder& c : report.never)
-      out += "  " + quoted(printable(c.name)) + ": " + printable_line(c.why) + "\n";
+  out << (any ? localized("mj::upcoming", "No other day opens a schedule folder's files.")
+              : localized("mj::upcoming", "No schedule folder opens files on these days."))
+      << "\n";
+}
+
+void write_closed_folders(piecewise_text& out, const upcoming_report& report) {
+  if (report.never.empty()) return;
+  out << "\n"
+      << fill(localized("mj::upcoming", "Not opening again within %1 years:"),
+              {std::to_string(kForecastYears)})
+      << "\n";
+  for (const closed_folder& c : report.never)
+    out << "  " << quoted(printable(c.name)) << ": " << printable_line(c.why) << "\n";
+}
+
+void write_future_files(piecewise_text& out, const upcoming_report& report) {
+  if (report.future_files.empty()) return;
+  out << "\n" << localized("mj::upcoming", "Dated after today:") << "\n";
+  for (const future_file& f : report.future_files)
+    out << "  " << printable(f.path) << "  " << day_words(floor<days>(f.modified)) << " "
+        << clock_time(f.modified) << "\n";
+}
+
+void write_problems(piecewise_text& out, const upcoming_report& report) {
+  if (report.failures.empty()) return;
+  out << "\n" << localized("mj::upcoming", "Problems:") << "\n";
+  for (const failure& f : report.failures) out << "  " << printable_line(f.description) << "\n";
+}
+
+void write_text(piecewise_text& out, const upcoming_report& report) {
+  write_heading(out, report);
+  write_root_files(out, report);
+  write_agenda(out, report);
+  write_closed_folders(out, report);
+  write_future_files(out, report);
+  write_problems(out, report);
+}
+
+// The days, [{date, folders: [{name, files}]}], each name escaped once.
+void write_json_days(piecewise_text& out, const upcoming_report& report) {
+  // Each folder's object up to its count, made once, with the comma that
+  // parts it from the one before: `,{"name":"...","files":`.
+  const auto start_of = [](const std::string& name) {
+    std::string start = ",{";
+    start += json_name_member("name", name);
+    start += ",\"files\":";
+    return start;
+  };
+  std::vector<std::string> starts;
+  starts.reserve(report.folders.size());
+  for (const std::string& name : report.folders) starts.push_back(start_of(name));
+  const std::string root_start = start_of("");
+  out << "[";
+  for (size_t d = 0; d < report.days.size(); ++d) {
+    const upcoming_day& day = report.days[d];
+    out << (d == 0 ? "{\"date\":" : ",{\"date\":") << json_date(day.day) << ",\"folders\":[";
+    for (size_t i = 0; i < day.openings.size(); ++i) {
+      const folder_openings& o = day.openings[i];
+      const std::string_view start =
+          o.folder == kCapsuleRootFiles ? root_start : starts[static_cast<size_t>(o.folder)];
+      // The count and the object's end in one piece.
+      char count[24];
+      char* end = std::to_chars(count, count + sizeof count - 1, o.files).ptr;
+      *end++ = '}';
+      out << (i == 0 ? start.substr(1) : start)
+          << std::string_view(count, static_cast<size_t>(end - count));
+    }
+    out << "]}";
   }
-  if (!report.future_files.empty()) {
-    out += "\n" + localized("mj::upcoming", "Dated after today:") + "\n";
-    for (const future_file& f : report.future_files)
-      out += "  " + printable(f.path) + "  " + day_words(floor<days>(f.modified)) + " " +
-             clock_time(f.modified) + "\n";
-  }
-  if (!report.failures.empty()) {
-    out += "\n" + localized("mj::upcoming", "Problems:") + "\n";
-    for (const failure& f : report.failures) out += "  " + printable_line(f.description) + "\n";
-  }
-  return out;
+  out << "]";
+}
+
+void write_json(piecewise_text& out, const upcoming_report& report) {
+  out << "{" << json_name_member("root", report.root) << ",\"today\":" << json_date(report.today)
+      << ",\"days\":";
+  write_json_days(out, report);
+  out << ",\"never\":[";
+  for (size_t i = 0; i < report.never.size(); ++i)
+    out << (i == 0 ? "" : ",")
+        << json_object().name("name", report.never[i].name).text("why", report.never[i].why).str();
+  out << "],\"future_files\":[";
+  for (size_t i = 0; i < report.future_files.size(); ++i)
+    out << (i == 0 ? "" : ",")
+        << json_object()
+               .name("path", report.future_files[i].path)
+               .text("modified", format_moment(report.future_files[i].modified))
+               .str();
+  out << "],\"failures\":" << json_failures(report.failures) << "}";
+}
+
+}  // namespace
+
+std::string upcoming_text(const upcoming_report& report) {
+  piecewise_text out(nullptr);
+  write_text(out, report);
+  return out.taken();
+}
+
+void write_upcoming_text(std::ostream& out, const upcoming_report& report) {
+  piecewise_text text(&out);
+  write_text(text, report);
 }
 
 std::string upcoming_json(const upcoming_report& report) {
-  // Written piece by piece: a year ahead over a large capsule holds hundreds
-  // of thousands of counts, each name escaped once.
-  std::vector<std::string> names;
-  names.reserve(report.folders.size());
-  for (const std::string& name : report.folders) names.push_back(json_name_member("name", name));
-  const std::string root_name = json_name_member("name", "");
+  piecewise_text out(nullptr);
+  write_json(out, report);
+  return out.taken();
+}
 
-  std::string out = "{" + json_name_member("root", report.root) +
-                    ",\"today\":" + json_date(report.today) + ",\"days\":[";
-  for (size_t d = 0; d < report.days.size(); ++d) {
-    const upcoming_day& day = report.days[d];
-    out += d == 0 ? "" : ",";
-    out += "{\"date\":" + json_date(day.day) + ",\"folders\":[";
-    for (size_t i = 0; i < day.openings.size(); ++i) {
-      const folder_openings& o = day.openings[i];
-      out += i == 0 ? "{" : ",{";
-      out += o.folder == kCapsuleRootFiles ? root_name : names[o.folder];
-      out += ",\"files\":" + std::to_string(o.files) + "}";
-    }
-    out += "]}";
-  }
-  out += "],\"never\":[";
-  for (size_t i = 0; i < report.never.size(); ++i)
-    out += (i == 0 ? "" : ",") +
-           json_object().name("name", report.never[i].name).text("why", report.never[i].why).str();
-  out += "],\"future_files\":[";
-  for (size_t i = 0; i < report.future_files.size(); ++i)
-    out +=
-        (i == 0 ? "" : ",") + json_object()
-                                  .name("path", report.future_files[i].path)
-                                  .text("modified", format_moment(report.future_files[i].modified))
-                                  .str();
-  out += "],\"failures\":" + json_failures(report.failures) + "}";
-  return out;
+void write_upcoming_json(std::ostream& out, const upcoming_report& report) {
+  piecewise_text text(&out);
+  write_json(text, report);
+  text << "\n";
 }
 
 }  // namespace mj

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "rules/due_files.h"
 
+#include <algorithm>
+
 #include "rules/failure_error.h"
 
 namespace mj {
@@ -8,6 +10,9 @@ namespace mj {
 namespace {
 
 using namespace std::chrono;
+
+constexpr date kFirstSupportedDay = year{100} / January / 1;
+constexpr date kLastSupportedDay = year{9999} / December / 31;
 
 wall_time start_of(date d) { return wall_time{d}; }
 wall_time end_of(date d) { return wall_time{d + days{1}}; }
@@ -70,6 +75,27 @@ std::optional<wall_time> first_repetition_from(wall_time t, date_unit unit, int1
                                                date from) {
   if (every < 1) return std::nullopt;
   return repetition_of(t, unit, first_reaching(t, unit, every, from) * every);
+}
+
+void repetition_days_within(wall_time t, date_unit unit, int16_t every, date from, date to,
+                            std::vector<date>& out) {
+  if (every < 1 || from > to || !repetition_of(t, unit, every)) return;
+  const long long first = first_reaching(t, unit, every, from);
+  if (unit == date_unit::days || unit == date_unit::weeks) {
+    // The time of day stays, so each repetition's day is the file's day
+    // moved by whole steps, as long as it lies within the supported years.
+    const date low = std::max(from, kFirstSupportedDay);
+    const date high = std::min(to, kLastSupportedDay);
+    const days step{every * (unit == date_unit::weeks ? 7LL : 1LL)};
+    for (date d = floor<days>(t) + step * first; d <= high; d += step)
+      if (d >= low) out.push_back(d);
+    return;
+  }
+  for (long long k = first;; ++k) {
+    const std::optional<wall_time> r = repetition_of(t, unit, k * every);
+    if (!r || floor<days>(*r) > to) return;
+    if (floor<days>(*r) >= from) out.push_back(floor<days>(*r));
+  }
 }
 
 bool file_is_due(const due_verdict& verdict, std::optional<date_unit> repeat_unit, wall_time t,

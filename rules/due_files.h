@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "base/date.h"
 #include "rules/calendar.h"
@@ -31,6 +32,15 @@ bool repetition_falls_within(wall_time t, date_unit unit, int16_t every, date fr
 // `every` is below 1 or the repetitions leave the years 100..9999 before.
 std::optional<wall_time> first_repetition_from(wall_time t, date_unit unit, int16_t every,
                                                date from);
+
+// The days of the repetitions of `t` (every `every` units, the first one
+// `every` units after it) that fall within the days `from`..`to`, ascending,
+// appended to `out`: the days on which repetition_falls_within finds one
+// for a run whose `today` is not before `from`. None when `every` is below 1
+// or the first repetition leaves the years 100..9999. Days and weeks are
+// stepped by day arithmetic; months and years fall back as repetition_of.
+void repetition_days_within(wall_time t, date_unit unit, int16_t every, date from, date to,
+                            std::vector<date>& out);
 
 // Whether a file last modified at `t` opens for a folder with `verdict`.
 // `repeat_unit` is the unit of the folder's repeating keyword (due_kind::repeating).

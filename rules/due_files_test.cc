@@ -197,5 +197,43 @@ TEST(DueFileRule, JumpingGivesTheSameAnswersAsSteppingThroughEveryRepetition) {
   EXPECT_LT(due_count, 19500);
 }
 
+// The days of a file's repetitions within a stretch are exactly the days of
+// the stretch on which the repetition search finds one within that day
+// alone: days and weeks stepped by day arithmetic, months and years falling
+// back at month ends, the ends of the supported years cutting them off.
+TEST(DueFileRule, RepetitionDaysAreTheDaysOnWhichTheSearchFindsOne) {
+  struct Case {
+    wall_time t;
+    date_unit unit;
+    int16_t every;
+    const char* from;
+    const char* to;
+  };
+  const Case kCases[] = {
+      {at("2026-12-06", 12), date_unit::days, 1, "2026-12-01", "2027-01-10"},
+      {at("2026-12-06", 23, 59), date_unit::days, 3, "2026-12-06", "2027-02-10"},
+      {at("2020-02-29", 0), date_unit::weeks, 2, "2026-01-01", "2026-12-31"},
+      {at("2026-01-31", 9), date_unit::months, 1, "2026-01-01", "2028-12-31"},
+      {at("2024-02-29", 12), date_unit::years, 1, "2024-01-01", "2033-12-31"},
+      {at("2024-02-29", 12), date_unit::months, 13, "2024-01-01", "2040-12-31"},
+      {at("1990-05-31", 8), date_unit::months, 3, "2026-01-01", "2027-12-31"},
+      {at("9999-12-20", 8), date_unit::days, 2, "9999-12-01", "9999-12-31"},
+      {at("9998-06-30", 8), date_unit::months, 5, "9998-01-01", "9999-12-31"},
+      {at("0100-01-05", 8), date_unit::weeks, 1, "0100-01-01", "0100-04-01"},
+      {at("2026-12-06", 12), date_unit::days, 0, "2026-12-01", "2027-01-10"},
+      {at("2026-12-06", 12), date_unit::days, 1, "2027-01-10", "2026-12-01"},
+      {at("2027-06-01", 12), date_unit::days, 7, "2026-12-01", "2027-01-10"},  // after the days
+  };
+  for (const Case& c : kCases) {
+    SCOPED_TRACE(std::string(c.from) + ".." + c.to + " every " + std::to_string(c.every));
+    std::vector<date> found;
+    repetition_days_within(c.t, c.unit, c.every, D(c.from), D(c.to), found);
+    std::vector<date> expected;
+    for (date d = D(c.from); d <= D(c.to); d += days{1})
+      if (repetition_falls_within(c.t, c.unit, c.every, d, d, d)) expected.push_back(d);
+    EXPECT_EQ(found, expected);
+  }
+}
+
 }  // namespace
 }  // namespace mj

@@ -88,7 +88,12 @@ bool matches(const day_matcher& m, date d) {
       return month_number(d) == m.month && day_number(d) == m.day;
     case day_matcher::form::month_end_of_each_month: {
       // The end of d's own month, so a window across a month boundary checks
-      // the end of each month it touches.
+      // the end of each month it touches. Before the last supported year the
+      // month after d's is always there: its end is read off the calendar.
+      const std::chrono::year_month_day ymd{d};
+      if (ymd.year() < std::chrono::year{9999})
+        return d == add_days(std::chrono::sys_days{ymd.year() / ymd.month() / std::chrono::last},
+                             -m.end_count);
       const date month_start = add_days(d, 1 - day_number(d));
       const date last = add_days(add_months(month_start, 1), -1);
       return d == add_days(last, -m.end_count);
@@ -154,6 +159,25 @@ bool day_has_come(const std::string& rule_name, const run_calendar& calendar) {
   return target <= today;
 }
 
+// The age forms ("YEAR1", "MONTH2=5", "DAY10-"), `n` units of `unit`: the
+// due-on-day test selects the files that reached that age within the window
+// ending today, the due-from-day-on test every file at least that old.
+void judge_age(const schedule_name& name, due_test test, date_unit unit, int16_t n, date today,
+               due_verdict& v) {
+  // The kind is set first: a failure below leaves it, as the failure ends
+  // the test with what it had found.
+  if (test == due_test::from_day_on) {
+    v.kind = due_kind::files_up_to;
+    v.from = add_to_date(today, unit, -static_cast<long long>(n));
+    return;
+  }
+  v.kind = name.days <= 0 ? due_kind::files_up_to : due_kind::files_within;
+  const date to = add_to_date(today, unit, -static_cast<long long>(n));
+  const date from = name.days <= 0 ? to : add_days(to, -name.window_days);
+  v.to = to;
+  v.from = from;
+}
+
 void judge_on_day(const schedule_name& name, due_verdict& v, const run_calendar& calendar) {
   const date today = calendar.today;
   const std::string& rule = name.rule;
@@ -181,12 +205,7 @@ void judge_on_day(const schedule_name& name, due_verdict& v, const run_calendar&
   }
 
   if (const auto age = match_age(rule)) {
-    const int16_t n = number_after(rule, age->text);
-    v.kind = name.days <= 0 ? due_kind::files_up_to : due_kind::files_within;
-    const date to = add_to_date(today, age->unit, -static_cast<long long>(n));
-    const date from = name.days <= 0 ? to : add_days(to, -name.window_days);
-    v.to = to;
-    v.from = from;
+    judge_age(name, due_test::on_day, age->unit, number_after(rule, age->text), today, v);
     return;
   }
 
@@ -204,9 +223,7 @@ void judge_from_day_on(const schedule_name& name, due_verdict& v, const run_cale
   }
 
   if (const auto age = match_age(rule)) {
-    const int16_t n = number_after(rule, age->text);
-    v.kind = due_kind::files_up_to;
-    v.from = add_to_date(today, age->unit, -static_cast<long long>(n));
+    judge_age(name, due_test::from_day_on, age->unit, number_after(rule, age->text), today, v);
     return;
   }
 
@@ -306,6 +323,38 @@ bool days_clear_of_the_ends(const schedule_name& name, date first, date last) {
          last + std::chrono::days{kMonthEndMargin} <= kLastSupportedDay;
 }
 
+// Whether the verdict of `name` on each day is that of another day moved by
+// the days between them: "TOMORROW", the repeating forms without the final
+// "-" and the age forms counted in days or weeks look back a fixed number of
+// days from the day of the run. The due-from-day-on test sets no `to`.
+bool moves_with_the_day(const schedule_name& name) {
+  const std::string& rule = name.rule;
+  if (rule == kNextDayName) return true;
+  if (match_repeating(rule)) return !name.stays_due;
+  const auto age = match_age(rule);
+  return age && (age->unit == date_unit::days || age->unit == date_unit::weeks);
+}
+
+due_verdict moved(due_verdict v, std::chrono::days by, bool moves_to) {
+  v.from += by;
+  if (moves_to) v.to += by;
+  return v;
+}
+
+// The kind and days of `v`, its failure left out.
+due_verdict without_failure(const due_verdict& v) {
+  due_verdict kept;
+  kept.kind = v.kind;
+  kept.from = v.from;
+  kept.to = v.to;
+  kept.repeat_every = v.repeat_every;
+  return kept;
+}
+
+bool same_verdict(const due_verdict& a, const due_verdict& b) {
+  return a.kind == b.kind && a.from == b.from && a.to == b.to && a.repeat_every == b.repeat_every;
+}
+
 bool points_at_a_day(const schedule_name& name) {
   const std::string& rule = name.rule;
   return !name.stays_due && rule != kNextDayName && !match_repeating(rule) && !match_age(rule);
@@ -321,6 +370,36 @@ verdicts_over_days::verdicts_over_days(const schedule_name& name, date first, da
     same_.ended_by.reset();
     return;
   }
+  if (moves_with_the_day(name)) {
+    // A day's test fails when a day it looks back to leaves the supported
+    // years; those days only grow with the day of the run, so when neither
+    // the first nor the last day fails, none between does.
+    same_ = due_on_run(name, make_run_calendar(first));
+    const due_verdict on_last = due_on_run(name, make_run_calendar(last));
+    if (!same_.ended_by && !on_last.ended_by &&
+        same_verdict(moved(same_, last - first, !name.stays_due), on_last))
+      way_ = way::moving;
+    return;
+  }
+  const auto age = match_age(name.rule);
+  // The due-on-day test reads a repeating form before an age form.
+  if (age && (name.stays_due || !match_repeating(name.rule))) {
+    // The age forms counted in months or years: each day's verdict counts
+    // back from the day itself, with the number read once. As above, the
+    // days counted back to only grow with the day of the run.
+    const due_verdict on_first = due_on_run(name, make_run_calendar(first));
+    const due_verdict on_last = due_on_run(name, make_run_calendar(last));
+    if (on_first.ended_by || on_last.ended_by ||
+        failure_of([&] { age_count_ = number_after(name.rule, age->text); }))
+      return;
+    age_unit_ = age->unit;
+    way_ = way::counted_back;
+    // The counting back must give the test's own verdicts; else each day is
+    // judged in full.
+    if (!same_verdict(on(first), on_first) || !same_verdict(on(last), on_last))
+      way_ = way::each_day;
+    return;
+  }
   if (!points_at_a_day(name) || !days_clear_of_the_ends(name, first, last)) return;
   // The day count of the window fails or not whatever the day.
   if (failure_of([&] { day_count_ = checked_add(name.window_days, 1); })) return;
@@ -331,35 +410,88 @@ due_verdict verdicts_over_days::on(date day) {
   switch (way_) {
     case way::same_every_day:
       return same_;
+    case way::moving:
+      return moved(same_, day - first_, !name_.stays_due);
+    case way::counted_back: {
+      due_verdict v;
+      if (!failure_of([&] { v = counted_back(day); })) return v;
+      way_ = way::each_day;
+      break;
+    }
     case way::window_sweep: {
       due_verdict v;
       // A day of the form that the arithmetic cannot reach (a month end
       // counted back past the supported years) is left to the test itself.
-      if (!failure_of([&] { v = swept(day); })) return v;
+      if (!failure_of([&] { v.kind = swept(day); })) return v;
       way_ = way::each_day;
       break;
     }
     case way::each_day:
       break;
   }
-  due_verdict v = due_on_run(name_, make_run_calendar(day));
-  v.ended_by.reset();
+  return without_failure(due_on_run(name_, make_run_calendar(day)));
+}
+
+void verdicts_over_days::fill(std::vector<day_verdict>& out) {
+  const size_t count = static_cast<size_t>((last_ - first_).count()) + 1;
+  out.assign(count, day_verdict{});
+  const auto day_at = [&](size_t i) {
+    return first_ + std::chrono::days{static_cast<long long>(i)};
+  };
+  switch (way_) {
+    case way::same_every_day:
+      std::fill(out.begin(), out.end(), day_verdict(same_));
+      return;
+    case way::moving: {
+      const day_verdict base(same_);
+      const bool moves_to = !name_.stays_due;
+      for (size_t i = 0; i < count; ++i) {
+        const std::chrono::days by{static_cast<long long>(i)};
+        out[i] = base;
+        out[i].from += by;
+        if (moves_to) out[i].to += by;
+      }
+      return;
+    }
+    case way::window_sweep: {
+      size_t i = 0;
+      if (!failure_of([&] {
+            for (; i < count; ++i) out[i].kind = swept(day_at(i));
+          }))
+        return;
+      // As on(): from the day whose sweep failed on, the days are judged in full.
+      way_ = way::each_day;
+      for (; i < count; ++i) out[i] = day_verdict(on(day_at(i)));
+      return;
+    }
+    case way::counted_back:
+    case way::each_day:
+      for (size_t i = 0; i < count; ++i) out[i] = day_verdict(on(day_at(i)));
+      return;
+  }
+}
+
+// As the age test judges the day, with the form read once.
+due_verdict verdicts_over_days::counted_back(date day) const {
+  due_verdict v;
+  judge_age(name_, name_.stays_due ? due_test::from_day_on : due_test::on_day, age_unit_,
+            age_count_, day, v);
   return v;
 }
 
 // As test_window judges the day, with the window's days looked at once each.
-due_verdict verdicts_over_days::swept(date day) {
-  due_verdict v;
-  if (day_count_ < 1) return v;
-  // The form is read with the run's year: once a year.
-  const int year = year_number(day);
-  if (!reading_ || year != read_year_) {
+due_kind verdicts_over_days::swept(date day) {
+  if (day_count_ < 1) return due_kind::not_due;
+  // The form is read with the run's year: once a year, the days asked for
+  // being in ascending order.
+  if (!reading_ || day > read_year_end_) {
+    const int year = year_number(day);
     const run_calendar calendar = make_run_calendar(day);
     auto reading = std::make_shared<form_reading>();
     read_failed_ = failure_of([&] {
                      reading->matcher = read_day_form(name_.rule, name_.week_of_month, calendar);
                    }).has_value();
-    read_year_ = year;
+    read_year_end_ = std::chrono::sys_days{std::chrono::year{year} / std::chrono::December / 31};
     // A form read differently restarts the look at the days.
     if (!reading_ || !(reading_->matcher == reading->matcher)) {
       swept_to_.reset();
@@ -367,13 +499,12 @@ due_verdict verdicts_over_days::swept(date day) {
     }
     reading_ = std::move(reading);
   }
-  if (read_failed_) return v;
+  if (read_failed_) return due_kind::not_due;
   const day_matcher& matcher = reading_->matcher;
-  if (matcher.kind == day_matcher::form::full_date) {
-    if (matcher.target <= day && matcher.target > day - std::chrono::days{day_count_})
-      v.kind = due_kind::all_files;
-    return v;
-  }
+  if (matcher.kind == day_matcher::form::full_date)
+    return matcher.target <= day && matcher.target > day - std::chrono::days{day_count_}
+               ? due_kind::all_files
+               : due_kind::not_due;
   // Looking further than kLongestGap days finds nothing new.
   const long long looked = std::min<long long>(day_count_, kLongestGap);
   if (!swept_to_) {
@@ -388,12 +519,14 @@ due_verdict verdicts_over_days::swept(date day) {
       if (matches(matcher, d)) last_match_ = d;
   }
   swept_to_ = day;
-  if (last_match_ && *last_match_ > day - std::chrono::days{looked}) v.kind = due_kind::all_files;
-  return v;
+  return last_match_ && *last_match_ > day - std::chrono::days{looked} ? due_kind::all_files
+                                                                       : due_kind::not_due;
 }
 
 std::optional<std::pair<date, failure>> verdicts_over_days::first_failure() const {
   const auto failure_on = [&](date d) { return due_on_run(name_, make_run_calendar(d)).ended_by; };
+  // Neither the first day nor the last fails, so none between does.
+  if (way_ == way::moving || way_ == way::counted_back) return std::nullopt;
   if (way_ == way::same_every_day) {
     if (const std::optional<failure> f = failure_on(first_)) return std::pair{first_, *f};
     return std::nullopt;

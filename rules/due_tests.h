@@ -36,6 +36,19 @@ struct due_verdict {
   std::optional<failure> ended_by;
 };
 
+// A verdict without its failure, as a look over many days keeps one for
+// each day: a folder's failure is told once, not each day.
+struct day_verdict {
+  due_kind kind = due_kind::not_due;
+  int16_t repeat_every = 0;
+  date from = zero_date;
+  date to = zero_date;
+
+  day_verdict() = default;
+  explicit day_verdict(const due_verdict& v)
+      : kind(v.kind), repeat_every(v.repeat_every), from(v.from), to(v.to) {}
+};
+
 // The due-on-day test. A form that points at a day ("12-25", "SUNDAY@2",
 // "E3", "15") is due when its day falls within the window of
 // `name.window_days` + 1 days ending today; "TOMORROW", the repeating forms
@@ -84,8 +97,12 @@ bool names_no_day(const schedule_name& name, date from);
 // The verdicts due_on_run gives `name` (split without missed days) on the
 // days from `first` to `last`, asked for in ascending order, as judging each
 // day in turn gives them, but found from the kind of verdict the name gives:
-// a name with the same verdict every day is judged once; a form that points
-// at a day is read once a year and looks at each day once, instead of at
+// a name with the same verdict every day is judged once; a name that looks
+// back a fixed number of days ("TOMORROW", "EVERYDAY", "DAY10") is judged on
+// the first day and its days moved on; an age form in months or years
+// ("YEAR1", "MONTH2=5") counts back from each day with its number read once;
+// a form that points at a day is read
+// once a year and looks at each day once, instead of at
 // every day of its window every day; the other forms are judged day by day.
 // Where a day's test would meet the ends of the supported years, or the name
 // cannot be read, every day is judged in full.
@@ -97,24 +114,33 @@ class verdicts_over_days {
   // one asked before), its failure left out.
   due_verdict on(date day);
 
+  // The verdicts of every day from `first` to `last`, one per day, into
+  // `out`: as on() gives them, without a verdict made for each day where
+  // the kind of verdict needs none. Instead of on(), not after it.
+  void fill(std::vector<day_verdict>& out);
+
   // The first day from `first` on whose verdict ends with a failure, and that
   // failure; found from a few days chosen by the kind of verdict.
   std::optional<std::pair<date, failure>> first_failure() const;
 
  private:
-  enum class way { same_every_day, window_sweep, each_day };
+  enum class way { same_every_day, moving, counted_back, window_sweep, each_day };
 
-  due_verdict swept(date day);
+  due_kind swept(date day);
+  due_verdict counted_back(date day) const;
 
   schedule_name name_;
   date first_;
   date last_;
   way way_ = way::each_day;
-  due_verdict same_;  // the verdict of every day, for same_every_day
+  due_verdict same_;  // the verdict of every day, or of `first_` for moving
+  // counted_back: the age form's unit and number, read once.
+  date_unit age_unit_ = date_unit::days;
+  int16_t age_count_ = 0;
   // The window sweep: the window's day count, the form as read in the year
-  // of `read_year_`, and the latest day of the form up to `swept_to_`.
+  // ending on `read_year_end_`, and the latest day of the form up to `swept_to_`.
   int16_t day_count_ = 0;
-  int read_year_ = 0;
+  date read_year_end_{};
   bool read_failed_ = false;
   struct form_reading;
   std::shared_ptr<const form_reading> reading_;

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The verdicts over many days against the due test judged on each day in
-// turn, for random names from the pieces of every form and markers with any
-// number, on days of every era, the ends of the supported years included;
-// and the forms that name no day against a look at every day of nine years.
+// The verdicts over many days, asked day by day and filled at once, against
+// the due test judged on each day in turn, for random names from the pieces
+// of every form and markers with any number, on days of every era, the ends
+// of the supported years included; and the forms that name no day against a
+// look at every day of nine years.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -80,9 +81,18 @@ TEST(VerdictsOverDays, AgreeWithTheDueTestJudgedOnEachDay) {
     SCOPED_TRACE(folder_name + " from " + format_iso_date(first) + " to " + format_iso_date(last));
 
     verdicts_over_days by_day(name, first, last);
+    // The same days filled at once, from a look of their own.
+    std::vector<day_verdict> filled;
+    verdicts_over_days(name, first, last).fill(filled);
+    ASSERT_EQ(filled.size(), static_cast<size_t>((last - first).count()) + 1);
     std::optional<std::pair<date, failure>> first_failure;
     for (date d = first; d <= last; d += days{1}) {
       const due_verdict expected = due_on_run(name, make_run_calendar(d));
+      const day_verdict& f = filled[static_cast<size_t>((d - first).count())];
+      ASSERT_EQ(f.kind, expected.kind) << "filled, " << format_iso_date(d);
+      ASSERT_EQ(f.from, expected.from) << "filled, " << format_iso_date(d);
+      ASSERT_EQ(f.to, expected.to) << "filled, " << format_iso_date(d);
+      ASSERT_EQ(f.repeat_every, expected.repeat_every) << "filled, " << format_iso_date(d);
       if (expected.ended_by && !first_failure) first_failure = std::pair{d, *expected.ended_by};
       const due_verdict got = by_day.on(d);
       ASSERT_EQ(got.kind, expected.kind) << format_iso_date(d);
