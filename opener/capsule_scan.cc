@@ -12,7 +12,7 @@
 #include "platform/file_time.h"
 #include "rules/due_files.h"
 
-namespace mj {
+namespace mj::opener {
 
 namespace {
 
@@ -25,7 +25,7 @@ using place = std::function<std::string(const std::string& description)>;
 // Names in these sentences are shown as `printable` shows them.
 place folder_place(const std::string& name, const std::filesystem::path& root) {
   return [name = printable(name), label = root_label(root)](const std::string& description) {
-    return fill(localized("mj::capsule_scan", "Folder \"%1\" in %2: %3."),
+    return fill(localized("mj::opener::capsule_scan", "Folder \"%1\" in %2: %3."),
                 {name, label, description});
   };
 }
@@ -34,7 +34,7 @@ place file_place(const std::string& folder, const std::string& file,
                  const std::filesystem::path& root) {
   return [name = printable(folder) + "/" + printable(file),
           label = root_label(root)](const std::string& description) {
-    return fill(localized("mj::capsule_scan", "File \"%1\" in %2: %3."),
+    return fill(localized("mj::opener::capsule_scan", "File \"%1\" in %2: %3."),
                 {name, label, description});
   };
 }
@@ -42,13 +42,15 @@ place file_place(const std::string& folder, const std::string& file,
 place entry_place(const std::string& name, const std::filesystem::path& root) {
   return [name = printable(name), label = root_label(root)](const std::string& description) {
     //: An entry of the capsule root, the capsule root, what went wrong.
-    return fill(localized("mj::capsule_scan", "\"%1\" in %2: %3."), {name, label, description});
+    return fill(localized("mj::opener::capsule_scan", "\"%1\" in %2: %3."),
+                {name, label, description});
   };
 }
 
 place root_place(const std::filesystem::path& root) {
   return [label = root_label(root)](const std::string& description) {
-    return fill(localized("mj::capsule_scan", "Capsule root %1: %2."), {label, description});
+    return fill(localized("mj::opener::capsule_scan", "Capsule root %1: %2."),
+                {label, description});
   };
 }
 
@@ -56,19 +58,19 @@ place root_place(const std::filesystem::path& root) {
 failure placed(const failure& f, const place& where, const std::string& advice) {
   if (advice.empty()) return failure{f.code, where(f.description)};
   //: A sentence about a problem, then a sentence on what to do about it.
-  return failure{f.code,
-                 fill(localized("mj::capsule_scan", "%1 %2"), {where(f.description), advice})};
+  return failure{
+      f.code, fill(localized("mj::opener::capsule_scan", "%1 %2"), {where(f.description), advice})};
 }
 
 // What to do about a folder whose name cannot be read.
 std::string name_advice(failure_code code) {
   switch (code) {
     case failure_code::type_mismatch:
-      return localized("mj::capsule_scan", "Rename the folder to a real date.");
+      return localized("mj::opener::capsule_scan", "Rename the folder to a real date.");
     case failure_code::overflow:
-      return localized("mj::capsule_scan", "Rename the folder with a smaller number.");
+      return localized("mj::opener::capsule_scan", "Rename the folder with a smaller number.");
     case failure_code::invalid_argument:
-      return localized("mj::capsule_scan",
+      return localized("mj::opener::capsule_scan",
                        "Its days fall outside the years 100 to 9999: rename or remove the folder.");
     default:
       return "";
@@ -107,9 +109,9 @@ std::vector<std::string> schedule_folder_names(const std::filesystem::path& root
 bool enter_folder(const std::filesystem::path& folder, const failure_sink& report) {
   std::error_code error;
   if (std::filesystem::is_directory(folder, error)) return true;
-  report(make_failure(
-      failure_code::path_not_found,
-      fill(localized("mj::capsule_scan", "the folder %1 is gone"), {printable_path(folder.string())})));
+  report(make_failure(failure_code::path_not_found,
+                      fill(localized("mj::opener::capsule_scan", "the folder %1 is gone"),
+                           {printable_path(folder.string())})));
   return false;
 }
 
@@ -132,8 +134,8 @@ void queue_folder_files(const std::filesystem::path& root, size_t index,
   const std::optional<date_unit> unit = repeat_unit_of(scanned.evaluation.name.rule);
   // Without a unit or a step of at least 1 no file can repeat.
   if (verdict.kind == due_kind::repeating && (!unit || verdict.repeat_every < 1)) return;
-  const std::string advice =
-      localized("mj::capsule_scan", "Its files are not opened now; the next run tries again.");
+  const std::string advice = localized("mj::opener::capsule_scan",
+                                       "Its files are not opened now; the next run tries again.");
   if (verdict.kind == due_kind::all_files) {
     // Every file opens, whatever its time: none is read.
     const auto names = listed(paths.folder(), listing_mask::files, folder_place(scanned.name, root),
@@ -167,12 +169,12 @@ void queue_folder_files(const std::filesystem::path& root, size_t index,
       // A time no calendar day of the schedule names can reach: passed over.
       report(
           placed(stored.error(), file_place(scanned.name, file.name, root),
-                 localized("mj::capsule_scan",
+                 localized("mj::opener::capsule_scan",
                            "The file is passed over; set its time with touch to have it open.")));
     } else if (is_told(stored.error())) {
       selection.complete = false;
       report(placed(stored.error(), file_place(scanned.name, file.name, root),
-                    localized("mj::capsule_scan", "The next run tries again.")));
+                    localized("mj::opener::capsule_scan", "The next run tries again.")));
     }
   }
 }
@@ -217,19 +219,12 @@ result<void> folder_paths::past_limit(const std::string& file) const {
   if (length <= platform::longest_path()) return {};
   return placed(
       make_failure(failure_code::path_access,
-                   fill(localized("mj::capsule_scan",
+                   fill(localized("mj::opener::capsule_scan",
                                   "its path is %1 long, longer than the system takes (%2)"),
                         {std::to_string(length), std::to_string(platform::longest_path())})),
       file_place(name_, file, root_),
-      localized("mj::capsule_scan",
+      localized("mj::opener::capsule_scan",
                 "The file is passed over; move it to a shorter path to have it open."));
-}
-
-std::optional<failure> path_past_limit(const std::filesystem::path& root, const std::string& folder,
-                                       const std::string& file) {
-  const result<void> within = folder_paths(root, folder).past_limit(file);
-  if (within.ok()) return std::nullopt;
-  return within.error();
 }
 
 capsule_scan scan_capsule(const std::filesystem::path& root, long long missed_days,
@@ -237,7 +232,7 @@ capsule_scan scan_capsule(const std::filesystem::path& root, long long missed_da
   capsule_scan scan;
   const place where = root_place(root);
   const std::string advice =
-      localized("mj::capsule_scan", "Nothing was opened; the next run tries again.");
+      localized("mj::opener::capsule_scan", "Nothing was opened; the next run tries again.");
   // Both listings run to their end before any folder is judged.
   const auto entries = listed(root, listing_mask::all_entries, where, advice, report);
   if (!entries) return scan;
@@ -274,4 +269,4 @@ opening_selection select_due_files(const std::filesystem::path& root, const caps
   return selection;
 }
 
-}  // namespace mj
+}  // namespace mj::opener

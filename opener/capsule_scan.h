@@ -12,7 +12,7 @@
 #include "base/failure.h"
 #include "rules/due_tests.h"
 
-namespace mj {
+namespace mj::opener {
 
 struct scanned_folder {
   std::string name;  // exactly as listed: the files are looked up under it
@@ -63,7 +63,9 @@ class folder_paths {
   const std::filesystem::path& folder() const { return folder_; }
   // The full path of the file `file`.
   std::string path_of(const std::string& file) const;
-  // As path_past_limit, as a result: done when the path is short enough.
+  // Done when the path of `file` is short enough; else its failure: no
+  // program could be handed it. Such a file is passed over on its own; the
+  // rest of its folder opens.
   result<void> past_limit(const std::string& file) const;
 
  private:
@@ -73,10 +75,4 @@ class folder_paths {
   std::filesystem::path::string_type prefix_;  // the folder's path and a separator
 };
 
-// The failure of the file `file` of the schedule folder `folder` when its
-// path is longer than the system takes: no program could be handed it.
-// Such a file is passed over on its own; the rest of its folder opens.
-std::optional<failure> path_past_limit(const std::filesystem::path& root, const std::string& folder,
-                                       const std::string& file);
-
-}  // namespace mj
+}  // namespace mj::opener

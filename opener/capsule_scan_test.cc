@@ -15,7 +15,7 @@
 #include "tests/file_times.h"
 #include "tests/temp_folder.h"
 
-namespace mj {
+namespace mj::opener {
 namespace {
 
 namespace fs = std::filesystem;
@@ -182,4 +182,4 @@ TEST(CapsuleScanLongPaths, AFilePastThePathLimitIsReportedAloneAndTheDayIsServed
 }
 
 }  // namespace
-}  // namespace mj
+}  // namespace mj::opener

@@ -15,7 +15,7 @@
 #include "platform/termination.h"
 #include "platform/user_language.h"
 
-namespace mj {
+namespace mj::opener {
 
 int run_watch_mode(int argc, char** argv, const QStringList& arguments) {
   platform::use_offscreen_without_display();
@@ -49,4 +49,4 @@ int print_upcoming_calendar(const upcoming_report& report) {
   return 0;
 }
 
-}  // namespace mj
+}  // namespace mj::opener

@@ -10,7 +10,7 @@
 
 #include "opener/upcoming.h"
 
-namespace mj {
+namespace mj::opener {
 
 // Stays running and makes the opener's run at each change of day; returns the
 // program's exit status.
@@ -19,4 +19,4 @@ int run_watch_mode(int argc, char** argv, const QStringList& arguments);
 // Writes `report` to stdout as an iCalendar file; returns the exit status.
 int print_upcoming_calendar(const upcoming_report& report);
 
-}  // namespace mj
+}  // namespace mj::opener

@@ -8,14 +8,14 @@
 #include "opener/desktop_modes.h"
 #include "platform/user_language.h"
 
-namespace mj {
+namespace mj::opener {
 
 int run_watch_mode(int argc, char** argv, const QStringList&) {
   // The user's language needs an application object.
   QCoreApplication app(argc, argv);
   platform::use_user_language();
   std::cerr << "m_jar: "
-            << localized("mj::desktop_modes",
+            << localized("mj::opener::desktop_modes",
                          "--watch is not available on this system; the opener runs at each login "
                          "instead")
             << "\n";
@@ -24,10 +24,10 @@ int run_watch_mode(int argc, char** argv, const QStringList&) {
 
 int print_upcoming_calendar(const upcoming_report&) {
   std::cerr << "m_jar: "
-            << localized("mj::desktop_modes",
+            << localized("mj::opener::desktop_modes",
                          "--ics is not available on this system; --json gives the same agenda")
             << "\n";
   return 2;
 }
 
-}  // namespace mj
+}  // namespace mj::opener

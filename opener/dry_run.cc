@@ -9,7 +9,7 @@
 #include "platform/day_record.h"
 #include "rules/schedule_words.h"
 
-namespace mj {
+namespace mj::opener {
 
 namespace {
 
@@ -18,7 +18,7 @@ std::string why_due(const dry_run_report& report, const scanned_folder& folder) 
   std::vector<failure> ignored;
   const schedule_name plain = split_schedule_name(folder.name, 0, ignored);
   return fill(
-      localized("mj::dry_run", "folder \"%1\", %2: %3"),
+      localized("mj::opener::dry_run", "folder \"%1\", %2: %3"),
       {printable(folder.name),
        printable_line(describe_schedule(plain, year_number(report.start.calendar.today)).words),
        describe_verdict(folder.evaluation)});
@@ -29,19 +29,20 @@ std::string why_due(const dry_run_report& report, const scanned_folder& folder) 
 std::string heading(const dry_run_report& report) {
   const long long missed = report.start.missed_days;
   const std::string today = day_words(report.start.calendar.today);
-  const std::string day = missed <= 0 ? today
-                          : missed == 1
-                              ? fill(localized("mj::dry_run", "%1, after 1 missed day"), {today})
-                              : fill(localized("mj::dry_run", "%1, after %2 missed days"),
-                                     {today, std::to_string(missed)});
+  const std::string day =
+      missed <= 0   ? today
+      : missed == 1 ? fill(localized("mj::opener::dry_run", "%1, after 1 missed day"), {today})
+                    : fill(localized("mj::opener::dry_run", "%1, after %2 missed days"),
+                           {today, std::to_string(missed)});
   const size_t count = report.plan.selection.open_queue.size();
   const std::string files =
-      count == 0   ? localized("mj::dry_run", "no files to open")
-      : count == 1 ? localized("mj::dry_run", "1 file to open")
-                   : fill(localized("mj::dry_run", "%1 files to open"), {std::to_string(count)});
+      count == 0 ? localized("mj::opener::dry_run", "no files to open")
+      : count == 1
+          ? localized("mj::opener::dry_run", "1 file to open")
+          : fill(localized("mj::opener::dry_run", "%1 files to open"), {std::to_string(count)});
   // The "#" marks the line for scripts: it is no part of the words.
   //: %1 the capsule root's path, %2 the day (with the missed days), %3 how many files open.
-  return "# " + fill(localized("mj::dry_run", "Capsule root %1, %2: %3."),
+  return "# " + fill(localized("mj::opener::dry_run", "Capsule root %1, %2: %3."),
                      {printable_path(report.plan.root.full_path()), day, files});
 }
 
@@ -124,7 +125,8 @@ std::string dry_run_text(const dry_run_report& report) {
   std::string out = heading(report) + "\n";
   // Said once per folder, however many of its files are queued.
   std::vector<std::string> folder_words(report.plan.scan.folders.size());
-  const std::string in_root = localized("mj::dry_run", "in the capsule root: opens at every run");
+  const std::string in_root =
+      localized("mj::opener::dry_run", "in the capsule root: opens at every run");
   for (const queue_entry& e : report.plan.selection.open_queue) {
     const std::string* why = &in_root;
     if (e.folder) {
@@ -136,13 +138,14 @@ std::string dry_run_text(const dry_run_report& report) {
   }
   for (const passed_over_file& p : report.plan.passed_over)
     out += "# " +
-           fill(localized("mj::dry_run",
+           fill(localized("mj::opener::dry_run",
                           "Passed over: %1 came due on %2, a day without a run, and will not "
                           "open on a later day."),
                 {printable_path(p.path), day_words(p.due_on)}) +
            "\n";
   for (const failure& f : report.failures)
-    out += "# " + fill(localized("mj::dry_run", "Problem: %1"), {printable_line(f.description)}) +
+    out += "# " +
+           fill(localized("mj::opener::dry_run", "Problem: %1"), {printable_line(f.description)}) +
            "\n";
   return out;
 }
@@ -160,4 +163,4 @@ std::string dry_run_json(const dry_run_report& report) {
       .str();
 }
 
-}  // namespace mj
+}  // namespace mj::opener

@@ -10,7 +10,7 @@
 
 #include "opener/run_plan.h"
 
-namespace mj {
+namespace mj::opener {
 
 struct dry_run_report {
   run_start start;
@@ -31,4 +31,4 @@ std::string dry_run_text(const dry_run_report& report);
 // One JSON object on one line (without the line break).
 std::string dry_run_json(const dry_run_report& report);
 
-}  // namespace mj
+}  // namespace mj::opener

@@ -8,7 +8,7 @@
 #include "rules/lenient_readings.h"
 #include "rules/schedule_words.h"
 
-namespace mj {
+namespace mj::opener {
 
 const char* due_kind_key(due_kind kind) {
   switch (kind) {
@@ -30,7 +30,7 @@ namespace {
 
 failure passed_over_failure() {
   return make_failure(failure_code::invalid_argument,
-                      localized("mj::explain",
+                      localized("mj::opener::explain",
                                 "the opener passes over folders whose name begins with \".\", "
                                 "so their files never open"));
 }
@@ -38,7 +38,8 @@ failure passed_over_failure() {
 std::string problem_lines(const std::vector<failure>& failures) {
   std::string out;
   for (const failure& f : failures)
-    out += fill(localized("mj::explain", "Problem: %1."), {printable_line(f.description)}) + "\n";
+    out += fill(localized("mj::opener::explain", "Problem: %1."), {printable_line(f.description)}) +
+           "\n";
   return out;
 }
 
@@ -74,32 +75,32 @@ std::string explain_text(std::string_view folder_name, const folder_evaluation& 
   const std::string verdict = describe_verdict(e);
   std::string out;
   if (folder_name.empty()) {
-    out =
-        localized("mj::explain", "\"\" is the capsule root itself: its files open at every run.") +
-        "\n";
+    out = localized("mj::opener::explain",
+                    "\"\" is the capsule root itself: its files open at every run.") +
+          "\n";
   } else {
     // How the name reads does not depend on the missed days: only its window does.
     std::vector<failure> ignored;
     const schedule_name plain = split_schedule_name(folder_name, 0, ignored);
-    out = fill(localized("mj::explain", "\"%1\" reads as: %2."),
+    out = fill(localized("mj::opener::explain", "\"%1\" reads as: %2."),
                {printable(folder_name), describe_schedule(plain, year_number(today)).words}) +
           "\n";
   }
   if (missed_days <= 0)
-    out += fill(localized("mj::explain", "On %1: %2."), {day, verdict});
+    out += fill(localized("mj::opener::explain", "On %1: %2."), {day, verdict});
   else if (missed_days == 1)
-    out += fill(localized("mj::explain", "On %1, after 1 missed day: %2."), {day, verdict});
+    out += fill(localized("mj::opener::explain", "On %1, after 1 missed day: %2."), {day, verdict});
   else
-    out += fill(localized("mj::explain", "On %1, after %2 missed days: %3."),
+    out += fill(localized("mj::opener::explain", "On %1, after %2 missed days: %3."),
                 {day, std::to_string(missed_days), verdict});
   out += "\n";
   if (e.test == due_test::on_day && e.verdict.kind == due_kind::not_due && e.name.catch_up &&
       missed_days == 0 && !is_passed_over_name(folder_name))
-    out += localized("mj::explain",
+    out += localized("mj::opener::explain",
                      "With \"+\", days the opener missed before that day would count too.") +
            "\n";
   if (const auto lenient = lenient_reading_of(folder_name, year_number(today)))
-    out += fill(localized("mj::explain", "Note: %1"), {printable(lenient->words)}) + "\n";
+    out += fill(localized("mj::opener::explain", "Note: %1"), {printable(lenient->words)}) + "\n";
   return out + problem_lines(e.failures);
 }
 
@@ -111,31 +112,32 @@ std::string next_text(std::string_view folder_name, date today, date counted_fro
   if (f.every_run_from) std::erase(single_days, *f.every_run_from);
   std::string out;
   if (counted_from > today)
-    out =
-        fill(localized("mj::explain", "The opener's run of %1 is over: the runs count from %2 on."),
-             {stored_on, day_words(counted_from)}) +
-        "\n";
+    out = fill(localized("mj::opener::explain",
+                         "The opener's run of %1 is over: the runs count from %2 on."),
+               {stored_on, day_words(counted_from)}) +
+          "\n";
   if (folder_name.empty() && f.every_run_from) {
-    out += fill(localized("mj::explain",
+    out += fill(localized("mj::opener::explain",
                           "A file stored on %1 in the capsule root itself would open at every run "
                           "from %2 on."),
                 {stored_on, day_words(*f.every_run_from)});
   } else if (is_passed_over_name(folder_name)) {
-    out += fill(localized("mj::explain", "A file stored in \"%1\" would never open."), {name});
+    out +=
+        fill(localized("mj::opener::explain", "A file stored in \"%1\" would never open."), {name});
   } else if (f.openings.empty()) {
-    out += fill(
-        localized("mj::explain", "A file stored on %1 in \"%2\" would not open within %3 years."),
-        {stored_on, name, std::to_string(kForecastYears)});
+    out += fill(localized("mj::opener::explain",
+                          "A file stored on %1 in \"%2\" would not open within %3 years."),
+                {stored_on, name, std::to_string(kForecastYears)});
   } else if (single_days.empty()) {
-    out += fill(localized("mj::explain",
+    out += fill(localized("mj::opener::explain",
                           "A file stored on %1 in \"%2\" would open at every run from %3 on."),
                 {stored_on, name, day_words(*f.every_run_from)});
   } else {
-    out += fill(localized("mj::explain", "A file stored on %1 in \"%2\" would open on:"),
+    out += fill(localized("mj::opener::explain", "A file stored on %1 in \"%2\" would open on:"),
                 {stored_on, name});
     for (date d : single_days) out += "\n  " + day_words(d);
     if (f.every_run_from)
-      out += "\n" + fill(localized("mj::explain", "and at every run from %1 on."),
+      out += "\n" + fill(localized("mj::opener::explain", "and at every run from %1 on."),
                          {day_words(*f.every_run_from)});
   }
   out += "\n";
@@ -190,4 +192,4 @@ std::string explain_json(std::string_view folder_name, const folder_evaluation& 
       .str();
 }
 
-}  // namespace mj
+}  // namespace mj::opener

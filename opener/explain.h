@@ -12,7 +12,7 @@
 #include "rules/due_tests.h"
 #include "rules/next_openings.h"
 
-namespace mj {
+namespace mj::opener {
 
 // The evaluation `m_jar --explain` tells of: the folder's own, except that
 // the empty name is the capsule root, whose files open at every run, and a
@@ -49,4 +49,4 @@ std::string next_json(std::string_view folder_name, date today, date counted_fro
 // "repeating" or "files_within".
 const char* due_kind_key(due_kind kind);
 
-}  // namespace mj
+}  // namespace mj::opener

@@ -12,7 +12,7 @@
 #include "opener/dry_run.h"
 #include "tests/temp_folder.h"
 
-namespace mj {
+namespace mj::opener {
 namespace {
 
 QJsonObject parse(const std::string& json) {
@@ -206,4 +206,4 @@ TEST(NextJson, SaysFromWhichDayItCounted) {
 }
 
 }  // namespace
-}  // namespace mj
+}  // namespace mj::opener

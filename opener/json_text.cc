@@ -5,7 +5,7 @@
 
 #include "base/visible_text.h"
 
-namespace mj {
+namespace mj::opener {
 
 namespace {
 
@@ -152,4 +152,4 @@ std::string json_array(const std::vector<std::string>& items) {
   return out + "]";
 }
 
-}  // namespace mj
+}  // namespace mj::opener

@@ -12,7 +12,7 @@
 #include "base/date.h"
 #include "base/failure.h"
 
-namespace mj {
+namespace mj::opener {
 
 // `text` as a JSON string, quotes included. Controls, DEL, the C1 controls and
 // U+2028/U+2029 are written as \uXXXX escapes, so the line can be printed
@@ -50,4 +50,4 @@ class json_object {
 // JSON texts as one array.
 std::string json_array(const std::vector<std::string>& items);
 
-}  // namespace mj
+}  // namespace mj::opener

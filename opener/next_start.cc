@@ -5,7 +5,7 @@
 #include "platform/day_record.h"
 #include "rules/next_openings.h"
 
-namespace mj {
+namespace mj::opener {
 
 next_start start_of_next(const tool_options& options) {
   std::optional<date> served = options.served_through;
@@ -19,4 +19,4 @@ next_start start_of_next(const tool_options& options) {
   return {served, first_day_with_a_run(options.today, served)};
 }
 
-}  // namespace mj
+}  // namespace mj::opener

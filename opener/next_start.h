@@ -11,7 +11,7 @@
 #include "base/date.h"
 #include "opener/tool_options.h"
 
-namespace mj {
+namespace mj::opener {
 
 struct next_start {
   std::optional<date> served_through;  // as the record (or the option) gives it
@@ -20,4 +20,4 @@ struct next_start {
 
 next_start start_of_next(const tool_options& options);
 
-}  // namespace mj
+}  // namespace mj::opener

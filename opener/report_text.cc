@@ -4,7 +4,7 @@
 #include "base/visible_text.h"
 #include "platform/capsule_root.h"
 
-namespace mj {
+namespace mj::opener {
 
 std::string without_final_separators(std::string path) {
   while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();
@@ -25,4 +25,4 @@ std::string root_label(const std::filesystem::path& root) {
   return root_label(root, platform::home_for_labels());
 }
 
-}  // namespace mj
+}  // namespace mj::opener

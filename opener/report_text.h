@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-namespace mj {
+namespace mj::opener {
 
 // `path` without its final separators (a lone "/" stays).
 std::string without_final_separators(std::string path);
@@ -18,4 +18,4 @@ std::string root_label(const std::filesystem::path& root);
 // The same, with `home` as the home folder (none when empty).
 std::string root_label(const std::filesystem::path& root, const std::string& home);
 
-}  // namespace mj
+}  // namespace mj::opener

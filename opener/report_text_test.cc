@@ -23,7 +23,7 @@
 #include "rules/test_support.h"
 #include "tests/temp_folder.h"
 
-namespace mj {
+namespace mj::opener {
 namespace {
 
 namespace fs = std::filesystem;
@@ -289,4 +289,4 @@ TEST(JsonKeyOrder, EveryAnswerAsTheReadmeDescribesIt) {
 }
 
 }  // namespace
-}  // namespace mj
+}  // namespace mj::opener

@@ -12,7 +12,7 @@
 #include "platform/local_date.h"
 #include "platform/message_box.h"
 
-namespace mj {
+namespace mj::opener {
 
 run_services desktop_services(QObject* context) {
   run_services s;
@@ -44,7 +44,7 @@ opener_run::start opener_run::begin(const std::string& command_line, bool skip_k
   const failure_sink sink = [this](const failure& f) { report(f); };
   const classic_command_line request = split_command_line(command_line, sink);
   const platform::capsule_location root = platform::resolve_capsule_root(request.location);
-  root_label_ = mj::root_label(root.full_path());
+  root_label_ = opener::root_label(root.full_path());
   canonical_root_ = platform::canonical_root_path(root.full_path());
 
   lock_.emplace(canonical_root_);
@@ -63,7 +63,7 @@ opener_run::start opener_run::begin(const std::string& command_line, bool skip_k
   if (start_.clock_behind)
     report(make_failure(
         failure_code::invalid_argument,
-        fill(localized("mj::run",
+        fill(localized("mj::opener::run",
                        "The clock reads %1, earlier than the last run on %2. Only the files of "
                        "the capsule root were opened, and this day is not recorded; check the "
                        "computer's date and time."),
@@ -79,10 +79,10 @@ opener_run::start opener_run::begin(const std::string& command_line, bool skip_k
       const bool something_else = std::filesystem::exists(path, error);
       report(make_failure(
           failure_code::path_access,
-          fill(something_else ? localized("mj::run_window",
+          fill(something_else ? localized("mj::opener::run_window",
                                           "Capsule root %1 is not a folder. Nothing was opened; "
                                           "the next run tries again.")
-                              : localized("mj::run_window",
+                              : localized("mj::opener::run_window",
                                           "Capsule root %1 is not there. Nothing was opened; "
                                           "the next run tries again."),
                {root_label_})));
@@ -126,9 +126,10 @@ void opener_run::on_handed_over(size_t index, const result<void>& outcome) {
   } else if (!outcome.ok()) {
     ++failed_;
     files_[index].state = file_state::failed;
-    report(failure{outcome.error().code,
-                   fill(localized("mj::run_window", "%1 (capsule %2). The next run tries again."),
-                        {outcome.error().description, root_label_})});
+    report(failure{
+        outcome.error().code,
+        fill(localized("mj::opener::run_window", "%1 (capsule %2). The next run tries again."),
+             {outcome.error().description, root_label_})});
   } else {
     files_[index].state = file_state::handed_over;
     ++came_back_[files_[index].folder];
@@ -156,9 +157,10 @@ void opener_run::finish() {
   if (complete && failed_ == 0) {
     if (const result<void> served = services_.record_served(canonical_root_, start_.calendar.today);
         !served.ok())
-      report(failure{served.error().code,
-                     fill(localized("mj::run_window", "%1. The next run covers these days again."),
-                          {served.error().description})});
+      report(failure{
+          served.error().code,
+          fill(localized("mj::opener::run_window", "%1. The next run covers these days again."),
+               {served.error().description})});
     else
       day_served_ = true;
   }
@@ -173,4 +175,4 @@ void opener_run::stop() {
   if (services_.ended) services_.ended();
 }
 
-}  // namespace mj
+}  // namespace mj::opener

@@ -23,7 +23,7 @@
 #include "platform/hand_over.h"
 #include "platform/run_lock.h"
 
-namespace mj {
+namespace mj::opener {
 
 struct run_services {
   std::function<date()> today;
@@ -116,4 +116,4 @@ class opener_run {
   std::vector<failure> problems_;
 };
 
-}  // namespace mj
+}  // namespace mj::opener

@@ -13,7 +13,7 @@
 #include "rules/due_files.h"
 #include "rules/numbers.h"
 
-namespace mj {
+namespace mj::opener {
 
 namespace {
 
@@ -54,9 +54,10 @@ run_start days_since(std::optional<date> served_through, std::vector<date> unfin
 run_start run_start_from_record(const result<platform::day_record>& record, date today,
                                 const failure_sink& report) {
   if (!record.ok()) {
-    report(failure{record.error().code,
-                   fill(localized("mj::run_plan", "%1. This run counts today as its only day."),
-                        {record.error().description})});
+    report(failure{
+        record.error().code,
+        fill(localized("mj::opener::run_plan", "%1. This run counts today as its only day."),
+             {record.error().description})});
     return days_since(std::nullopt, {}, today);
   }
   std::vector<date> unfinished = record->unfinished;
@@ -72,7 +73,7 @@ run_start run_start_from(std::string_view prev_date_text, date today, const fail
       last_run = *stored;
     else
       report(
-          failure{stored.error().code, fill(localized("mj::run_plan",
+          failure{stored.error().code, fill(localized("mj::opener::run_plan",
                                                       "The date of the last run cannot be read: "
                                                       "%1. This run counts today as the last run."),
                                             {stored.error().description})});
@@ -100,7 +101,7 @@ classic_command_line split_command_line(std::string_view text, const failure_sin
       result.interval_ms = static_cast<int>(milliseconds);
     } else {
       report(make_failure(failure_code::overflow,
-                          fill(localized("mj::run_plan", "a start-up delay of %1 seconds"),
+                          fill(localized("mj::opener::run_plan", "a start-up delay of %1 seconds"),
                                {text.substr(0, digits)})));
     }
   }
@@ -243,4 +244,4 @@ std::optional<std::string> opening_queue::tick() {
   return paths_[next_++];
 }
 
-}  // namespace mj
+}  // namespace mj::opener

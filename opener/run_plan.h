@@ -16,7 +16,7 @@
 #include "platform/day_record.h"
 #include "rules/calendar.h"
 
-namespace mj {
+namespace mj::opener {
 
 inline constexpr int kDefaultInterval = 500;  // milliseconds between two openings
 
@@ -120,4 +120,4 @@ class opening_queue {
   size_t failed_ = 0;
 };
 
-}  // namespace mj
+}  // namespace mj::opener

@@ -7,7 +7,7 @@
 
 #include "rules/test_support.h"
 
-namespace mj {
+namespace mj::opener {
 namespace {
 
 using testing::D;
@@ -128,4 +128,4 @@ TEST(OpeningQueue, AnEmptyQueueEndsAtTheFirstTick) {
 }
 
 }  // namespace
-}  // namespace mj
+}  // namespace mj::opener

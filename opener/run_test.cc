@@ -14,7 +14,7 @@
 #include "rules/test_support.h"
 #include "tests/temp_folder.h"
 
-namespace mj {
+namespace mj::opener {
 namespace {
 
 namespace fs = std::filesystem;
@@ -201,7 +201,7 @@ TEST_F(Run, AStoppedRunLeavesItsDayOwed) {
 }
 
 }  // namespace
-}  // namespace mj
+}  // namespace mj::opener
 
 int main(int argc, char** argv) {
   QCoreApplication app(argc, argv);

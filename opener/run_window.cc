@@ -15,7 +15,7 @@
 #include "base/wording.h"
 #include "platform/message_box.h"
 
-namespace mj {
+namespace mj::opener {
 
 namespace {
 
@@ -51,7 +51,7 @@ bool ask_to_open_passed_over(const std::vector<passed_over_file>& files) {
   QStringList lines;
   for (const passed_over_file& f : files)
     lines << QString::fromStdString(
-        fill(localized("mj::run_window", "%1 (%2)"),
+        fill(localized("mj::opener::run_window", "%1 (%2)"),
              {printable(f.folder + "/" + std::filesystem::path(f.path).filename().string()),
               day_words(f.due_on)}));
   const QString text =
@@ -118,7 +118,7 @@ run_window::start run_window::start_run(const std::string& command_line, bool sk
   const start started = run_->begin(command_line, skip_key);
   if (started == start::busy)
     std::cerr << "m_jar: "
-              << fill(localized("mj::run_window",
+              << fill(localized("mj::opener::run_window",
                                 "another run is opening the capsule %1; this "
                                 "one ends without opening anything"),
                       {run_->root_label()})
@@ -195,4 +195,4 @@ void show_problems(const std::vector<failure>& problems) {
   box.exec();
 }
 
-}  // namespace mj
+}  // namespace mj::opener

@@ -19,7 +19,7 @@
 class QLabel;
 class QListWidget;
 
-namespace mj {
+namespace mj::opener {
 
 inline constexpr char kProgramTitle[] = "Morrowjar";
 
@@ -71,4 +71,4 @@ class run_window : public QWidget {
 // display), with what to do about each; nothing when there are none.
 void show_problems(const std::vector<failure>& problems);
 
-}  // namespace mj
+}  // namespace mj::opener

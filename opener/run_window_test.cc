@@ -9,7 +9,7 @@
 #include <QTest>
 #include <fstream>
 
-namespace mj {
+namespace mj::opener {
 
 class run_window_test : public QObject {
   Q_OBJECT
@@ -97,7 +97,7 @@ class run_window_test : public QObject {
   }
 };
 
-}  // namespace mj
+}  // namespace mj::opener
 
-QTEST_MAIN(mj::run_window_test)
+QTEST_MAIN(mj::opener::run_window_test)
 #include "run_window_test.moc"

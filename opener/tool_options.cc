@@ -7,60 +7,61 @@
 #include "base/wording.h"
 #include "platform/command_line_help.h"
 
-namespace mj {
+namespace mj::opener {
 
 namespace {
 
 const QCommandLineOption kExplain(
-    "explain", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+    "explain", QT_TRANSLATE_NOOP("mj::opener::tool_options_parser",
                                  "Show how the folder name NAME is read and whether it is due."));
 const QCommandLineOption kToday("today",
-                                QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                                QT_TRANSLATE_NOOP("mj::opener::tool_options_parser",
                                                   "Judge as on this day instead of today."),
                                 "YYYY-MM-DD");
 const QCommandLineOption kMissedDays(
     "missed-days",
-    QT_TRANSLATE_NOOP("mj::tool_options_parser", "Days missed since the last run (default 0)."),
+    QT_TRANSLATE_NOOP("mj::opener::tool_options_parser",
+                      "Days missed since the last run (default 0)."),
     "N");
-const QCommandLineOption kJson("json", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+const QCommandLineOption kJson("json", QT_TRANSLATE_NOOP("mj::opener::tool_options_parser",
                                                          "Print one JSON object on one line."));
 const QCommandLineOption kDryRun(
-    "dry-run", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+    "dry-run", QT_TRANSLATE_NOOP("mj::opener::tool_options_parser",
                                  "Show which files a run on LOCATION would open, and why, "
                                  "without opening any or storing the run's date."));
 const QCommandLineOption kNext(
-    "next", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+    "next", QT_TRANSLATE_NOOP("mj::opener::tool_options_parser",
                               "Show the first days on which a file stored today in the folder "
                               "NAME would open, with one run each day."));
 const QCommandLineOption kWatch(
-    "watch", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+    "watch", QT_TRANSLATE_NOOP("mj::opener::tool_options_parser",
                                "Stay running without a window and open what comes due at each "
                                "change of day (midnight, waking from sleep, a new time zone). "
                                "DELAY and LOCATION follow as for a plain run."));
 const QCommandLineOption kQuiet(
-    "quiet", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+    "quiet", QT_TRANSLATE_NOOP("mj::opener::tool_options_parser",
                                "--watch --quiet: send no desktop notifications."));
 const QCommandLineOption kUpcoming(
-    "upcoming", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+    "upcoming", QT_TRANSLATE_NOOP("mj::opener::tool_options_parser",
                                   "Show which folders daily runs would open on each of the next "
                                   "DAYS days (default 30) in LOCATION, the folders that will not "
                                   "open again, and files dated in the future."));
 const QCommandLineOption kIcs(
-    "ics", QT_TRANSLATE_NOOP("mj::tool_options_parser",
+    "ics", QT_TRANSLATE_NOOP("mj::opener::tool_options_parser",
                              "--upcoming: print the agenda as an iCalendar file, one all-day "
                              "event per folder and day, to import into a calendar."));
 const QCommandLineOption kCount("count",
-                                QT_TRANSLATE_NOOP("mj::tool_options_parser",
+                                QT_TRANSLATE_NOOP("mj::opener::tool_options_parser",
                                                   "--next: how many days to show (default 3)."),
                                 "N");
 const QCommandLineOption kServedThrough(
     "served-through",
-    QT_TRANSLATE_NOOP("mj::tool_options_parser",
+    QT_TRANSLATE_NOOP("mj::opener::tool_options_parser",
                       "--next: the last day whose run finished, instead of the opener's record."),
     "YYYY-MM-DD");
 const QCommandLineOption kPrev(
     "prev",
-    QT_TRANSLATE_NOOP("mj::tool_options_parser",
+    QT_TRANSLATE_NOOP("mj::opener::tool_options_parser",
                       "--dry-run: the date of the previous run, instead of the "
                       "stored one."),
     "YYYY-MM-DD");
@@ -73,7 +74,7 @@ tool_options failed(std::string why) {
 }
 
 std::string not_a_date(const char* option, const QString& value) {
-  return fill(localized("mj::tool_options_parser",
+  return fill(localized("mj::opener::tool_options_parser",
                         "%1: \"%2\" is not a date YYYY-MM-DD in the years 100..9999"),
               {option, value.toStdString()});
 }
@@ -113,7 +114,7 @@ bool is_watch_mode(const QStringList& arguments) {
 namespace {
 
 QString translated(const char* text) {
-  return QCoreApplication::translate("mj::tool_options_parser", text);
+  return QCoreApplication::translate("mj::opener::tool_options_parser", text);
 }
 
 const QCommandLineOption* const kOptions[] = {
@@ -126,7 +127,7 @@ platform::command_line_help described() {
   platform::command_line_help help;
   help.program = QStringLiteral("m_jar");
   help.description = QCoreApplication::translate(
-      "mj::tool_options_parser",
+      "mj::opener::tool_options_parser",
       "Opens the files of the schedule folders that are due today. A LOCATION\n"
       "that starts with \"-\" is given as ./-name.");
   // Qt's own usage line would name every argument at once, as if NAME were
@@ -150,16 +151,16 @@ platform::command_line_help described() {
   }
   help.arguments = {
       {QStringLiteral("NAME"), QStringLiteral("NAME"),
-       QCoreApplication::translate("mj::tool_options_parser",
+       QCoreApplication::translate("mj::opener::tool_options_parser",
                                    "--explain, --next: a schedule folder name, such as "
                                    "\"SUNDAY@2=3+-\".")},
       {QStringLiteral("[DAYS]"), QStringLiteral("DAYS"),
-       QCoreApplication::translate("mj::tool_options_parser",
+       QCoreApplication::translate("mj::opener::tool_options_parser",
                                    "--upcoming: how many days, from 1 to %1 (digits only; a "
                                    "LOCATION of digits only is given as ./NAME).")
            .arg(kMostUpcomingDays)},
       {QStringLiteral("[LOCATION]"), QStringLiteral("LOCATION"),
-       QCoreApplication::translate("mj::tool_options_parser",
+       QCoreApplication::translate("mj::opener::tool_options_parser",
                                    "--dry-run, --upcoming: the capsule root (default "
                                    "~/Morrowjar).")}};
   return help;
@@ -232,34 +233,34 @@ tool_options::action tool_options_parser::mode() const {
 
 std::string tool_options_parser::mode_failure() const {
   if (parser_.isSet(kWatch) || parser_.isSet(kQuiet))
-    return localized("mj::tool_options_parser",
+    return localized("mj::opener::tool_options_parser",
                      "--watch comes first: m_jar --watch [--quiet] [DELAY][LOCATION]");
   const int modes = int{parser_.isSet(kExplain)} + int{parser_.isSet(kDryRun)} +
                     int{parser_.isSet(kNext)} + int{parser_.isSet(kUpcoming)};
   if (modes == 0)
     return localized(
-        "mj::tool_options_parser",
+        "mj::opener::tool_options_parser",
         "no mode given: use --explain NAME, --next NAME, --dry-run [LOCATION], --upcoming "
         "[DAYS] [LOCATION] or --watch [DELAY][LOCATION] (see --help)");
-  return localized("mj::tool_options_parser",
+  return localized("mj::opener::tool_options_parser",
                    "--explain, --next, --dry-run and --upcoming cannot be combined");
 }
 
 std::string tool_options_parser::misplaced_option(tool_options::action mode) const {
   using action = tool_options::action;
   if (mode != action::dry_run && parser_.isSet(kPrev))
-    return localized("mj::tool_options_parser", "--prev belongs to --dry-run");
+    return localized("mj::opener::tool_options_parser", "--prev belongs to --dry-run");
   if (mode != action::explain && parser_.isSet(kMissedDays))
-    return localized("mj::tool_options_parser",
+    return localized("mj::opener::tool_options_parser",
                      "--missed-days belongs to --explain; --dry-run counts them from --prev");
   if (mode != action::upcoming && parser_.isSet(kIcs))
-    return localized("mj::tool_options_parser", "--ics belongs to --upcoming");
+    return localized("mj::opener::tool_options_parser", "--ics belongs to --upcoming");
   if (parser_.isSet(kIcs) && parser_.isSet(kJson))
-    return localized("mj::tool_options_parser", "--ics and --json cannot be combined");
+    return localized("mj::opener::tool_options_parser", "--ics and --json cannot be combined");
   if (mode != action::next && parser_.isSet(kCount))
-    return localized("mj::tool_options_parser", "--count belongs to --next");
+    return localized("mj::opener::tool_options_parser", "--count belongs to --next");
   if (mode != action::next && parser_.isSet(kServedThrough))
-    return localized("mj::tool_options_parser", "--served-through belongs to --next");
+    return localized("mj::opener::tool_options_parser", "--served-through belongs to --next");
   return {};
 }
 
@@ -273,25 +274,25 @@ std::string tool_options_parser::read_arguments(tool_options& o) const {
         bool ok = false;
         o.days = positional.takeFirst().toInt(&ok);
         if (!ok || o.days < 1 || o.days > kMostUpcomingDays)
-          return fill(localized("mj::tool_options_parser",
+          return fill(localized("mj::opener::tool_options_parser",
                                 "--upcoming: DAYS must be a whole number from 1 to %1"),
                       {std::to_string(kMostUpcomingDays)});
       }
       if (positional.size() > 1)
-        return localized("mj::tool_options_parser",
+        return localized("mj::opener::tool_options_parser",
                          "--upcoming takes DAYS and at most one LOCATION");
       break;
     }
     case tool_options::action::dry_run:
       if (positional.size() > 1)
-        return localized("mj::tool_options_parser", "--dry-run takes at most one LOCATION");
+        return localized("mj::opener::tool_options_parser", "--dry-run takes at most one LOCATION");
       break;
     default: {
       const char* mode = o.what == tool_options::action::explain ? "--explain" : "--next";
       if (positional.size() != 1)
         return fill(positional.empty()
-                        ? localized("mj::tool_options_parser", "%1 needs a folder NAME")
-                        : localized("mj::tool_options_parser", "%1 takes exactly one NAME"),
+                        ? localized("mj::opener::tool_options_parser", "%1 needs a folder NAME")
+                        : localized("mj::opener::tool_options_parser", "%1 takes exactly one NAME"),
                     {mode});
       o.name = positional.front().toStdString();
       return {};
@@ -306,7 +307,7 @@ std::string tool_options_parser::read_values(tool_options& o) const {
     bool ok = false;
     o.count = parser_.value(kCount).toInt(&ok);
     if (!ok || o.count < 1 || o.count > 1000)
-      return fill(localized("mj::tool_options_parser",
+      return fill(localized("mj::opener::tool_options_parser",
                             "--count: \"%1\" is not a whole number from 1 to 1000"),
                   {parser_.value(kCount).toStdString()});
   }
@@ -328,13 +329,13 @@ std::string tool_options_parser::read_values(tool_options& o) const {
     bool ok = false;
     o.missed_days = parser_.value(kMissedDays).toInt(&ok);
     if (!ok)
-      return fill(
-          localized("mj::tool_options_parser", "--missed-days: \"%1\" is not a whole number"),
-          {parser_.value(kMissedDays).toStdString()});
+      return fill(localized("mj::opener::tool_options_parser",
+                            "--missed-days: \"%1\" is not a whole number"),
+                  {parser_.value(kMissedDays).toStdString()});
   }
   o.json = parser_.isSet(kJson);
   o.ics = parser_.isSet(kIcs);
   return {};
 }
 
-}  // namespace mj
+}  // namespace mj::opener

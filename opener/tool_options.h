@@ -12,7 +12,7 @@
 #include "opener/upcoming_days.h"
 #include "rules/calendar.h"
 
-namespace mj {
+namespace mj::opener {
 
 // True when the first argument after the program name starts with "-".
 bool is_tool_mode(const QStringList& arguments);
@@ -68,4 +68,4 @@ class tool_options_parser {
   QCommandLineParser parser_;
 };
 
-}  // namespace mj
+}  // namespace mj::opener

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-namespace mj {
+namespace mj::opener {
 namespace {
 
 const date kNow = *parse_iso_date("2026-12-07");
@@ -243,4 +243,4 @@ TEST(ToolOptions, ReadsUpcomingDaysAndLocation) {
 }
 
 }  // namespace
-}  // namespace mj
+}  // namespace mj::opener

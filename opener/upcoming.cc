@@ -13,7 +13,7 @@
 #include "opener/report_text.h"
 #include "rules/next_openings.h"
 
-namespace mj {
+namespace mj::opener {
 
 namespace {
 
@@ -74,16 +74,17 @@ class piecewise_text {
 void write_heading(piecewise_text& out, const upcoming_report& report) {
   const std::string root = printable(report.root);
   if (report.days.empty()) {
-    out << fill(localized("mj::upcoming", "Capsule root %1: no day to judge."), {root}) << "\n";
+    out << fill(localized("mj::opener::upcoming", "Capsule root %1: no day to judge."), {root})
+        << "\n";
     return;
   }
   const std::string first = day_words(report.days.front().day);
   const std::string last = day_words(report.days.back().day);
   out << (report.days.size() == 1
-              ? fill(localized("mj::upcoming",
+              ? fill(localized("mj::opener::upcoming",
                                "Capsule root %1, 1 day from %2 to %3, one run each day:"),
                      {root, first, last})
-              : fill(localized("mj::upcoming",
+              : fill(localized("mj::opener::upcoming",
                                "Capsule root %1, %2 days from %3 to %4, one run each day:"),
                      {root, std::to_string(report.days.size()), first, last}))
       << "\n";
@@ -96,8 +97,9 @@ void write_root_files(piecewise_text& out, const upcoming_report& report) {
     return;
   const size_t files = report.days.front().openings.front().files;
   out << (files == 1
-              ? localized("mj::upcoming", "Every day: 1 file of the capsule root itself.")
-              : fill(localized("mj::upcoming", "Every day: %1 files of the capsule root itself."),
+              ? localized("mj::opener::upcoming", "Every day: 1 file of the capsule root itself.")
+              : fill(localized("mj::opener::upcoming",
+                               "Every day: %1 files of the capsule root itself."),
                      {std::to_string(files)}))
       << "\n";
 }
@@ -118,15 +120,15 @@ void write_agenda(piecewise_text& out, const upcoming_report& report) {
       out << "  " << o.files << "  " << names[static_cast<size_t>(o.folder)] << "\n";
     }
   }
-  out << (any ? localized("mj::upcoming", "No other day opens a schedule folder's files.")
-              : localized("mj::upcoming", "No schedule folder opens files on these days."))
+  out << (any ? localized("mj::opener::upcoming", "No other day opens a schedule folder's files.")
+              : localized("mj::opener::upcoming", "No schedule folder opens files on these days."))
       << "\n";
 }
 
 void write_closed_folders(piecewise_text& out, const upcoming_report& report) {
   if (report.never.empty()) return;
   out << "\n"
-      << fill(localized("mj::upcoming", "Not opening again within %1 years:"),
+      << fill(localized("mj::opener::upcoming", "Not opening again within %1 years:"),
               {std::to_string(kForecastYears)})
       << "\n";
   for (const closed_folder& c : report.never)
@@ -135,7 +137,7 @@ void write_closed_folders(piecewise_text& out, const upcoming_report& report) {
 
 void write_future_files(piecewise_text& out, const upcoming_report& report) {
   if (report.future_files.empty()) return;
-  out << "\n" << localized("mj::upcoming", "Dated after today:") << "\n";
+  out << "\n" << localized("mj::opener::upcoming", "Dated after today:") << "\n";
   for (const future_file& f : report.future_files)
     out << "  " << printable(f.path) << "  " << day_words(floor<days>(f.modified)) << " "
         << clock_time(f.modified) << "\n";
@@ -143,7 +145,7 @@ void write_future_files(piecewise_text& out, const upcoming_report& report) {
 
 void write_problems(piecewise_text& out, const upcoming_report& report) {
   if (report.failures.empty()) return;
-  out << "\n" << localized("mj::upcoming", "Problems:") << "\n";
+  out << "\n" << localized("mj::opener::upcoming", "Problems:") << "\n";
   for (const failure& f : report.failures) out << "  " << printable_line(f.description) << "\n";
 }
 
@@ -233,4 +235,4 @@ void write_upcoming_json(std::ostream& out, const upcoming_report& report) {
   text << "\n";
 }
 
-}  // namespace mj
+}  // namespace mj::opener

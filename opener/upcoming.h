@@ -9,7 +9,7 @@
 
 #include "opener/upcoming_days.h"
 
-namespace mj {
+namespace mj::opener {
 
 // The agenda by day for a terminal (the capsule root's own files, which open
 // every day, said once), then the closed folders, the files dated in the
@@ -26,4 +26,4 @@ std::string upcoming_json(const upcoming_report& report);
 // years over a large capsule make tens of megabytes.
 void write_upcoming_json(std::ostream& out, const upcoming_report& report);
 
-}  // namespace mj
+}  // namespace mj::opener

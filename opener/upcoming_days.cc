@@ -16,7 +16,7 @@
 #include "rules/next_openings.h"
 #include "rules/schedule_words.h"
 
-namespace mj {
+namespace mj::opener {
 
 namespace {
 
@@ -49,16 +49,16 @@ folder_files read_folder(const fs::path& root, const std::string& name, upcoming
       platform::list_files_with_times(paths.folder());
   if (!listed.ok()) {
     files.listing_problem = listed.error().description;
-    report.failures.push_back(
-        about(listed.error(), localized("mj::upcoming", "Folder \"%1\" in %2: %3."), name, root));
+    report.failures.push_back(about(
+        listed.error(), localized("mj::opener::upcoming", "Folder \"%1\" in %2: %3."), name, root));
     return files;
   }
   files.listed = true;
   files.times.reserve(listed->size());
   for (const platform::timed_file& file : *listed) {
     // Passed over by the run, as its path is too long to hand over.
-    if (const std::optional<failure> too_long = paths.past_limit(file.name)) {
-      report.failures.push_back(*too_long);
+    if (const result<void> within = paths.past_limit(file.name); !within.ok()) {
+      report.failures.push_back(within.error());
       continue;
     }
     ++files.count;
@@ -68,7 +68,7 @@ folder_files read_folder(const fs::path& root, const std::string& name, upcoming
         report.future_files.push_back({paths.path_of(file.name), *file.modified});
     } else if (is_told(file.modified.error())) {
       report.failures.push_back(about(file.modified.error(),
-                                      localized("mj::upcoming", "File \"%1\" in %2: %3."),
+                                      localized("mj::opener::upcoming", "File \"%1\" in %2: %3."),
                                       name + "/" + file.name, root));
     }
   }
@@ -253,16 +253,18 @@ std::string never_why(const folder_evaluation& evaluation, date today) {
     const bool by_date = kind == due_kind::files_up_to || kind == due_kind::files_within ||
                          kind == due_kind::repeating;
     const std::string years = std::to_string(kForecastYears);
-    why = by_date ? fill(localized("mj::upcoming",
-                                   "%1: none of its files, nor one stored from now on, comes due "
-                                   "within the next %2 years"),
-                         {why, years})
-                  : fill(localized("mj::upcoming", "%1: not due on any day of the next %2 years"),
-                         {why, years});
+    why =
+        by_date
+            ? fill(localized("mj::opener::upcoming",
+                             "%1: none of its files, nor one stored from now on, comes due "
+                             "within the next %2 years"),
+                   {why, years})
+            : fill(localized("mj::opener::upcoming", "%1: not due on any day of the next %2 years"),
+                   {why, years});
   }
   for (const failure& f : evaluation.failures)
     //: Why a folder will not open, then a problem with its name.
-    why = fill(localized("mj::upcoming", "%1; %2"), {why, f.description});
+    why = fill(localized("mj::opener::upcoming", "%1; %2"), {why, f.description});
   return why;
 }
 
@@ -330,7 +332,7 @@ void look_ahead_at_folder(const fs::path& root, int index, const scanned_folder&
     if (const auto met = by_day.first_failure())
       report.failures.push_back(
           failure{met->second.code,
-                  fill(localized("mj::upcoming", "Folder \"%1\", judged on %2, in %3: %4."),
+                  fill(localized("mj::opener::upcoming", "Folder \"%1\", judged on %2, in %3: %4."),
                        {printable(scanned.name), day_words(met->first), root_label(root),
                         met->second.description})});
 
@@ -351,7 +353,7 @@ void look_ahead_at_folder(const fs::path& root, int index, const scanned_folder&
   if (total > 0) return;
   if (!files.listed)
     report.never.push_back(
-        {scanned.name, fill(localized("mj::upcoming", "its files cannot be listed: %1"),
+        {scanned.name, fill(localized("mj::opener::upcoming", "its files cannot be listed: %1"),
                             {files.listing_problem})});
   else if (!opens_within_forecast(scanned.name, files.times, now))
     report.never.push_back({scanned.name, never_why(evaluation, report.today)});
@@ -402,4 +404,4 @@ upcoming_report look_ahead(std::string_view location, date today, int day_count,
   return report;
 }
 
-}  // namespace mj
+}  // namespace mj::opener

@@ -17,7 +17,7 @@
 #include "base/failure.h"
 #include "rules/due_tests.h"
 
-namespace mj {
+namespace mj::opener {
 
 inline constexpr int kDefaultUpcomingDays = 30;
 inline constexpr int kMostUpcomingDays = 3660;  // ten years
@@ -76,4 +76,4 @@ std::vector<size_t> files_opened_each_day(size_t listed, const std::vector<wall_
 // on would open either; files dated after `today` are in the future.
 upcoming_report look_ahead(std::string_view location, date today, int day_count, wall_time now);
 
-}  // namespace mj
+}  // namespace mj::opener

@@ -14,7 +14,7 @@
 #include "rules/due_files.h"
 #include "rules/test_support.h"
 
-namespace mj {
+namespace mj::opener {
 namespace {
 
 using std::chrono::days;
@@ -151,4 +151,4 @@ TEST(FilesOpenedEachDay, AgreeForRepeatingVerdictsOfMixedShapes) {
 }
 
 }  // namespace
-}  // namespace mj
+}  // namespace mj::opener

@@ -13,7 +13,7 @@
 #include "opener/dry_run.h"
 #include "rules/calendar.h"
 
-namespace mj {
+namespace mj::opener {
 
 namespace {
 
@@ -58,19 +58,20 @@ std::string description_of(const std::vector<std::string>& files, size_t counted
   for (size_t i = 0; i < files.size() && i < kMostFilesNamed; ++i)
     text += (i == 0 ? "" : "\n") + printable(files[i]);
   if (files.size() > kMostFilesNamed)
-    text += "\n" + fill(localized("mj::upcoming_ics", "... and %1 more"),
+    text += "\n" + fill(localized("mj::opener::upcoming_ics", "... and %1 more"),
                         {std::to_string(files.size() - kMostFilesNamed)});
   // The folder changed between the count and the listing.
   if (files.size() != counted && files.empty())
-    text = localized("mj::upcoming_ics", "(the files could not be listed again)");
+    text = localized("mj::opener::upcoming_ics", "(the files could not be listed again)");
   return text;
 }
 
 std::string summary_of(const std::string& folder, size_t files) {
   const std::string name = printable(folder);
   return files == 1
-             ? fill(localized("mj::upcoming_ics", "Morrowjar: 1 file opens from \"%1\""), {name})
-             : fill(localized("mj::upcoming_ics", "Morrowjar: %1 files open from \"%2\""),
+             ? fill(localized("mj::opener::upcoming_ics", "Morrowjar: 1 file opens from \"%1\""),
+                    {name})
+             : fill(localized("mj::opener::upcoming_ics", "Morrowjar: %1 files open from \"%2\""),
                     {std::to_string(files), name});
 }
 
@@ -124,4 +125,4 @@ std::string upcoming_ics(const upcoming_report& report, sys_seconds stamp) {
   return out;
 }
 
-}  // namespace mj
+}  // namespace mj::opener

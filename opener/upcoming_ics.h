@@ -8,7 +8,7 @@
 
 #include "opener/upcoming.h"
 
-namespace mj {
+namespace mj::opener {
 
 // The most files an event's description names; the others are counted.
 inline constexpr size_t kMostFilesNamed = 50;
@@ -26,4 +26,4 @@ std::string upcoming_ics(const upcoming_report& report, std::chrono::sys_seconds
 // The UID of the event of `folder` on `day` in the capsule root `root`.
 std::string event_uid(const std::string& root, const std::string& folder, date day);
 
-}  // namespace mj
+}  // namespace mj::opener

@@ -17,7 +17,7 @@
 #include "tests/file_times.h"
 #include "tests/temp_folder.h"
 
-namespace mj {
+namespace mj::opener {
 namespace {
 
 namespace fs = std::filesystem;
@@ -205,4 +205,4 @@ TEST_F(UpcomingIcs, IsAnEmptyCalendarWithoutFolderOpenings) {
 }
 
 }  // namespace
-}  // namespace mj
+}  // namespace mj::opener

@@ -19,7 +19,7 @@
 #include "tests/file_times.h"
 #include "tests/temp_folder.h"
 
-namespace mj {
+namespace mj::opener {
 namespace {
 
 namespace fs = std::filesystem;
@@ -179,4 +179,4 @@ TEST_F(Upcoming, StopsAtTheLastSupportedDayAndAtAMissingRoot) {
 }
 
 }  // namespace
-}  // namespace mj
+}  // namespace mj::opener

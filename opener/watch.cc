@@ -18,7 +18,7 @@
 #include "platform/sleep_watch.h"
 #include "platform/zone_watch.h"
 
-namespace mj {
+namespace mj::opener {
 
 // Each wait for the next day and each wake-up, for QT_LOGGING_RULES=
 // "morrowjar.watch.debug=true": how a watch spends its days can be checked.
@@ -51,13 +51,13 @@ std::string came_back_summary(const std::map<std::string, int>& came_back) {
     total += count;
     if (!parts.empty()) parts += ", ";
     //: A schedule folder and how many of its files were opened.
-    parts += fill(
-        localized("mj::watch", "%1 (%2)"),
-        {folder.empty() ? localized("mj::watch", "capsule root") : folder, std::to_string(count)});
+    parts += fill(localized("mj::opener::watch", "%1 (%2)"),
+                  {folder.empty() ? localized("mj::opener::watch", "capsule root") : folder,
+                   std::to_string(count)});
   }
   if (total == 0) return {};
-  return total == 1 ? fill(localized("mj::watch", "1 capsule came back: %1"), {parts})
-                    : fill(localized("mj::watch", "%1 capsules came back: %2"),
+  return total == 1 ? fill(localized("mj::opener::watch", "1 capsule came back: %1"), {parts})
+                    : fill(localized("mj::opener::watch", "%1 capsules came back: %2"),
                            {std::to_string(total), parts});
 }
 
@@ -139,7 +139,7 @@ void day_watcher::on_run_finished() {
   if (!problems.empty()) {
     body = problems.size() == 1
                ? problems.front().description
-               : fill(localized("mj::watch", "%1 problems; the first: %2"),
+               : fill(localized("mj::opener::watch", "%1 problems; the first: %2"),
                       {std::to_string(problems.size()), problems.front().description});
   }
   const std::vector<passed_over_file> passed_over = run.passed_over();
@@ -147,15 +147,17 @@ void day_watcher::on_run_finished() {
     std::string list;
     for (const passed_over_file& p : passed_over) {
       if (!list.empty()) list += ", ";
-      list += fill(localized("mj::watch", "%1 (%2)"),
+      list += fill(localized("mj::opener::watch", "%1 (%2)"),
                    {printable(p.folder + "/" + std::filesystem::path(p.path).filename().string()),
                     day_words(p.due_on)});
     }
     const std::string told =
         passed_over.size() == 1
-            ? fill(localized("mj::watch", "1 message came due while this computer was off: %1"),
+            ? fill(localized("mj::opener::watch",
+                             "1 message came due while this computer was off: %1"),
                    {list})
-            : fill(localized("mj::watch", "%1 messages came due while this computer was off: %2"),
+            : fill(localized("mj::opener::watch",
+                             "%1 messages came due while this computer was off: %2"),
                    {std::to_string(passed_over.size()), list});
     std::cerr << kProgramTitle << ": " << printable_line(told) << "\n";
     body = body.empty() ? told : told + "\n" + body;
@@ -166,8 +168,9 @@ void day_watcher::on_run_finished() {
   run_->hide();
   run_.release()->deleteLater();
   if (notify_ && (!summary.empty() || !body.empty()))
-    notify_desktop(summary.empty() ? localized("mj::watch", "Morrowjar met a problem") : summary,
-                   body, passed_over, login_run_ ? problems_of_run : std::vector<failure>());
+    notify_desktop(
+        summary.empty() ? localized("mj::opener::watch", "Morrowjar met a problem") : summary, body,
+        passed_over, login_run_ ? problems_of_run : std::vector<failure>());
   arm_midnight();
   // A run that went on over midnight served the day it began: the new day
   // gets its own run now, not a day later.
@@ -182,7 +185,7 @@ void day_watcher::notify_desktop(const std::string& summary, const std::string& 
                                  std::vector<failure> problems_to_show) {
   platform::desktop_notice notice{summary, body, {}, {}};
   if (!passed_over.empty()) {
-    notice.action_label = localized("mj::watch", "Open");
+    notice.action_label = localized("mj::opener::watch", "Open");
     notice.on_action = [this, passed_over] { open_passed_over(passed_over); };
   }
   // The login run stands for a plain run: when no notification server took
@@ -205,4 +208,4 @@ void day_watcher::open_passed_over(const std::vector<passed_over_file>& files) {
                               });
 }
 
-}  // namespace mj
+}  // namespace mj::opener

@@ -18,7 +18,7 @@
 #include "opener/run_window.h"
 #include "platform/desktop_notice.h"
 
-namespace mj {
+namespace mj::opener {
 
 // The notice after a run: "3 capsules came back: TOMORROW (2), 12-25 (1)",
 // the capsule root's own files as "capsule root". Empty when none came back.
@@ -58,4 +58,4 @@ class day_watcher : public QObject {
   std::unique_ptr<platform::desktop_notices> notices_;  // none with --quiet
 };
 
-}  // namespace mj
+}  // namespace mj::opener

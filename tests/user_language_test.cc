@@ -95,24 +95,25 @@ QStringList opener_sentences() {
   const mj::date today = *mj::parse_iso_date("2026-12-07");
   QStringList said;
   const auto say = [&said](const std::string& text) { said.append(QString::fromStdString(text)); };
-  say(mj::explain_text("TOMORROW", mj::evaluate_folder("TOMORROW", 2, mj::make_run_calendar(today)),
-                       today, 2));
-  say(mj::next_text("TOMORROW", today, today,
-                    mj::forecast_openings("TOMORROW", mj::wall_time{today} + hours{12}, 1)));
-  say(mj::came_back_summary({{"", 1}, {"TOMORROW", 2}}));
+  say(mj::opener::explain_text(
+      "TOMORROW", mj::evaluate_folder("TOMORROW", 2, mj::make_run_calendar(today)), today, 2));
+  say(mj::opener::next_text(
+      "TOMORROW", today, today,
+      mj::forecast_openings("TOMORROW", mj::wall_time{today} + hours{12}, 1)));
+  say(mj::opener::came_back_summary({{"", 1}, {"TOMORROW", 2}}));
   // Each report in its own entry, in the order made.
   const mj::failure_sink keep = [&said](const mj::failure& f) {
     said.append(QString::fromStdString(f.description));
   };
-  mj::run_start_from("2026/13/45", today, keep);
-  mj::split_command_line("99999999 /srv/capsule", keep);
+  mj::opener::run_start_from("2026/13/45", today, keep);
+  mj::opener::split_command_line("99999999 /srv/capsule", keep);
   QTemporaryDir root;
   QDir(root.path()).mkdir(u"98-2-30"_s);
-  mj::scan_capsule(root.path().toStdString(), 0, mj::make_run_calendar(today), keep);
-  mj::upcoming_report ahead;
+  mj::opener::scan_capsule(root.path().toStdString(), 0, mj::make_run_calendar(today), keep);
+  mj::opener::upcoming_report ahead;
   ahead.root = "/srv/capsule";
   ahead.days = {{today, {}}, {today + days{1}, {}}};
-  say(mj::upcoming_text(ahead));
+  say(mj::opener::upcoming_text(ahead));
   return said;
 }
 
@@ -153,9 +154,9 @@ void UserLanguageTest::windows_speak_the_locale() {
   QCOMPARE(chosen.language, language);
   const window_texts& expected = japanese ? kJapanese : kEnglish;
 
-  mj::run_window opener;
+  mj::opener::run_window opener;
   QCOMPARE(opener.windowTitle(), expected.opener_title);
-  QCOMPARE(mj::run_window::skipped_text(), expected.skipped);
+  QCOMPARE(mj::opener::run_window::skipped_text(), expected.skipped);
 
   QTemporaryDir root;
   QVERIFY(root.isValid());
@@ -213,9 +214,9 @@ void UserLanguageTest::qt_texts_follow() {
 
 void UserLanguageTest::a_later_choice_replaces_the_earlier() {
   mj::platform::use_user_language(QLocale(u"ja_JP"_s));
-  QCOMPARE(mj::run_window::skipped_text(), kJapanese.skipped);
+  QCOMPARE(mj::opener::run_window::skipped_text(), kJapanese.skipped);
   mj::platform::use_user_language(QLocale(u"en_GB"_s));
-  QCOMPARE(mj::run_window::skipped_text(), kEnglish.skipped);
+  QCOMPARE(mj::opener::run_window::skipped_text(), kEnglish.skipped);
   QCOMPARE(QCoreApplication::translate("QWidgetTextControl", "Select All"), u"Select All"_s);
 }
 

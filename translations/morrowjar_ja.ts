@@ -48,71 +48,6 @@ open on the days the name says.</source>
     </message>
 </context>
 <context>
-    <name>mj::capsule_scan</name>
-    <message>
-        <source>Folder &quot;%1&quot; in %2: %3.</source>
-        <translation>%2 のフォルダー &quot;%1&quot;: %3。</translation>
-    </message>
-    <message>
-        <source>File &quot;%1&quot; in %2: %3.</source>
-        <translation>%2 のファイル &quot;%1&quot;: %3。</translation>
-    </message>
-    <message>
-        <source>&quot;%1&quot; in %2: %3.</source>
-        <extracomment>An entry of the capsule root, the capsule root, what went wrong.</extracomment>
-        <translation>%2 の &quot;%1&quot;: %3。</translation>
-    </message>
-    <message>
-        <source>Capsule root %1: %2.</source>
-        <translation>カプセルルート %1: %2。</translation>
-    </message>
-    <message>
-        <source>Rename the folder to a real date.</source>
-        <translation>フォルダー名を実在する日付に変えてください。</translation>
-    </message>
-    <message>
-        <source>Rename the folder with a smaller number.</source>
-        <translation>フォルダー名の数をもっと小さくしてください。</translation>
-    </message>
-    <message>
-        <source>Its days fall outside the years 100 to 9999: rename or remove the folder.</source>
-        <translation>その日付は 100 年から 9999 年の範囲外です。フォルダー名を変えるか、フォルダーを削除してください。</translation>
-    </message>
-    <message>
-        <source>the folder %1 is gone</source>
-        <translation>フォルダー %1 がなくなりました</translation>
-    </message>
-    <message>
-        <source>Its files are not opened now; the next run tries again.</source>
-        <translation>そのファイルは今回は開きません。次の実行でもう一度試します。</translation>
-    </message>
-    <message>
-        <source>The file is passed over; set its time with touch to have it open.</source>
-        <translation>このファイルは飛ばします。開くには touch でファイルの時刻を設定してください。</translation>
-    </message>
-    <message>
-        <source>The next run tries again.</source>
-        <translation>次の実行でもう一度試します。</translation>
-    </message>
-    <message>
-        <source>Nothing was opened; the next run tries again.</source>
-        <translation>何も開いていません。次の実行でもう一度試します。</translation>
-    </message>
-    <message>
-        <source>%1 %2</source>
-        <extracomment>A sentence about a problem, then a sentence on what to do about it.</extracomment>
-        <translation>%1%2</translation>
-    </message>
-    <message>
-        <source>its path is %1 long, longer than the system takes (%2)</source>
-        <translation>パスの長さが %1 で、システムが扱える長さ (%2) を超えています</translation>
-    </message>
-    <message>
-        <source>The file is passed over; move it to a shorter path to have it open.</source>
-        <translation>このファイルは飛ばします。開くには、より短いパスへ移してください。</translation>
-    </message>
-</context>
-<context>
     <name>mj::command_line_help</name>
     <message>
         <source>Usage: %1</source>
@@ -145,128 +80,6 @@ open on the days the name says.</source>
     <message>
         <source>Usage:</source>
         <translation>使い方:</translation>
-    </message>
-</context>
-<context>
-    <name>mj::desktop_modes</name>
-    <message>
-        <source>--watch is not available on this system; the opener runs at each login instead</source>
-        <translation>--watch はこのシステムでは使えません。代わりにログインのたびにオープナーが動きます</translation>
-    </message>
-    <message>
-        <source>--ics is not available on this system; --json gives the same agenda</source>
-        <translation>--ics はこのシステムでは使えません。--json で同じ予定が得られます</translation>
-    </message>
-</context>
-<context>
-    <name>mj::dry_run</name>
-    <message>
-        <source>folder &quot;%1&quot;, %2: %3</source>
-        <translation>フォルダー &quot;%1&quot;、%2: %3</translation>
-    </message>
-    <message>
-        <source>%1, after 1 missed day</source>
-        <translation>%1 (抜けた日 1 日の後)</translation>
-    </message>
-    <message>
-        <source>%1, after %2 missed days</source>
-        <translation>%1 (抜けた日 %2 日の後)</translation>
-    </message>
-    <message>
-        <source>no files to open</source>
-        <translation>開くファイルなし</translation>
-    </message>
-    <message>
-        <source>1 file to open</source>
-        <translation>開くファイル 1 件</translation>
-    </message>
-    <message>
-        <source>%1 files to open</source>
-        <translation>開くファイル %1 件</translation>
-    </message>
-    <message>
-        <source>Capsule root %1, %2: %3.</source>
-        <extracomment>%1 the capsule root&apos;s path, %2 the day (with the missed days), %3 how many files open.</extracomment>
-        <translation>カプセルルート %1、%2: %3。</translation>
-    </message>
-    <message>
-        <source>in the capsule root: opens at every run</source>
-        <translation>カプセルルート直下: 毎回の実行で開く</translation>
-    </message>
-    <message>
-        <source>Problem: %1</source>
-        <translation>問題: %1</translation>
-    </message>
-    <message>
-        <source>Passed over: %1 came due on %2, a day without a run, and will not open on a later day.</source>
-        <translation>見送り: %1 は実行のなかった %2 に期日を迎え、後の日には開きません。</translation>
-    </message>
-</context>
-<context>
-    <name>mj::explain</name>
-    <message>
-        <source>&quot;%1&quot; reads as: %2.</source>
-        <translation>&quot;%1&quot; の読み方: %2。</translation>
-    </message>
-    <message>
-        <source>On %1: %2.</source>
-        <translation>%1: %2。</translation>
-    </message>
-    <message>
-        <source>On %1, after 1 missed day: %2.</source>
-        <translation>%1 (抜けた日 1 日の後): %2。</translation>
-    </message>
-    <message>
-        <source>On %1, after %2 missed days: %3.</source>
-        <translation>%1 (抜けた日 %2 日の後): %3。</translation>
-    </message>
-    <message>
-        <source>With &quot;+&quot;, days the opener missed before that day would count too.</source>
-        <translation>&quot;+&quot; があれば、その日より前に実行されなかった日も数えます。</translation>
-    </message>
-    <message>
-        <source>Problem: %1.</source>
-        <translation>問題: %1。</translation>
-    </message>
-    <message>
-        <source>A file stored on %1 in &quot;%2&quot; would not open within %3 years.</source>
-        <translation>%1に &quot;%2&quot; へ保存したファイルは、%3 年以内には開きません。</translation>
-    </message>
-    <message>
-        <source>A file stored on %1 in &quot;%2&quot; would open at every run from %3 on.</source>
-        <translation>%1に &quot;%2&quot; へ保存したファイルは、%3以降の毎回の実行で開きます。</translation>
-    </message>
-    <message>
-        <source>A file stored on %1 in &quot;%2&quot; would open on:</source>
-        <translation>%1に &quot;%2&quot; へ保存したファイルが開く日:</translation>
-    </message>
-    <message>
-        <source>and at every run from %1 on.</source>
-        <translation>さらに %1以降の毎回の実行で開きます。</translation>
-    </message>
-    <message>
-        <source>the opener passes over folders whose name begins with &quot;.&quot;, so their files never open</source>
-        <translation>オープナーは名前が「.」で始まるフォルダーを飛ばすため、そのファイルは開きません</translation>
-    </message>
-    <message>
-        <source>&quot;&quot; is the capsule root itself: its files open at every run.</source>
-        <translation>「」はカプセルのルートそのものです: そのファイルは毎回の実行で開きます。</translation>
-    </message>
-    <message>
-        <source>A file stored on %1 in the capsule root itself would open at every run from %2 on.</source>
-        <translation>%1 にカプセルのルートに保存したファイルは、%2 から毎回の実行で開きます。</translation>
-    </message>
-    <message>
-        <source>A file stored in &quot;%1&quot; would never open.</source>
-        <translation>「%1」に保存したファイルは開きません。</translation>
-    </message>
-    <message>
-        <source>Note: %1</source>
-        <translation>注意: %1</translation>
-    </message>
-    <message>
-        <source>The opener&apos;s run of %1 is over: the runs count from %2 on.</source>
-        <translation>%1の開く処理は終わっています: %2以降の実行で数えます。</translation>
     </message>
 </context>
 <context>
@@ -340,6 +153,568 @@ open on the days the name says.</source>
     <message>
         <source>%1 %2 %3 does not exist</source>
         <translation>%3年%4月%1日は存在しません</translation>
+    </message>
+</context>
+<context>
+    <name>mj::opener::capsule_scan</name>
+    <message>
+        <source>Folder &quot;%1&quot; in %2: %3.</source>
+        <translation>%2 のフォルダー &quot;%1&quot;: %3。</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; in %2: %3.</source>
+        <translation>%2 のファイル &quot;%1&quot;: %3。</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; in %2: %3.</source>
+        <extracomment>An entry of the capsule root, the capsule root, what went wrong.</extracomment>
+        <translation>%2 の &quot;%1&quot;: %3。</translation>
+    </message>
+    <message>
+        <source>Capsule root %1: %2.</source>
+        <translation>カプセルルート %1: %2。</translation>
+    </message>
+    <message>
+        <source>Rename the folder to a real date.</source>
+        <translation>フォルダー名を実在する日付に変えてください。</translation>
+    </message>
+    <message>
+        <source>Rename the folder with a smaller number.</source>
+        <translation>フォルダー名の数をもっと小さくしてください。</translation>
+    </message>
+    <message>
+        <source>Its days fall outside the years 100 to 9999: rename or remove the folder.</source>
+        <translation>その日付は 100 年から 9999 年の範囲外です。フォルダー名を変えるか、フォルダーを削除してください。</translation>
+    </message>
+    <message>
+        <source>the folder %1 is gone</source>
+        <translation>フォルダー %1 がなくなりました</translation>
+    </message>
+    <message>
+        <source>Its files are not opened now; the next run tries again.</source>
+        <translation>そのファイルは今回は開きません。次の実行でもう一度試します。</translation>
+    </message>
+    <message>
+        <source>The file is passed over; set its time with touch to have it open.</source>
+        <translation>このファイルは飛ばします。開くには touch でファイルの時刻を設定してください。</translation>
+    </message>
+    <message>
+        <source>The next run tries again.</source>
+        <translation>次の実行でもう一度試します。</translation>
+    </message>
+    <message>
+        <source>Nothing was opened; the next run tries again.</source>
+        <translation>何も開いていません。次の実行でもう一度試します。</translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>A sentence about a problem, then a sentence on what to do about it.</extracomment>
+        <translation>%1%2</translation>
+    </message>
+    <message>
+        <source>its path is %1 long, longer than the system takes (%2)</source>
+        <translation>パスの長さが %1 で、システムが扱える長さ (%2) を超えています</translation>
+    </message>
+    <message>
+        <source>The file is passed over; move it to a shorter path to have it open.</source>
+        <translation>このファイルは飛ばします。開くには、より短いパスへ移してください。</translation>
+    </message>
+</context>
+<context>
+    <name>mj::opener::desktop_modes</name>
+    <message>
+        <source>--watch is not available on this system; the opener runs at each login instead</source>
+        <translation>--watch はこのシステムでは使えません。代わりにログインのたびにオープナーが動きます</translation>
+    </message>
+    <message>
+        <source>--ics is not available on this system; --json gives the same agenda</source>
+        <translation>--ics はこのシステムでは使えません。--json で同じ予定が得られます</translation>
+    </message>
+</context>
+<context>
+    <name>mj::opener::dry_run</name>
+    <message>
+        <source>folder &quot;%1&quot;, %2: %3</source>
+        <translation>フォルダー &quot;%1&quot;、%2: %3</translation>
+    </message>
+    <message>
+        <source>%1, after 1 missed day</source>
+        <translation>%1 (抜けた日 1 日の後)</translation>
+    </message>
+    <message>
+        <source>%1, after %2 missed days</source>
+        <translation>%1 (抜けた日 %2 日の後)</translation>
+    </message>
+    <message>
+        <source>no files to open</source>
+        <translation>開くファイルなし</translation>
+    </message>
+    <message>
+        <source>1 file to open</source>
+        <translation>開くファイル 1 件</translation>
+    </message>
+    <message>
+        <source>%1 files to open</source>
+        <translation>開くファイル %1 件</translation>
+    </message>
+    <message>
+        <source>Capsule root %1, %2: %3.</source>
+        <extracomment>%1 the capsule root&apos;s path, %2 the day (with the missed days), %3 how many files open.</extracomment>
+        <translation>カプセルルート %1、%2: %3。</translation>
+    </message>
+    <message>
+        <source>in the capsule root: opens at every run</source>
+        <translation>カプセルルート直下: 毎回の実行で開く</translation>
+    </message>
+    <message>
+        <source>Problem: %1</source>
+        <translation>問題: %1</translation>
+    </message>
+    <message>
+        <source>Passed over: %1 came due on %2, a day without a run, and will not open on a later day.</source>
+        <translation>見送り: %1 は実行のなかった %2 に期日を迎え、後の日には開きません。</translation>
+    </message>
+</context>
+<context>
+    <name>mj::opener::explain</name>
+    <message>
+        <source>&quot;%1&quot; reads as: %2.</source>
+        <translation>&quot;%1&quot; の読み方: %2。</translation>
+    </message>
+    <message>
+        <source>On %1: %2.</source>
+        <translation>%1: %2。</translation>
+    </message>
+    <message>
+        <source>On %1, after 1 missed day: %2.</source>
+        <translation>%1 (抜けた日 1 日の後): %2。</translation>
+    </message>
+    <message>
+        <source>On %1, after %2 missed days: %3.</source>
+        <translation>%1 (抜けた日 %2 日の後): %3。</translation>
+    </message>
+    <message>
+        <source>With &quot;+&quot;, days the opener missed before that day would count too.</source>
+        <translation>&quot;+&quot; があれば、その日より前に実行されなかった日も数えます。</translation>
+    </message>
+    <message>
+        <source>Problem: %1.</source>
+        <translation>問題: %1。</translation>
+    </message>
+    <message>
+        <source>A file stored on %1 in &quot;%2&quot; would not open within %3 years.</source>
+        <translation>%1に &quot;%2&quot; へ保存したファイルは、%3 年以内には開きません。</translation>
+    </message>
+    <message>
+        <source>A file stored on %1 in &quot;%2&quot; would open at every run from %3 on.</source>
+        <translation>%1に &quot;%2&quot; へ保存したファイルは、%3以降の毎回の実行で開きます。</translation>
+    </message>
+    <message>
+        <source>A file stored on %1 in &quot;%2&quot; would open on:</source>
+        <translation>%1に &quot;%2&quot; へ保存したファイルが開く日:</translation>
+    </message>
+    <message>
+        <source>and at every run from %1 on.</source>
+        <translation>さらに %1以降の毎回の実行で開きます。</translation>
+    </message>
+    <message>
+        <source>the opener passes over folders whose name begins with &quot;.&quot;, so their files never open</source>
+        <translation>オープナーは名前が「.」で始まるフォルダーを飛ばすため、そのファイルは開きません</translation>
+    </message>
+    <message>
+        <source>&quot;&quot; is the capsule root itself: its files open at every run.</source>
+        <translation>「」はカプセルのルートそのものです: そのファイルは毎回の実行で開きます。</translation>
+    </message>
+    <message>
+        <source>A file stored on %1 in the capsule root itself would open at every run from %2 on.</source>
+        <translation>%1 にカプセルのルートに保存したファイルは、%2 から毎回の実行で開きます。</translation>
+    </message>
+    <message>
+        <source>A file stored in &quot;%1&quot; would never open.</source>
+        <translation>「%1」に保存したファイルは開きません。</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>注意: %1</translation>
+    </message>
+    <message>
+        <source>The opener&apos;s run of %1 is over: the runs count from %2 on.</source>
+        <translation>%1の開く処理は終わっています: %2以降の実行で数えます。</translation>
+    </message>
+</context>
+<context>
+    <name>mj::opener::run</name>
+    <message>
+        <source>The clock reads %1, earlier than the last run on %2. Only the files of the capsule root were opened, and this day is not recorded; check the computer&apos;s date and time.</source>
+        <translation>時計が %1 を示しており、前回の実行 (%2) より前です。カプセルルートのファイルだけを開き、この日は記録しません。コンピューターの日付と時刻を確かめてください。</translation>
+    </message>
+</context>
+<context>
+    <name>mj::opener::run_plan</name>
+    <message>
+        <source>The date of the last run cannot be read: %1. This run counts today as the last run.</source>
+        <translation>前回の実行日が読めません: %1。今回は今日を前回の実行日とみなします。</translation>
+    </message>
+    <message>
+        <source>a start-up delay of %1 seconds</source>
+        <translation>起動時の待ち時間 %1 秒</translation>
+    </message>
+    <message>
+        <source>%1. This run counts today as its only day.</source>
+        <translation>%1。この実行は今日だけを対象にします。</translation>
+    </message>
+</context>
+<context>
+    <name>mj::opener::run_window</name>
+    <message>
+        <source>Morrowjar: opening capsules…</source>
+        <translation>Morrowjar処理中</translation>
+    </message>
+    <message>
+        <source>Skipped this run</source>
+        <translation>一回休み</translation>
+    </message>
+    <message>
+        <source>another run is opening the capsule %1; this one ends without opening anything</source>
+        <translation>別の実行がカプセル %1 を開いています。この実行は何も開かずに終了します</translation>
+    </message>
+    <message>
+        <source>Capsule root %1 is not a folder. Nothing was opened; the next run tries again.</source>
+        <translation>カプセルルート %1 はフォルダーではありません。何も開いていません。次の実行でもう一度試します。</translation>
+    </message>
+    <message>
+        <source>Capsule root %1 is not there. Nothing was opened; the next run tries again.</source>
+        <translation>カプセルルート %1 がありません。何も開いていません。次の実行でもう一度試します。</translation>
+    </message>
+    <message>
+        <source>%1 (capsule %2). The next run tries again.</source>
+        <translation>%1 (カプセル %2)。次の実行でもう一度試します。</translation>
+    </message>
+    <message>
+        <source>%1. The next run covers these days again.</source>
+        <translation>%1。次の実行でこれらの日をもう一度扱います。</translation>
+    </message>
+    <message>
+        <source>capsule root</source>
+        <translation>カプセルルート</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>1 message came due while this computer was off:</source>
+        <translation>このコンピューターを使っていない間に 1 件のメッセージが期日を迎えました:</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n messages came due while this computer was off:</source>
+        <translation>
+            <numerusform>このコンピューターを使っていない間に %n 件のメッセージが期日を迎えました:</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Open them now</source>
+        <translation>今すぐ開く</translation>
+    </message>
+    <message>
+        <source>Leave them</source>
+        <translation>そのままにする</translation>
+    </message>
+    <message>
+        <source>Closing this window stops the run; the files not opened yet open at the next run.</source>
+        <translation>このウィンドウを閉じると実行が止まり、まだ開いていないファイルは次の実行で開きます。</translation>
+    </message>
+    <message>
+        <source>Capsules from %1: %2 of %3 files handed to the desktop, %4 left.</source>
+        <translation>%1 のカプセル: %3 件中 %2 件をデスクトップに渡しました。残り %4 件。</translation>
+    </message>
+    <message numerus="yes">
+        <source>This run met %n problems.</source>
+        <translation>
+            <numerusform>この実行で %n 件の問題がありました。</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>
+
+… and %n more (Show Details).</source>
+        <translation>
+            <numerusform>
+
+… ほか %n 件 (詳細を表示)。</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>mj::opener::tool_options_parser</name>
+    <message>
+        <source>Show how the folder name NAME is read and whether it is due.</source>
+        <translation>フォルダー名 NAME の読み方と、開く日かどうかを表示します。</translation>
+    </message>
+    <message>
+        <source>Judge as on this day instead of today.</source>
+        <translation>今日の代わりにこの日として判定します。</translation>
+    </message>
+    <message>
+        <source>Days missed since the last run (default 0).</source>
+        <translation>前回の実行から抜けた日数 (既定は 0)。</translation>
+    </message>
+    <message>
+        <source>Print one JSON object on one line.</source>
+        <translation>JSON オブジェクトを一行で出力します。</translation>
+    </message>
+    <message>
+        <source>Show which files a run on LOCATION would open, and why, without opening any or storing the run&apos;s date.</source>
+        <translation>LOCATION での実行がどのファイルをなぜ開くかを、何も開かず実行日も保存せずに表示します。</translation>
+    </message>
+    <message>
+        <source>Show the first days on which a file stored today in the folder NAME would open, with one run each day.</source>
+        <translation>今日フォルダー NAME に保存したファイルが開く最初の日を、毎日一回実行するものとして表示します。</translation>
+    </message>
+    <message>
+        <source>Stay running without a window and open what comes due at each change of day (midnight, waking from sleep, a new time zone). DELAY and LOCATION follow as for a plain run.</source>
+        <translation>ウィンドウなしで動き続け、日付が変わるたび (深夜0時、スリープからの復帰、タイムゾーンの変更) に期日の来たものを開きます。DELAY と LOCATION は通常の実行と同じです。</translation>
+    </message>
+    <message>
+        <source>--watch --quiet: send no desktop notifications.</source>
+        <translation>--watch --quiet: デスクトップ通知を送りません。</translation>
+    </message>
+    <message>
+        <source>Show which folders daily runs would open on each of the next DAYS days (default 30) in LOCATION, the folders that will not open again, and files dated in the future.</source>
+        <translation>LOCATION で毎日実行したとき、これから DAYS 日 (既定は 30) の各日に開くフォルダー、もう開かないフォルダー、未来の日付のファイルを表示します。</translation>
+    </message>
+    <message>
+        <source>--next: how many days to show (default 3).</source>
+        <translation>--next: 表示する日数 (既定は 3)。</translation>
+    </message>
+    <message>
+        <source>--dry-run: the date of the previous run, instead of the stored one.</source>
+        <translation>--dry-run: 保存された日付の代わりに使う前回の実行日。</translation>
+    </message>
+    <message>
+        <source>--explain, --next: a schedule folder name, such as &quot;SUNDAY@2=3+-&quot;.</source>
+        <translation>--explain, --next: 予定フォルダー名 (例: &quot;SUNDAY@2=3+-&quot;)。</translation>
+    </message>
+    <message>
+        <source>--upcoming: how many days, from 1 to %1 (digits only; a LOCATION of digits only is given as ./NAME).</source>
+        <translation>--upcoming: 日数、1 から %1 まで (数字のみ。数字だけの LOCATION は ./NAME のように指定します)。</translation>
+    </message>
+    <message>
+        <source>--dry-run, --upcoming: the capsule root (default ~/Morrowjar).</source>
+        <translation>--dry-run, --upcoming: カプセルルート (既定は ~/Morrowjar)。</translation>
+    </message>
+    <message>
+        <source>%1: &quot;%2&quot; is not a date YYYY-MM-DD in the years 100..9999</source>
+        <translation>%1: &quot;%2&quot; は 100..9999 年の YYYY-MM-DD 形式の日付ではありません</translation>
+    </message>
+    <message>
+        <source>--watch comes first: m_jar --watch [--quiet] [DELAY][LOCATION]</source>
+        <translation>--watch は最初に置きます: m_jar --watch [--quiet] [DELAY][LOCATION]</translation>
+    </message>
+    <message>
+        <source>no mode given: use --explain NAME, --next NAME, --dry-run [LOCATION], --upcoming [DAYS] [LOCATION] or --watch [DELAY][LOCATION] (see --help)</source>
+        <translation>モードがありません: --explain NAME、--next NAME、--dry-run [LOCATION]、--upcoming [DAYS] [LOCATION]、--watch [DELAY][LOCATION] のいずれかを使ってください (--help を参照)</translation>
+    </message>
+    <message>
+        <source>--explain, --next, --dry-run and --upcoming cannot be combined</source>
+        <translation>--explain、--next、--dry-run、--upcoming は同時に使えません</translation>
+    </message>
+    <message>
+        <source>--prev belongs to --dry-run</source>
+        <translation>--prev は --dry-run と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--missed-days belongs to --explain; --dry-run counts them from --prev</source>
+        <translation>--missed-days は --explain と一緒に使います。--dry-run は --prev から数えます</translation>
+    </message>
+    <message>
+        <source>--count belongs to --next</source>
+        <translation>--count は --next と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--upcoming: DAYS must be a whole number from 1 to %1</source>
+        <translation>--upcoming: DAYS は 1 から %1 までの整数にしてください</translation>
+    </message>
+    <message>
+        <source>--upcoming takes DAYS and at most one LOCATION</source>
+        <translation>--upcoming に渡せるのは DAYS と、LOCATION 一つまでです</translation>
+    </message>
+    <message>
+        <source>--dry-run takes at most one LOCATION</source>
+        <translation>--dry-run に渡せる LOCATION は一つまでです</translation>
+    </message>
+    <message>
+        <source>%1 needs a folder NAME</source>
+        <translation>%1 にはフォルダー名 NAME が必要です</translation>
+    </message>
+    <message>
+        <source>%1 takes exactly one NAME</source>
+        <translation>%1 に渡せる NAME はちょうど一つです</translation>
+    </message>
+    <message>
+        <source>--count: &quot;%1&quot; is not a whole number from 1 to 1000</source>
+        <translation>--count: &quot;%1&quot; は 1 から 1000 までの整数ではありません</translation>
+    </message>
+    <message>
+        <source>--missed-days: &quot;%1&quot; is not a whole number</source>
+        <translation>--missed-days: &quot;%1&quot; は整数ではありません</translation>
+    </message>
+    <message>
+        <source>Opens the files of the schedule folders that are due today. A LOCATION
+that starts with &quot;-&quot; is given as ./-name.</source>
+        <translation>今日が期日の予定フォルダーのファイルを開きます。「-」で始まる
+LOCATION は ./-name のように指定します。</translation>
+    </message>
+    <message>
+        <source>--next: the last day whose run finished, instead of the opener&apos;s record.</source>
+        <translation>--next: 開く処理の記録の代わりに使う、実行を終えた最後の日。</translation>
+    </message>
+    <message>
+        <source>--served-through belongs to --next</source>
+        <translation>--served-through は --next と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--upcoming: print the agenda as an iCalendar file, one all-day event per folder and day, to import into a calendar.</source>
+        <translation>--upcoming: 予定を iCalendar ファイルとして出力します。フォルダーと日ごとに終日の予定が一つずつ入り、カレンダーに読み込めます。</translation>
+    </message>
+    <message>
+        <source>--ics belongs to --upcoming</source>
+        <translation>--ics は --upcoming と一緒に使います</translation>
+    </message>
+    <message>
+        <source>--ics and --json cannot be combined</source>
+        <translation>--ics と --json は同時に使えません</translation>
+    </message>
+</context>
+<context>
+    <name>mj::opener::upcoming</name>
+    <message>
+        <source>Folder &quot;%1&quot; in %2: %3.</source>
+        <translation>%2 のフォルダー &quot;%1&quot;: %3。</translation>
+    </message>
+    <message>
+        <source>File &quot;%1&quot; in %2: %3.</source>
+        <translation>%2 のファイル &quot;%1&quot;: %3。</translation>
+    </message>
+    <message>
+        <source>%1: none of its files, nor one stored from now on, comes due within the next %2 years</source>
+        <translation>%1: 今あるファイルも、これから保存するファイルも、今後 %2 年以内に開く日が来ません</translation>
+    </message>
+    <message>
+        <source>%1: not due on any day of the next %2 years</source>
+        <translation>%1: 今後 %2 年のどの日にも開きません</translation>
+    </message>
+    <message>
+        <source>%1; %2</source>
+        <extracomment>Why a folder will not open, then a problem with its name.</extracomment>
+        <translation>%1。%2</translation>
+    </message>
+    <message>
+        <source>Folder &quot;%1&quot;, judged on %2, in %3: %4.</source>
+        <translation>%3 のフォルダー &quot;%1&quot; (%2の判定): %4。</translation>
+    </message>
+    <message>
+        <source>its files cannot be listed: %1</source>
+        <translation>ファイルの一覧を読めません: %1</translation>
+    </message>
+    <message>
+        <source>Capsule root %1: no day to judge.</source>
+        <translation>カプセルルート %1: 判定する日がありません。</translation>
+    </message>
+    <message>
+        <source>Capsule root %1, 1 day from %2 to %3, one run each day:</source>
+        <translation>カプセルルート %1、%2から%3までの 1 日、毎日一回の実行:</translation>
+    </message>
+    <message>
+        <source>Capsule root %1, %2 days from %3 to %4, one run each day:</source>
+        <translation>カプセルルート %1、%3から%4までの %2 日間、毎日一回の実行:</translation>
+    </message>
+    <message>
+        <source>Every day: 1 file of the capsule root itself.</source>
+        <translation>毎日: カプセルルート直下のファイル 1 件。</translation>
+    </message>
+    <message>
+        <source>Every day: %1 files of the capsule root itself.</source>
+        <translation>毎日: カプセルルート直下のファイル %1 件。</translation>
+    </message>
+    <message>
+        <source>No other day opens a schedule folder&apos;s files.</source>
+        <translation>ほかの日には予定フォルダーのファイルは開きません。</translation>
+    </message>
+    <message>
+        <source>No schedule folder opens files on these days.</source>
+        <translation>この期間に予定フォルダーのファイルを開く日はありません。</translation>
+    </message>
+    <message>
+        <source>Not opening again within %1 years:</source>
+        <translation>%1 年以内にもう開かないフォルダー:</translation>
+    </message>
+    <message>
+        <source>Dated after today:</source>
+        <translation>今日より後の日付のファイル:</translation>
+    </message>
+    <message>
+        <source>Problems:</source>
+        <translation>問題:</translation>
+    </message>
+</context>
+<context>
+    <name>mj::opener::upcoming_ics</name>
+    <message>
+        <source>... and %1 more</source>
+        <translation>... ほか %1 件</translation>
+    </message>
+    <message>
+        <source>(the files could not be listed again)</source>
+        <translation>(ファイルをもう一度一覧できませんでした)</translation>
+    </message>
+    <message>
+        <source>Morrowjar: 1 file opens from &quot;%1&quot;</source>
+        <translation>Morrowjar: 「%1」のファイルが 1 件開きます</translation>
+    </message>
+    <message>
+        <source>Morrowjar: %1 files open from &quot;%2&quot;</source>
+        <translation>Morrowjar: 「%2」のファイルが %1 件開きます</translation>
+    </message>
+</context>
+<context>
+    <name>mj::opener::watch</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A schedule folder and how many of its files were opened.</extracomment>
+        <translation>%1 (%2 件)</translation>
+    </message>
+    <message>
+        <source>capsule root</source>
+        <translation>カプセルルート</translation>
+    </message>
+    <message>
+        <source>1 capsule came back: %1</source>
+        <translation>カプセルが 1 件戻ってきました: %1</translation>
+    </message>
+    <message>
+        <source>%1 capsules came back: %2</source>
+        <translation>カプセルが %1 件戻ってきました: %2</translation>
+    </message>
+    <message>
+        <source>%1 problems; the first: %2</source>
+        <translation>問題が %1 件。最初の問題: %2</translation>
+    </message>
+    <message>
+        <source>Morrowjar met a problem</source>
+        <translation>Morrowjar で問題が起きました</translation>
+    </message>
+    <message>
+        <source>1 message came due while this computer was off: %1</source>
+        <translation>このコンピューターを使っていない間に 1 件のメッセージが期日を迎えました: %1</translation>
+    </message>
+    <message>
+        <source>%1 messages came due while this computer was off: %2</source>
+        <translation>このコンピューターを使っていない間に %1 件のメッセージが期日を迎えました: %2</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>開く</translation>
     </message>
 </context>
 <context>
@@ -453,109 +828,6 @@ open on the days the name says.</source>
     <message>
         <source>the settings store %1 cannot be written</source>
         <translation>設定ファイル %1 に書き込めません</translation>
-    </message>
-</context>
-<context>
-    <name>mj::run</name>
-    <message>
-        <source>The clock reads %1, earlier than the last run on %2. Only the files of the capsule root were opened, and this day is not recorded; check the computer&apos;s date and time.</source>
-        <translation>時計が %1 を示しており、前回の実行 (%2) より前です。カプセルルートのファイルだけを開き、この日は記録しません。コンピューターの日付と時刻を確かめてください。</translation>
-    </message>
-</context>
-<context>
-    <name>mj::run_plan</name>
-    <message>
-        <source>The date of the last run cannot be read: %1. This run counts today as the last run.</source>
-        <translation>前回の実行日が読めません: %1。今回は今日を前回の実行日とみなします。</translation>
-    </message>
-    <message>
-        <source>a start-up delay of %1 seconds</source>
-        <translation>起動時の待ち時間 %1 秒</translation>
-    </message>
-    <message>
-        <source>%1. This run counts today as its only day.</source>
-        <translation>%1。この実行は今日だけを対象にします。</translation>
-    </message>
-</context>
-<context>
-    <name>mj::run_window</name>
-    <message>
-        <source>Morrowjar: opening capsules…</source>
-        <translation>Morrowjar処理中</translation>
-    </message>
-    <message>
-        <source>Skipped this run</source>
-        <translation>一回休み</translation>
-    </message>
-    <message>
-        <source>another run is opening the capsule %1; this one ends without opening anything</source>
-        <translation>別の実行がカプセル %1 を開いています。この実行は何も開かずに終了します</translation>
-    </message>
-    <message>
-        <source>Capsule root %1 is not a folder. Nothing was opened; the next run tries again.</source>
-        <translation>カプセルルート %1 はフォルダーではありません。何も開いていません。次の実行でもう一度試します。</translation>
-    </message>
-    <message>
-        <source>Capsule root %1 is not there. Nothing was opened; the next run tries again.</source>
-        <translation>カプセルルート %1 がありません。何も開いていません。次の実行でもう一度試します。</translation>
-    </message>
-    <message>
-        <source>%1 (capsule %2). The next run tries again.</source>
-        <translation>%1 (カプセル %2)。次の実行でもう一度試します。</translation>
-    </message>
-    <message>
-        <source>%1. The next run covers these days again.</source>
-        <translation>%1。次の実行でこれらの日をもう一度扱います。</translation>
-    </message>
-    <message>
-        <source>capsule root</source>
-        <translation>カプセルルート</translation>
-    </message>
-    <message>
-        <source>%1 (%2)</source>
-        <translation>%1 (%2)</translation>
-    </message>
-    <message>
-        <source>1 message came due while this computer was off:</source>
-        <translation>このコンピューターを使っていない間に 1 件のメッセージが期日を迎えました:</translation>
-    </message>
-    <message numerus="yes">
-        <source>%n messages came due while this computer was off:</source>
-        <translation>
-            <numerusform>このコンピューターを使っていない間に %n 件のメッセージが期日を迎えました:</numerusform>
-        </translation>
-    </message>
-    <message>
-        <source>Open them now</source>
-        <translation>今すぐ開く</translation>
-    </message>
-    <message>
-        <source>Leave them</source>
-        <translation>そのままにする</translation>
-    </message>
-    <message>
-        <source>Closing this window stops the run; the files not opened yet open at the next run.</source>
-        <translation>このウィンドウを閉じると実行が止まり、まだ開いていないファイルは次の実行で開きます。</translation>
-    </message>
-    <message>
-        <source>Capsules from %1: %2 of %3 files handed to the desktop, %4 left.</source>
-        <translation>%1 のカプセル: %3 件中 %2 件をデスクトップに渡しました。残り %4 件。</translation>
-    </message>
-    <message numerus="yes">
-        <source>This run met %n problems.</source>
-        <translation>
-            <numerusform>この実行で %n 件の問題がありました。</numerusform>
-        </translation>
-    </message>
-    <message numerus="yes">
-        <source>
-
-… and %n more (Show Details).</source>
-        <translation>
-            <numerusform>
-
-… ほか %n 件 (詳細を表示)。</numerusform>
-        </translation>
     </message>
 </context>
 <context>
@@ -802,278 +1074,6 @@ open on the days the name says.</source>
     <message>
         <source>not a schedule name: &quot;%1&quot; is read as day 0 of the month, which with the final &quot;-&quot; has always come: at every run</source>
         <translation>予定名ではありません: 「%1」は月の 0 日と読まれ、末尾の「-」があるとその日は常に過ぎているため、毎回の実行で開きます</translation>
-    </message>
-</context>
-<context>
-    <name>mj::tool_options_parser</name>
-    <message>
-        <source>Show how the folder name NAME is read and whether it is due.</source>
-        <translation>フォルダー名 NAME の読み方と、開く日かどうかを表示します。</translation>
-    </message>
-    <message>
-        <source>Judge as on this day instead of today.</source>
-        <translation>今日の代わりにこの日として判定します。</translation>
-    </message>
-    <message>
-        <source>Days missed since the last run (default 0).</source>
-        <translation>前回の実行から抜けた日数 (既定は 0)。</translation>
-    </message>
-    <message>
-        <source>Print one JSON object on one line.</source>
-        <translation>JSON オブジェクトを一行で出力します。</translation>
-    </message>
-    <message>
-        <source>Show which files a run on LOCATION would open, and why, without opening any or storing the run&apos;s date.</source>
-        <translation>LOCATION での実行がどのファイルをなぜ開くかを、何も開かず実行日も保存せずに表示します。</translation>
-    </message>
-    <message>
-        <source>Show the first days on which a file stored today in the folder NAME would open, with one run each day.</source>
-        <translation>今日フォルダー NAME に保存したファイルが開く最初の日を、毎日一回実行するものとして表示します。</translation>
-    </message>
-    <message>
-        <source>Stay running without a window and open what comes due at each change of day (midnight, waking from sleep, a new time zone). DELAY and LOCATION follow as for a plain run.</source>
-        <translation>ウィンドウなしで動き続け、日付が変わるたび (深夜0時、スリープからの復帰、タイムゾーンの変更) に期日の来たものを開きます。DELAY と LOCATION は通常の実行と同じです。</translation>
-    </message>
-    <message>
-        <source>--watch --quiet: send no desktop notifications.</source>
-        <translation>--watch --quiet: デスクトップ通知を送りません。</translation>
-    </message>
-    <message>
-        <source>Show which folders daily runs would open on each of the next DAYS days (default 30) in LOCATION, the folders that will not open again, and files dated in the future.</source>
-        <translation>LOCATION で毎日実行したとき、これから DAYS 日 (既定は 30) の各日に開くフォルダー、もう開かないフォルダー、未来の日付のファイルを表示します。</translation>
-    </message>
-    <message>
-        <source>--next: how many days to show (default 3).</source>
-        <translation>--next: 表示する日数 (既定は 3)。</translation>
-    </message>
-    <message>
-        <source>--dry-run: the date of the previous run, instead of the stored one.</source>
-        <translation>--dry-run: 保存された日付の代わりに使う前回の実行日。</translation>
-    </message>
-    <message>
-        <source>--explain, --next: a schedule folder name, such as &quot;SUNDAY@2=3+-&quot;.</source>
-        <translation>--explain, --next: 予定フォルダー名 (例: &quot;SUNDAY@2=3+-&quot;)。</translation>
-    </message>
-    <message>
-        <source>--upcoming: how many days, from 1 to %1 (digits only; a LOCATION of digits only is given as ./NAME).</source>
-        <translation>--upcoming: 日数、1 から %1 まで (数字のみ。数字だけの LOCATION は ./NAME のように指定します)。</translation>
-    </message>
-    <message>
-        <source>--dry-run, --upcoming: the capsule root (default ~/Morrowjar).</source>
-        <translation>--dry-run, --upcoming: カプセルルート (既定は ~/Morrowjar)。</translation>
-    </message>
-    <message>
-        <source>%1: &quot;%2&quot; is not a date YYYY-MM-DD in the years 100..9999</source>
-        <translation>%1: &quot;%2&quot; は 100..9999 年の YYYY-MM-DD 形式の日付ではありません</translation>
-    </message>
-    <message>
-        <source>--watch comes first: m_jar --watch [--quiet] [DELAY][LOCATION]</source>
-        <translation>--watch は最初に置きます: m_jar --watch [--quiet] [DELAY][LOCATION]</translation>
-    </message>
-    <message>
-        <source>no mode given: use --explain NAME, --next NAME, --dry-run [LOCATION], --upcoming [DAYS] [LOCATION] or --watch [DELAY][LOCATION] (see --help)</source>
-        <translation>モードがありません: --explain NAME、--next NAME、--dry-run [LOCATION]、--upcoming [DAYS] [LOCATION]、--watch [DELAY][LOCATION] のいずれかを使ってください (--help を参照)</translation>
-    </message>
-    <message>
-        <source>--explain, --next, --dry-run and --upcoming cannot be combined</source>
-        <translation>--explain、--next、--dry-run、--upcoming は同時に使えません</translation>
-    </message>
-    <message>
-        <source>--prev belongs to --dry-run</source>
-        <translation>--prev は --dry-run と一緒に使います</translation>
-    </message>
-    <message>
-        <source>--missed-days belongs to --explain; --dry-run counts them from --prev</source>
-        <translation>--missed-days は --explain と一緒に使います。--dry-run は --prev から数えます</translation>
-    </message>
-    <message>
-        <source>--count belongs to --next</source>
-        <translation>--count は --next と一緒に使います</translation>
-    </message>
-    <message>
-        <source>--upcoming: DAYS must be a whole number from 1 to %1</source>
-        <translation>--upcoming: DAYS は 1 から %1 までの整数にしてください</translation>
-    </message>
-    <message>
-        <source>--upcoming takes DAYS and at most one LOCATION</source>
-        <translation>--upcoming に渡せるのは DAYS と、LOCATION 一つまでです</translation>
-    </message>
-    <message>
-        <source>--dry-run takes at most one LOCATION</source>
-        <translation>--dry-run に渡せる LOCATION は一つまでです</translation>
-    </message>
-    <message>
-        <source>%1 needs a folder NAME</source>
-        <translation>%1 にはフォルダー名 NAME が必要です</translation>
-    </message>
-    <message>
-        <source>%1 takes exactly one NAME</source>
-        <translation>%1 に渡せる NAME はちょうど一つです</translation>
-    </message>
-    <message>
-        <source>--count: &quot;%1&quot; is not a whole number from 1 to 1000</source>
-        <translation>--count: &quot;%1&quot; は 1 から 1000 までの整数ではありません</translation>
-    </message>
-    <message>
-        <source>--missed-days: &quot;%1&quot; is not a whole number</source>
-        <translation>--missed-days: &quot;%1&quot; は整数ではありません</translation>
-    </message>
-    <message>
-        <source>Opens the files of the schedule folders that are due today. A LOCATION
-that starts with &quot;-&quot; is given as ./-name.</source>
-        <translation>今日が期日の予定フォルダーのファイルを開きます。「-」で始まる
-LOCATION は ./-name のように指定します。</translation>
-    </message>
-    <message>
-        <source>--next: the last day whose run finished, instead of the opener&apos;s record.</source>
-        <translation>--next: 開く処理の記録の代わりに使う、実行を終えた最後の日。</translation>
-    </message>
-    <message>
-        <source>--served-through belongs to --next</source>
-        <translation>--served-through は --next と一緒に使います</translation>
-    </message>
-    <message>
-        <source>--upcoming: print the agenda as an iCalendar file, one all-day event per folder and day, to import into a calendar.</source>
-        <translation>--upcoming: 予定を iCalendar ファイルとして出力します。フォルダーと日ごとに終日の予定が一つずつ入り、カレンダーに読み込めます。</translation>
-    </message>
-    <message>
-        <source>--ics belongs to --upcoming</source>
-        <translation>--ics は --upcoming と一緒に使います</translation>
-    </message>
-    <message>
-        <source>--ics and --json cannot be combined</source>
-        <translation>--ics と --json は同時に使えません</translation>
-    </message>
-</context>
-<context>
-    <name>mj::upcoming</name>
-    <message>
-        <source>Folder &quot;%1&quot; in %2: %3.</source>
-        <translation>%2 のフォルダー &quot;%1&quot;: %3。</translation>
-    </message>
-    <message>
-        <source>File &quot;%1&quot; in %2: %3.</source>
-        <translation>%2 のファイル &quot;%1&quot;: %3。</translation>
-    </message>
-    <message>
-        <source>%1: none of its files, nor one stored from now on, comes due within the next %2 years</source>
-        <translation>%1: 今あるファイルも、これから保存するファイルも、今後 %2 年以内に開く日が来ません</translation>
-    </message>
-    <message>
-        <source>%1: not due on any day of the next %2 years</source>
-        <translation>%1: 今後 %2 年のどの日にも開きません</translation>
-    </message>
-    <message>
-        <source>%1; %2</source>
-        <extracomment>Why a folder will not open, then a problem with its name.</extracomment>
-        <translation>%1。%2</translation>
-    </message>
-    <message>
-        <source>Folder &quot;%1&quot;, judged on %2, in %3: %4.</source>
-        <translation>%3 のフォルダー &quot;%1&quot; (%2の判定): %4。</translation>
-    </message>
-    <message>
-        <source>its files cannot be listed: %1</source>
-        <translation>ファイルの一覧を読めません: %1</translation>
-    </message>
-    <message>
-        <source>Capsule root %1: no day to judge.</source>
-        <translation>カプセルルート %1: 判定する日がありません。</translation>
-    </message>
-    <message>
-        <source>Capsule root %1, 1 day from %2 to %3, one run each day:</source>
-        <translation>カプセルルート %1、%2から%3までの 1 日、毎日一回の実行:</translation>
-    </message>
-    <message>
-        <source>Capsule root %1, %2 days from %3 to %4, one run each day:</source>
-        <translation>カプセルルート %1、%3から%4までの %2 日間、毎日一回の実行:</translation>
-    </message>
-    <message>
-        <source>Every day: 1 file of the capsule root itself.</source>
-        <translation>毎日: カプセルルート直下のファイル 1 件。</translation>
-    </message>
-    <message>
-        <source>Every day: %1 files of the capsule root itself.</source>
-        <translation>毎日: カプセルルート直下のファイル %1 件。</translation>
-    </message>
-    <message>
-        <source>No other day opens a schedule folder&apos;s files.</source>
-        <translation>ほかの日には予定フォルダーのファイルは開きません。</translation>
-    </message>
-    <message>
-        <source>No schedule folder opens files on these days.</source>
-        <translation>この期間に予定フォルダーのファイルを開く日はありません。</translation>
-    </message>
-    <message>
-        <source>Not opening again within %1 years:</source>
-        <translation>%1 年以内にもう開かないフォルダー:</translation>
-    </message>
-    <message>
-        <source>Dated after today:</source>
-        <translation>今日より後の日付のファイル:</translation>
-    </message>
-    <message>
-        <source>Problems:</source>
-        <translation>問題:</translation>
-    </message>
-</context>
-<context>
-    <name>mj::upcoming_ics</name>
-    <message>
-        <source>... and %1 more</source>
-        <translation>... ほか %1 件</translation>
-    </message>
-    <message>
-        <source>(the files could not be listed again)</source>
-        <translation>(ファイルをもう一度一覧できませんでした)</translation>
-    </message>
-    <message>
-        <source>Morrowjar: 1 file opens from &quot;%1&quot;</source>
-        <translation>Morrowjar: 「%1」のファイルが 1 件開きます</translation>
-    </message>
-    <message>
-        <source>Morrowjar: %1 files open from &quot;%2&quot;</source>
-        <translation>Morrowjar: 「%2」のファイルが %1 件開きます</translation>
-    </message>
-</context>
-<context>
-    <name>mj::watch</name>
-    <message>
-        <source>%1 (%2)</source>
-        <extracomment>A schedule folder and how many of its files were opened.</extracomment>
-        <translation>%1 (%2 件)</translation>
-    </message>
-    <message>
-        <source>capsule root</source>
-        <translation>カプセルルート</translation>
-    </message>
-    <message>
-        <source>1 capsule came back: %1</source>
-        <translation>カプセルが 1 件戻ってきました: %1</translation>
-    </message>
-    <message>
-        <source>%1 capsules came back: %2</source>
-        <translation>カプセルが %1 件戻ってきました: %2</translation>
-    </message>
-    <message>
-        <source>%1 problems; the first: %2</source>
-        <translation>問題が %1 件。最初の問題: %2</translation>
-    </message>
-    <message>
-        <source>Morrowjar met a problem</source>
-        <translation>Morrowjar で問題が起きました</translation>
-    </message>
-    <message>
-        <source>1 message came due while this computer was off: %1</source>
-        <translation>このコンピューターを使っていない間に 1 件のメッセージが期日を迎えました: %1</translation>
-    </message>
-    <message>
-        <source>%1 messages came due while this computer was off: %2</source>
-        <translation>このコンピューターを使っていない間に %1 件のメッセージが期日を迎えました: %2</translation>
-    </message>
-    <message>
-        <source>Open</source>
-        <translation>開く</translation>
     </message>
 </context>
 <context>
