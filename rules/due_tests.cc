@@ -273,10 +273,31 @@ folder_evaluation evaluate_folder(std::string_view folder_name, long long missed
   return e;
 }
 
-bool same_verdict_every_day(const schedule_name& name, date first, date last) {
-  if (name.stays_due) return false;
+namespace {
+
+// Whether no day's test of a form that points at a day, on a run from
+// `first` to `last`, meets the ends of the supported years: every window (of
+// at most 32767 days), and the month ends a month-end form counts back from
+// (at most 32767 days from a month's end), lie within them.
+bool days_clear_of_the_ends(const schedule_name& name, date first, date last) {
+  const long long reach =
+      std::max<long long>(name.window_days, 0) + kLargestDayCount + kMonthEndMargin;
+  return first - std::chrono::days{reach} >= kFirstSupportedDay &&
+         last + std::chrono::days{kMonthEndMargin} <= kLastSupportedDay;
+}
+
+// Whether `name` points at days of the calendar: no "TOMORROW", no
+// repeating or age form, no final "-".
+bool points_at_a_day(const schedule_name& name) {
   const std::string& rule = name.rule;
-  if (rule == kNextDayName || match_repeating(rule) || match_age(rule)) return false;
+  return !name.stays_due && rule != kNextDayName && !match_repeating(rule) && !match_age(rule);
+}
+
+}  // namespace
+
+bool same_verdict_every_day(const schedule_name& name, date first, date last) {
+  if (!points_at_a_day(name)) return false;
+  const std::string& rule = name.rule;
   // A full date is read near the year of the run: its day can move.
   const day_form_marks marks = find_day_form_marks(rule);
   if (!match_weekday(rule) && marks.has_dash() && (marks.has_second_dash() || marks.has_e()))
@@ -284,12 +305,8 @@ bool same_verdict_every_day(const schedule_name& name, date first, date last) {
   // Every window holds a whole stretch of kLongestGap days, so each holds a
   // match when the form has any: the same verdict on every day.
   if (name.window_days + 1LL < kLongestGap) return false;
-  // And no day's test meets the ends of the supported years: every window,
-  // and the month ends a month-end form counts back from (at most 32767
-  // days from a month's end), lie within them.
-  const long long reach = name.window_days + kLargestDayCount + kMonthEndMargin;
-  return first - std::chrono::days{reach} >= kFirstSupportedDay &&
-         last + std::chrono::days{kMonthEndMargin} <= kLastSupportedDay;
+  // And no day's test meets the ends of the supported years.
+  return days_clear_of_the_ends(name, first, last);
 }
 
 bool names_no_day(const schedule_name& name, date from) {
@@ -311,17 +328,6 @@ struct verdicts_over_days::form_reading {
 };
 
 namespace {
-
-// Whether no day's test of a form that points at a day, on a run from
-// `first` to `last`, meets the ends of the supported years: every window (of
-// at most 32767 days), and the month ends a month-end form counts back from
-// (at most 32767 days from a month's end), lie within them.
-bool days_clear_of_the_ends(const schedule_name& name, date first, date last) {
-  const long long reach =
-      std::max<long long>(name.window_days, 0) + kLargestDayCount + kMonthEndMargin;
-  return first - std::chrono::days{reach} >= kFirstSupportedDay &&
-         last + std::chrono::days{kMonthEndMargin} <= kLastSupportedDay;
-}
 
 // Whether the verdict of `name` on each day is that of another day moved by
 // the days between them: "TOMORROW", the repeating forms without the final
@@ -353,11 +359,6 @@ due_verdict without_failure(const due_verdict& v) {
 
 bool same_verdict(const due_verdict& a, const due_verdict& b) {
   return a.kind == b.kind && a.from == b.from && a.to == b.to && a.repeat_every == b.repeat_every;
-}
-
-bool points_at_a_day(const schedule_name& name) {
-  const std::string& rule = name.rule;
-  return !name.stays_due && rule != kNextDayName && !match_repeating(rule) && !match_age(rule);
 }
 
 }  // namespace
