@@ -46,6 +46,13 @@ mkdir -p "$HOME" "$WINEPREFIX"
 wineserver -p || true
 trap 'wineserver -k || true' EXIT
 timeout 300 wine wineboot --init </dev/null >/dev/null 2>&1 || true
+# The boot of a new prefix leaves its desktop process (explorer.exe /desktop)
+# running without a display, and the windows of every program started later
+# would go to it rather than to the tests' X server: end the boot's
+# processes and start the server afresh.
+wineserver -k || true
+wineserver -w || true
+wineserver -p
 
 status=0
 timeout 120 tools/windows_check/dll_check.sh "$stage" || status=1
